@@ -1,0 +1,145 @@
+#include "Aufruf.h"
+
+#include <cmath>
+
+#include "model/Felder.h"
+#include "persist/Zahlenformat.h"
+
+namespace vapro::cli {
+
+const char* const kBedienung =
+    "usage: vapro-cli [--default mm|inch] [--set FIELD=VALUE]... [--umwinkel DEG]\n"
+    "                 [--richtung auto|vor|zurueck] [--kv] COMMAND\n"
+    "commands:\n"
+    "  solve --winkel DEG                 positions at one crank angle\n"
+    "  sweep --von A --bis B --schritt S  solve A, A+S, ... B; results after the last\n"
+    "  direction                          direction-of-rotation score\n"
+    "  events                             valve events of both cylinder ends\n"
+    "  motion --schritt DEG [--csv]       motion table after two revolutions\n";
+
+namespace {
+
+class Leser {
+public:
+    explicit Leser(const std::vector<std::string>& a) : a_(a) {}
+    bool Ende() const { return i_ >= a_.size(); }
+    const std::string& Nächstes() { return a_[i_++]; }
+    const std::string& Wert(const std::string& option) {
+        if (Ende()) throw Bedienfehler("option " + option + " needs a value");
+        return Nächstes();
+    }
+    double Zahl(const std::string& option) {
+        const std::string& t = Wert(option);
+        auto z = LiesZahl(t);
+        if (!z) throw Bedienfehler("option " + option + ": not a number: '" + t + "'");
+        return *z;
+    }
+
+private:
+    const std::vector<std::string>& a_;
+    size_t i_ = 0;
+};
+
+void SetzenLesen(Aufruf& auf, const std::string& text) {
+    const auto gleich = text.find('=');
+    if (gleich == std::string::npos || gleich == 0)
+        throw Bedienfehler("--set needs FIELD=VALUE, got '" + text + "'");
+    std::string name = text.substr(0, gleich);
+    if (!FeldSuchen(name)) throw Bedienfehler("unknown field '" + name + "'");
+    auto z = LiesZahl(std::string_view(text).substr(gleich + 1));
+    if (!z) throw Bedienfehler("--set " + name + ": not a number: '" + text.substr(gleich + 1) + "'");
+    auf.setzen.emplace_back(std::move(name), *z);
+}
+
+}  // namespace
+
+Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
+    Aufruf auf;
+    Leser l(argumente);
+    std::optional<Befehl> befehl;
+    bool hatWinkel = false, hatVon = false, hatBis = false, hatSchritt = false;
+    while (!l.Ende()) {
+        const std::string a = l.Nächstes();
+        if (a == "--default") {
+            const std::string& e = l.Wert(a);
+            if (e == "mm")
+                auf.einheit = "[mm]";
+            else if (e == "inch")
+                auf.einheit = "[inch]";
+            else
+                throw Bedienfehler("--default takes mm or inch, got '" + e + "'");
+        } else if (a == "--set") {
+            SetzenLesen(auf, l.Wert(a));
+        } else if (a == "--umwinkel") {
+            auf.umwinkel = l.Zahl(a);
+        } else if (a == "--richtung") {
+            const std::string& r = l.Wert(a);
+            if (r == "auto")
+                auf.richtung = Richtung::Auto;
+            else if (r == "vor")
+                auf.richtung = Richtung::Vor;
+            else if (r == "zurueck" || r == "zurück")
+                auf.richtung = Richtung::Zurück;
+            else
+                throw Bedienfehler("--richtung takes auto, vor or zurueck, got '" + r + "'");
+        } else if (a == "--kv") {
+            auf.kv = true;
+        } else if (a == "--csv") {
+            auf.csv = true;
+        } else if (a == "--winkel") {
+            auf.winkel = l.Zahl(a);
+            hatWinkel = true;
+        } else if (a == "--von") {
+            auf.von = l.Zahl(a);
+            hatVon = true;
+        } else if (a == "--bis") {
+            auf.bis = l.Zahl(a);
+            hatBis = true;
+        } else if (a == "--schritt") {
+            auf.schritt = l.Zahl(a);
+            hatSchritt = true;
+        } else if (!a.empty() && a[0] == '-') {
+            throw Bedienfehler("unknown option '" + a + "'");
+        } else {
+            if (befehl) throw Bedienfehler("more than one command: '" + a + "'");
+            if (a == "solve")
+                befehl = Befehl::Solve;
+            else if (a == "sweep")
+                befehl = Befehl::Sweep;
+            else if (a == "direction")
+                befehl = Befehl::Direction;
+            else if (a == "events")
+                befehl = Befehl::Events;
+            else if (a == "motion")
+                befehl = Befehl::Motion;
+            else
+                throw Bedienfehler("unknown command '" + a + "'");
+        }
+    }
+    if (!befehl) throw Bedienfehler("no command given");
+    auf.befehl = *befehl;
+    switch (auf.befehl) {
+    case Befehl::Solve:
+        if (!hatWinkel) throw Bedienfehler("solve needs --winkel DEG");
+        break;
+    case Befehl::Sweep:
+        if (!hatVon || !hatBis || !hatSchritt)
+            throw Bedienfehler("sweep needs --von A --bis B --schritt S");
+        if (auf.schritt == 0 || (auf.bis - auf.von) / auf.schritt < 0)
+            throw Bedienfehler("sweep: --schritt must lead from --von to --bis");
+        if ((auf.bis - auf.von) / auf.schritt > 1e7)
+            throw Bedienfehler("sweep: more than ten million angles");
+        break;
+    case Befehl::Motion:
+        if (!hatSchritt) throw Bedienfehler("motion needs --schritt DEG");
+        if (!(auf.schritt > 0 && auf.schritt <= 360))
+            throw Bedienfehler("motion: --schritt must lie in (0, 360]");
+        break;
+    default:
+        break;
+    }
+    if (auf.csv && auf.befehl != Befehl::Motion) throw Bedienfehler("--csv belongs to motion");
+    return auf;
+}
+
+}  // namespace vapro::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vapro::cli {
+
+// Exit codes of vapro-cli.
+inline constexpr int kFertig = 0;
+inline constexpr int kInterner = 1;
+inline constexpr int kBedienfehler = 2;
+inline constexpr int kGeometriefehler = 3;
+
+// Runs one command line (without the program name); never throws.
+int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err);
+
+}  // namespace vapro::cli

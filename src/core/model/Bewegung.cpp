@@ -1,0 +1,131 @@
+#include "model/Bewegung.h"
+
+#include <array>
+#include <chrono>
+#include <cmath>
+
+#include "model/Kinematik.h"
+#include "model/Rechnen.h"
+#include "model/Schieberkanten.h"
+
+namespace vapro {
+
+double Ansichten::Sekunden() const {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void SpiegelBerechnen(Modell& m) {
+    const char* was = "valve face";
+    auto plus = [was](float a, float b) { return Einzel(static_cast<double>(a) + b, was); };
+    m.SpiegelU = Einzel(static_cast<double>(m.kaumy) - m.KaLaufU, was);
+    m.KaKanteUU = plus(m.SpiegelU, m.KaLaufU);
+    m.KaKanteUO = plus(m.KaKanteUU, m.KaWeiU);
+    m.KaKanteMU = plus(m.KaKanteUO, m.KaDamU);
+    m.KaKanteMO = plus(m.KaKanteMU, m.KaWeiM);
+    m.KaKanteOU = plus(m.KaKanteMO, m.KaDamO);
+    m.KaKanteOO = plus(m.KaKanteOU, m.KaWeiO);
+    m.SpiegelO = plus(m.KaKanteOO, m.KaLaufO);
+}
+
+void WinkelWeiter(Modell& m) {
+    if (m.WinkelSchritt <= 0) return;
+    if (m.Drehrichtung) {
+        m.Winkel = Einzel(static_cast<double>(m.Winkel) + m.WinkelSchritt, "crank angle");
+        if (m.Winkel >= 360) m.Winkel = 0;
+        return;
+    }
+    const double q = 360.0 / m.WinkelSchritt;
+    const double n = std::floor(q);
+    const double mm = RundeGerade16(q - n + 0.5, "crank angle");
+    if (m.Winkel <= 0) m.Winkel = Einzel((n + mm) * m.WinkelSchritt, "crank angle");
+    m.Winkel = Einzel(static_cast<double>(m.Winkel) - m.WinkelSchritt, "crank angle");
+}
+
+void Schritt(Modell& m, Ansichten& a) {
+    if (m.Winkel == 0) {
+        m.ZeitVorher = m.ZeitAktuell;
+        m.ZeitAktuell = a.Sekunden();
+        if (m.ZeitVorher >= 0) a.Umlaufzeit(m.ZeitAktuell - m.ZeitVorher);
+    }
+    Kinematik(m);
+    const std::array<std::pair<int16_t, Schrittfenster>, 6> fenster{{
+        {m.SteuerHubZeigen, Schrittfenster::SteuerHub},
+        {m.SteuerHubWegZeigen, Schrittfenster::SteuerHubWeg},
+        {m.DiagrammZeigen, Schrittfenster::Diagramm},
+        {m.SteuerzeitenZeigen, Schrittfenster::Steuerzeiten},
+        {m.MeßwerteZeigen, Schrittfenster::Meßwerte},
+        {m.BetriebsparameterZeigen, Schrittfenster::Betriebsparameter},
+    }};
+    for (const auto& [flagge, f] : fenster)
+        if (flagge == Wahr) a.SchrittMalen(f);
+    // The views may have swept the crank for their own purposes.
+    Kinematik(m);
+    if (m.TabelleZeigen == Wahr && m.TabelleAktualisieren == 1) a.TabelleAusgeben();
+    a.Ausgabe();
+    if (m.BildZeigen == Wahr) a.BildZeichnen();
+    if (m.DruckenAktiv == 1) a.DruckZeichnen();
+}
+
+namespace {
+
+bool DialogQuelle(std::string_view q) {
+    constexpr std::array<std::string_view, 7> dialoge{
+        "Kurbeltrieb",       "Umsteuerung",       "Schieber",       "Schieberkasten",
+        "BildKonfiguration", "Betriebsparameter", "Haupt_Umrechnen"};
+    for (auto d : dialoge)
+        if (q == d) return true;
+    return false;
+}
+
+}  // namespace
+
+void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle) {
+    // Views only compare the counter for inequality, so it wraps instead of overflowing.
+    m.Geometriestand = m.Geometriestand == 32767 ? int16_t{-32768}
+                                                  : static_cast<int16_t>(m.Geometriestand + 1);
+    if (DialogQuelle(quelle)) a.DatenGeändert();
+    SpiegelBerechnen(m);
+    a.BildSkalieren();
+    Kinematik(m);
+    a.BildNeuzeichnen();
+    DrehrichtungBestimmen(m);
+    a.DrehrichtungsbilanzZeigen(m.Drehrichtungsbilanz);
+    a.DiagrammNeuzeichnen();
+}
+
+namespace {
+
+template <typename Test>
+void Sweep(Modell& m, int von, int bis, int punkte, Test test) {
+    for (int w = von; w <= bis; ++w) {
+        m.Winkel = static_cast<float>(w);
+        Kinematik(m);
+        if (test(m))
+            m.Drehrichtungsbilanz = Plus16(m.Drehrichtungsbilanz, punkte, "direction score");
+    }
+}
+
+}  // namespace
+
+void DrehrichtungBestimmen(Modell& m) {
+    WinkelMerker merker(m);
+    m.Drehrichtungsbilanz = 0;
+    if (m.Einströmung == 1) {
+        Sweep(m, 20, 160, +1, [](const Modell& x) { return KanteObenInnen(x) > x.KaKanteOU; });
+        Sweep(m, 200, 340, +1, [](const Modell& x) { return KanteUntenInnen(x) < x.KaKanteUO; });
+        Sweep(m, 20, 160, -1, [](const Modell& x) { return KanteUntenInnen(x) < x.KaKanteUO; });
+        Sweep(m, 200, 340, -1, [](const Modell& x) { return KanteObenInnen(x) > x.KaKanteOU; });
+    } else {
+        Sweep(m, 20, 160, +1, [](const Modell& x) { return KanteObenAußen(x) < x.KaKanteOO; });
+        Sweep(m, 200, 340, +1, [](const Modell& x) { return KanteUntenAußen(x) > x.KaKanteUU; });
+        Sweep(m, 20, 160, -1, [](const Modell& x) { return KanteUntenAußen(x) > x.KaKanteUU; });
+        Sweep(m, 200, 340, -1, [](const Modell& x) { return KanteObenAußen(x) < x.KaKanteOO; });
+    }
+    if (m.Drehrichtungsbilanz > 0)
+        m.Drehrichtung = true;
+    else if (m.Drehrichtungsbilanz < 0)
+        m.Drehrichtung = false;
+}
+
+}  // namespace vapro

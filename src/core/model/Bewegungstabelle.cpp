@@ -1,0 +1,39 @@
+#include "model/Bewegungstabelle.h"
+
+#include <cmath>
+
+#include "model/Rechnen.h"
+
+namespace vapro {
+
+void TabelleEinrichten(Modell& m) {
+    const char* was = "motion table";
+    m.TabellenZeilen = RundeGerade16(Teilen(360.0, m.WinkelSchritt, was) + 0.5, was);
+    m.TabellenSchritt = m.WinkelSchritt;
+    const double proZeile = Teilen(360.0, m.TabellenZeilen, was);
+    m.TabellenZeile = RundeGerade16(m.Winkel / proZeile, was);
+}
+
+Tabellenzeile NächsteTabellenzeile(Modell& m) {
+    bool neu = false;
+    if (m.WinkelSchritt != m.TabellenSchritt) {
+        TabelleEinrichten(m);
+        neu = true;
+    }
+    if (m.Drehrichtung) {
+        m.TabellenZeile = Plus16(m.TabellenZeile, 1, "motion table");
+        if (m.TabellenZeile > m.TabellenZeilen) m.TabellenZeile = 1;
+    } else {
+        m.TabellenZeile = Plus16(m.TabellenZeile, -1, "motion table");
+        if (m.TabellenZeile < 1) m.TabellenZeile = m.TabellenZeilen;
+    }
+    if (m.Winkel == 0) m.TabellenZeile = 1;
+    return {m.TabellenZeile, neu};
+}
+
+const char* WinkelMuster(float winkelSchritt) {
+    const double bruch = static_cast<double>(winkelSchritt) - std::trunc(winkelSchritt);
+    return std::nearbyint(bruch + 0.05) == 1 ? "##0.0" : "##0";
+}
+
+}  // namespace vapro

@@ -1,0 +1,53 @@
+#pragma once
+// The model's persistent and settable fields, described once: the machine
+// file, the unit conversion and the command line's --set read this table
+// instead of repeating a line per field.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <variant>
+
+#include "model/Modell.h"
+
+namespace vapro {
+
+// What a value measures; decides unit conversion and how it is written.
+enum class Größe : uint8_t {
+    Länge,     // mm or inch, converted
+    Druck,     // bar or psi, converted
+    Winkel,    // degrees
+    Bogenmaß,  // held in radians, written and entered in degrees
+    Zahl,      // plain single-precision number
+    Ganzzahl,  // 16-bit integer
+    Farbe,     // colour, red + 256 green + 65536 blue
+};
+
+struct HilfslinienIndex {
+    int index;
+};
+
+using FeldOrt =
+    std::variant<float Modell::*, int16_t Modell::*, uint32_t Modell::*, HilfslinienIndex>;
+
+struct Feld {
+    std::string_view name;
+    FeldOrt ort;
+    Größe größe;
+    int16_t satz = 0;  // record number in the machine file; 0 = not stored
+    int16_t text = 0;  // German number of the record's label text; 0 = fixed label
+};
+
+// Every field, stored ones in record order first.
+std::span<const Feld> Felder();
+// The first field of that name, or nullptr.
+const Feld* FeldSuchen(std::string_view name);
+
+// Reads and writes a field as a double (Bogenmaß fields in degrees).
+double FeldLesen(const Modell& m, const Feld& f);
+// Writes a value; false when it does not fit the field's type (range, NaN).
+bool FeldSetzen(Modell& m, const Feld& f, double wert);
+
+}  // namespace vapro

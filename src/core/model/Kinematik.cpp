@@ -1,0 +1,198 @@
+#include "model/Kinematik.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "model/Rechnen.h"
+
+namespace vapro {
+
+double ArcCosFür(double x, const char* was) {
+    const double n = Wurzel(-x * x + 1.0, was);
+    return std::atan(Teilen(-x, n, was)) + 2.0 * std::atan(1.0);
+}
+
+double ArcSinFür(double x, const char* was) {
+    const double n = Wurzel(-x * x + 1.0, was);
+    return std::atan(Teilen(x, n, was));
+}
+
+double ArcCos(double x) { return ArcCosFür(x, "ArcCos"); }
+double ArcSin(double x) { return ArcSinFür(x, "ArcSin"); }
+
+namespace {
+
+// Picture coordinates of a model point in the cylinder view and the valve-gear view.
+float BildX(const Modell& m, double x) { return Einzel(x * m.Maßstab + m.XKw, "picture x"); }
+float BildXSteuerung(const Modell& m, double x) {
+    return Einzel(x * m.Maßstab + m.XSteuerung, "picture x");
+}
+float BildY(const Modell& m, double y) {
+    return Einzel(static_cast<double>(m.BildHöhe) - m.YKwUnten - y * m.Maßstab, "picture y");
+}
+
+void Kurbeltrieb(Modell& m) {
+    const double phi = Rad(450.0 - m.Winkel);
+    m.KurbelX = Einzel(m.KWRadius * std::cos(phi), "crank pin");
+    m.KurbelY = Einzel(m.KWRadius * std::sin(phi), "crank pin");
+    const double pl = m.PLänge, kx = m.KurbelX;
+    m.KreuzkopfY = Einzel(Wurzel(pl * pl - kx * kx, "connecting rod cannot reach the crank pin") +
+                              m.KurbelY,
+                          "crosshead");
+    m.kwegmm = Einzel((static_cast<double>(m.KreuzkopfY) - m.PLänge) + m.KWRadius, "piston travel");
+    m.kwegproz = Einzel(Teilen(m.kwegmm, m.Hub, "piston travel in percent (stroke is 0)") * 100.0,
+                        "piston travel in percent");
+
+    m.KurbelXBild = BildX(m, m.KurbelX);
+    m.KurbelYBild = BildY(m, m.KurbelY);
+    m.KreuzkopfYBild = BildY(m, m.KreuzkopfY);
+    m.KolbenYBild = Einzel(static_cast<double>(m.KreuzkopfYBild) - m.KsLänge * m.Maßstab, "piston");
+}
+
+void Exzenter(Modell& m, float voreilwinkel, float& x, float& y) {
+    const double psi = Rad(450.0 - m.Winkel + voreilwinkel);
+    x = Einzel(m.ExZentrizität * std::cos(psi), "eccentric");
+    y = Einzel(m.ExZentrizität * std::sin(psi), "eccentric");
+}
+
+void HubExtreme(Modell& m) {
+    if (m.HubMax < m.SteinY)
+        m.HubMax = m.SteinY;
+    else if (m.HubMin > m.SteinY)
+        m.HubMin = m.SteinY;
+    m.SchieHub = Einzel(static_cast<double>(m.HubMax) - m.HubMin, "valve travel");
+}
+
+void Stephenson(Modell& m) {
+    const double u = m.UmWinkel;
+    // 5. reversing lever
+    m.HebelX = Einzel(m.ummx - m.UmLänge * std::sin(u), "reversing lever");
+    m.HebelY = Einzel(m.ummy - m.UmLänge * std::cos(u), "reversing lever");
+
+    // 6./7. forward eccentric and the link pin it meets with the suspension link
+    Exzenter(m, m.ExVorWinkel, m.ExVorX, m.ExVorY);
+    {
+        const char* was = "suspension link and forward eccentric rod cannot meet";
+        const float dx = Einzel(static_cast<double>(m.HebelX) - m.ExVorX, was);
+        const float dy = Einzel(static_cast<double>(m.HebelY) - m.ExVorY, was);
+        const float d = Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
+        const float beta = Einzel(std::atan(Teilen(dx, dy, was)), was);
+        const double he = m.HeLänge, st = m.ExStangenlängeV;
+        const float c = Einzel(Teilen(he * he + static_cast<double>(d) * d - st * st, 2.0 * d * he, was), was);
+        const float gamma = Einzel(ArcCosFür(c, was), was);
+        const float theta = Einzel(Pi - gamma - beta, was);
+        m.BalkenVorX = Einzel(m.HebelX - he * std::sin(theta), was);
+        m.BalkenVorY = Einzel(m.HebelY + he * std::cos(theta), was);
+    }
+
+    // 8./9. backward eccentric and its link pin, one chord length from the forward pin
+    Exzenter(m, m.ExRückWinkel, m.ExRückX, m.ExRückY);
+    float theta2;
+    {
+        const char* was = "backward eccentric rod cannot reach the link";
+        const float dx = Einzel(static_cast<double>(m.ExRückX) - m.BalkenVorX, was);
+        const float dy = Einzel(static_cast<double>(m.BalkenVorY) - m.ExRückY, was);
+        const float d = Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
+        const float beta2 = Einzel(std::atan(Teilen(dx, dy, was)), was);
+        const double ba = m.BaLänge, st = m.ExStangenlängeR;
+        const float c2 = Einzel(Teilen(ba * ba + static_cast<double>(d) * d - st * st, 2.0 * d * ba, was), was);
+        const float gamma2 = Einzel(ArcCosFür(c2, was), was);
+        theta2 = Einzel(Pi / 2.0 - gamma2 - beta2, was);
+        m.BalkenRückX = Einzel(m.BalkenVorX + ba * std::cos(theta2), was);
+        m.BalkenRückY = Einzel(m.BalkenVorY - ba * std::sin(theta2), was);
+    }
+
+    // 10. the link arc through both pins
+    {
+        const char* was = "expansion link (chord too long for its radius)";
+        const float ue = Einzel(Teilen(m.BaÜberstand, m.BaRadius, was), was);
+        const float sigma = Einzel(2.0 * ArcSinFür(Teilen(m.BaLänge / 2.0, m.BaRadius, was), was), was);
+        const float mu = Einzel((Pi / 2.0 - theta2) - (Pi / 2.0 - sigma / 2.0), was);
+        m.KulisseAnfang = Einzel((Pi / 2.0 - sigma) + mu - ue, was);
+        m.KulisseEnde = Einzel(static_cast<double>(m.KulisseAnfang) + sigma + 2.0 * ue, was);
+        m.KulisseMitteX = Einzel(m.BalkenVorX + static_cast<double>(m.BaRadius) * std::sin(mu), was);
+        m.KulisseMitteY = Einzel(m.BalkenVorY - static_cast<double>(m.BaRadius) * std::cos(mu), was);
+    }
+
+    // 11.-13. die block where the valve-rod line crosses the upper half of the arc
+    {
+        const char* was = "valve rod line misses the expansion link";
+        const double r = m.BaRadius, ex = static_cast<double>(m.ussmx) - m.KulisseMitteX;
+        m.SteinY = Einzel(m.KulisseMitteY + Wurzel(r * r - ex * ex, was), was);
+        m.SchieberY = Einzel(static_cast<double>(m.SteinY) + m.SstLänge, "valve position");
+        const float alpha = Einzel(ArcCosFür(Teilen(ex, r, was), was), was);
+        m.SteinWinkel = Einzel(static_cast<double>(m.KulisseAnfang) - alpha, was);
+    }
+
+    // 14. running extremes
+    if (m.UmWinkel != m.LetzterUmWinkel) {
+        m.LetzterUmWinkel = m.UmWinkel;
+        m.SteinMin = m.SteinMax = m.SteinWinkel;
+        m.HubMax = m.HubMin = m.SteinY;
+    }
+    if (m.SteinWinkel < m.SteinMin)
+        m.SteinMin = m.SteinWinkel;
+    else if (m.SteinWinkel > m.SteinMax)
+        m.SteinMax = m.SteinWinkel;
+    const int16_t n = RundeGerade16(
+        (static_cast<double>(m.SteinMax) - m.SteinMin) * m.BaRadius * 100.0, "die slip");
+    m.Springen = Einzel(n / 100.0, "die slip");
+    HubExtreme(m);
+
+    // picture points of the valve gear
+    m.HebelXBild = BildXSteuerung(m, m.HebelX);
+    m.HebelYBild = BildY(m, m.HebelY);
+    m.ExRückXBild = BildXSteuerung(m, m.ExRückX);
+    m.ExRückYBild = BildY(m, m.ExRückY);
+    m.BalkenVorXBild = BildXSteuerung(m, m.BalkenVorX);
+    m.BalkenVorYBild = BildY(m, m.BalkenVorY);
+    m.BalkenRückXBild = BildXSteuerung(m, m.BalkenRückX);
+    m.BalkenRückYBild = BildY(m, m.BalkenRückY);
+    m.KulisseMitteXBild = BildXSteuerung(m, m.KulisseMitteX);
+    m.KulisseMitteYBild = BildY(m, m.KulisseMitteY);
+    m.SteinXBild = BildXSteuerung(m, m.ussmx);
+    m.SteinYBild = BildY(m, m.SteinY);
+    m.StangeVorXBild = m.BalkenVorXBild;
+    m.StangeVorYBild = m.BalkenVorYBild;
+}
+
+void FesterExzenter(Modell& m) {
+    Exzenter(m, m.ExVorWinkel, m.ExVorX, m.ExVorY);
+    const char* was = "eccentric rod cannot reach the valve rod";
+    const double st = m.ExStangenlängeV, ex = m.ExVorX;
+    m.SteinY = Einzel(Wurzel(st * st - ex * ex, was) + m.ExVorY, was);
+    m.SchieberY = Einzel(static_cast<double>(m.SteinY) + m.SstLänge, "valve position");
+    if (m.UmWinkel != m.LetzterUmWinkel) {
+        m.LetzterUmWinkel = m.UmWinkel;
+        m.HubMax = m.HubMin = m.SteinY;
+        m.SteinMin = m.SteinMax = m.SteinWinkel;
+    }
+    HubExtreme(m);
+
+    m.SteinYBild = BildY(m, m.SteinY);
+    m.StangeVorXBild = m.XSteuerung;
+    m.StangeVorYBild = m.SteinYBild;
+}
+
+}  // namespace
+
+void Kinematik(Modell& m) {
+    try {
+        Kurbeltrieb(m);
+        if (m.Umsteuertyp == 1)
+            Stephenson(m);
+        else
+            FesterExzenter(m);
+    } catch (const GeometrieFehler& e) {
+        char winkel[32];
+        std::snprintf(winkel, sizeof winkel, "%.2f", static_cast<double>(m.Winkel));
+        throw GeometrieFehler(std::string(e.what()) + " at crank angle " + winkel + "°");
+    }
+    m.ExVorXBild = BildXSteuerung(m, m.ExVorX);
+    m.ExVorYBild = BildY(m, m.ExVorY);
+    m.ummxBild = BildXSteuerung(m, m.ummx);
+    m.ummyBild = BildY(m, m.ummy);
+}
+
+}  // namespace vapro

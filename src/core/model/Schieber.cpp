@@ -1,0 +1,34 @@
+#include "model/Schieber.h"
+
+#include "model/Rechnen.h"
+
+namespace vapro {
+
+namespace {
+float F(double v) { return Einzel(v, "slide valve"); }
+}  // namespace
+
+void SchieberGeometrieAusÜberdeckung(Modell& m) {
+    m.SchiLaufO = F(static_cast<double>(m.SchiEO) + m.SchiIO + m.KaWeiO);
+    m.SchiLaufU = F(static_cast<double>(m.SchiEU) + m.SchiIU + m.KaWeiU);
+    m.SchiLänge = F(static_cast<double>(m.SchiEO) + m.SchiEU + m.KaWeiO + m.KaDamO + m.KaWeiM +
+                    m.KaDamU + m.KaWeiU);
+    m.SchiMitte = F(static_cast<double>(m.SchiLänge) - m.SchiLaufO - m.SchiLaufU);
+}
+
+void SchieberAbleiten(Modell& m) {
+    if (m.SchieberEingabe == 1) {
+        SchieberGeometrieAusÜberdeckung(m);
+        return;
+    }
+    // Geometry entered: equal laps at both ends, even when the faces differ.
+    m.SchiLänge = F(static_cast<double>(m.SchiMitte) + m.SchiLaufU + m.SchiLaufO);
+    m.SchiIO = F((static_cast<double>(m.KaDamU) + m.KaWeiM + m.KaDamO - m.SchiMitte) / 2.0);
+    m.SchiIU = m.SchiIO;
+    m.SchiEO = F((static_cast<double>(m.SchiLänge) -
+                  (static_cast<double>(m.KaWeiU) + m.KaDamU + m.KaWeiM + m.KaDamO + m.KaWeiO)) /
+                 2.0);
+    m.SchiEU = m.SchiEO;
+}
+
+}  // namespace vapro

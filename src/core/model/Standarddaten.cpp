@@ -1,0 +1,17 @@
+#include "model/Standarddaten.h"
+
+#include "model/Bewegung.h"
+#include "model/Grunddaten.h"
+#include "model/Schieber.h"
+
+namespace vapro {
+
+void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
+    m.NächsterStart = 0;
+    GrunddatenFürEinheit(m, einheit);
+    SchieberAbleiten(m);
+    Neuberechnung(m, a, "2");
+    m.Geometriestand = 0;
+}
+
+}  // namespace vapro

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "model/Ansichten.h"
+#include "model/Modell.h"
+
+namespace vapro {
+
+// Installs the default engine of a unit key, derives the slide valve,
+// recomputes and starts the change counter afresh.
+void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit);
+
+}  // namespace vapro
