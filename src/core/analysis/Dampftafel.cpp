@@ -5,6 +5,7 @@
 #include <fstream>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 #include "persist/Texte.h"
 #include "persist/Zahlenformat.h"
@@ -17,8 +18,12 @@ namespace vapro {
 
 namespace {
 
-bool IstBlank(char c) { return c == ' ' || c == '\t'; }
-bool IstZeilenende(char c) { return c == '\r' || c == '\n'; }
+bool IstBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IstZeilenende(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // A field quoted in an error reason: short, and without control bytes or
 // broken multi-byte sequences that would garble a log line.
@@ -50,7 +55,7 @@ float AlsEinzel(double wert) {
 
 // Builds a grid field by field; the first fault ends the building.
 class Aufbau {
-public:
+  public:
     Aufbau(std::string_view inhalt, std::string dateiname)
         : leser_(inhalt), dateiname_(std::move(dateiname)) {}
 
@@ -68,8 +73,7 @@ public:
         auto& tafel = ergebnis_.Tafel;
         for (int c = 1; c <= *m; ++c) {
             std::optional<int> format;
-            if (!Zahl("format code of column " + std::to_string(c), 0, DampftafelMaxFormat,
-                      format))
+            if (!Zahl("format code of column " + std::to_string(c), 0, DampftafelMaxFormat, format))
                 return Ende();
             tafel.Formate.push_back(*format);
         }
@@ -85,8 +89,8 @@ public:
         return Ende();
     }
 
-private:
-    std::optional<Feld> NächstesFeld(const std::string& was) {
+  private:
+    std::optional<Tafelfeld> NächstesFeld(const std::string& was) {
         auto feld = leser_.Nächstes();
         if (!feld) {
             Fehler(leser_.Fehler().empty()
@@ -97,8 +101,7 @@ private:
     }
 
     // A label followed by a whole number within [min, max].
-    template <typename Ziel>
-    bool Zahl(const std::string& was, int min, int max, Ziel& ziel) {
+    template <typename Ziel> bool Zahl(const std::string& was, int min, int max, Ziel& ziel) {
         if (!NächstesFeld("label of the " + was)) return false;
         auto feld = NächstesFeld(was);
         if (!feld) return false;
@@ -108,8 +111,8 @@ private:
                 max >= std::numeric_limits<int>::max() - 1
                     ? ", " + std::to_string(min) + " or more"
                     : " from " + std::to_string(min) + " to " + std::to_string(max);
-            Fehler("line " + std::to_string(feld->Zeile) + ": " + was + " " +
-                   Zitat(feld->Text) + " is not a whole number" + bereich);
+            Fehler("line " + std::to_string(feld->Zeile) + ": " + was + " " + Zitat(feld->Text) +
+                   " is not a whole number" + bereich);
             return false;
         }
         ziel = *wert;
@@ -127,7 +130,7 @@ private:
     DampftafelErgebnis ergebnis_;
 };
 
-}  // namespace
+} // namespace
 
 // --- Feldleser -------------------------------------------------------------------
 
@@ -138,7 +141,7 @@ void Feldleser::ZeilenendeÜberspringen() {
     ++zeile_;
 }
 
-std::optional<Feld> Feldleser::Nächstes() {
+std::optional<Tafelfeld> Feldleser::Nächstes() {
     if (!fehler_.empty()) return std::nullopt;
     while (pos_ < text_.size() && (IstBlank(text_[pos_]) || IstZeilenende(text_[pos_]))) {
         if (IstZeilenende(text_[pos_]))
@@ -148,14 +151,14 @@ std::optional<Feld> Feldleser::Nächstes() {
     }
     if (pos_ == text_.size()) return std::nullopt;
 
-    Feld feld;
+    Tafelfeld feld;
     feld.Zeile = zeile_;
     if (text_[pos_] == '"') {
         ++pos_;
         for (;;) {
             if (pos_ == text_.size()) {
-                fehler_ = "quoted text opened in line " + std::to_string(feld.Zeile) +
-                          " is never closed";
+                fehler_ =
+                    "quoted text opened in line " + std::to_string(feld.Zeile) + " is never closed";
                 return std::nullopt;
             }
             const char c = text_[pos_];
@@ -270,7 +273,9 @@ Dampftafelart DampftafelartFürEinheit(std::string_view einheit) {
     return einheit == "[mm]" ? Dampftafelart::SI : Dampftafelart::US;
 }
 
-int V2StrichSpalte(Dampftafelart art) { return art == Dampftafelart::SI ? 4 : 6; }
+int V2StrichSpalte(Dampftafelart art) {
+    return art == Dampftafelart::SI ? 4 : 6;
+}
 
 std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafelart art) {
     const int v2 = V2StrichSpalte(art);
@@ -283,7 +288,8 @@ std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafel
     for (int r = ErsteDatenzeile; r < tafel.Zeilen(); ++r) {
         const std::string zeile = "row " + std::to_string(r) + ": ";
         const auto druck = LiesZahl(tafel.Zelle(r, DruckSpalte));
-        if (!druck) return zeile + "pressure " + Zitat(tafel.Zelle(r, DruckSpalte)) + " is not a number";
+        if (!druck)
+            return zeile + "pressure " + Zitat(tafel.Zelle(r, DruckSpalte)) + " is not a number";
         if (vorher && *druck < *vorher) return zeile + "pressure lower than in the row above";
         vorher = druck;
         if (!LiesZahl(tafel.Zelle(r, SättigungstemperaturSpalte)))
@@ -328,4 +334,4 @@ std::string DampftafelMeldung(const Sprache& sprache, const DampftafelFehler& fe
     return Meldungstext(sprache.Text(2007), {{"|1", name}});
 }
 
-}  // namespace vapro
+} // namespace vapro

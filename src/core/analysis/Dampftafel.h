@@ -23,9 +23,9 @@ struct Sprache;
 
 // --- Comma-separated fields ---------------------------------------------------
 
-struct Feld {
+struct Tafelfeld {
     std::string Text;
-    int Zeile = 1;  // line of the text the field starts on, from 1
+    int Zeile = 1; // line of the text the field starts on, from 1
 };
 
 // Splits a text into fields. Commas and line ends separate fields; line ends
@@ -37,17 +37,17 @@ struct Feld {
 // closing quote and the next separator, is malformed: the reader stops and
 // reports it.
 class Feldleser {
-public:
+  public:
     explicit Feldleser(std::string_view text) : text_(text) {}
 
     // The next field, or nothing at the end of the text or after a fault.
-    std::optional<Feld> Nächstes();
+    std::optional<Tafelfeld> Nächstes();
 
     // Why the reading stopped early; empty while the text is well formed.
     const std::string& Fehler() const { return fehler_; }
     int Zeile() const { return zeile_; }
 
-private:
+  private:
     void ZeilenendeÜberspringen();
 
     std::string_view text_;
@@ -70,11 +70,11 @@ inline constexpr int ErsteDatenzeile = 2;
 struct Dampftafel {
     int FixeZeilen = 0;
     int FixeSpalten = 0;
-    std::vector<int> Formate;                      // format code of column c at [c - 1]
-    std::vector<std::vector<std::string>> Zellen;  // cell (r, c) at [r][c - 1]
+    std::vector<int> Formate;                     // format code of column c at [c - 1]
+    std::vector<std::vector<std::string>> Zellen; // cell (r, c) at [r][c - 1]
 
     int Zeilen() const { return static_cast<int>(Zellen.size()); }   // N + 1 when complete
-    int Spalten() const { return static_cast<int>(Formate.size()); }  // M
+    int Spalten() const { return static_cast<int>(Formate.size()); } // M
     // Cell text of grid row `zeile` (from 0) and column `spalte` (1..M);
     // empty outside the table.
     std::string_view Zelle(int zeile, int spalte) const;
@@ -95,7 +95,7 @@ struct DampftafelFehler {
 };
 
 struct DampftafelErgebnis {
-    Dampftafel Tafel;  // after a failure: the rows filled before it
+    Dampftafel Tafel; // after a failure: the rows filled before it
     std::optional<DampftafelFehler> Fehler;
 
     bool Ok() const { return !Fehler.has_value(); }
@@ -140,11 +140,11 @@ DampftafelErgebnis DampftafelLadenFürSuche(const std::filesystem::path& pfad, D
 
 // The row the operating figures use for a chest pressure.
 struct Dampfzustand {
-    int Zeile = 0;       // grid row
-    double Druck = 0;    // column 1 as a number
-    std::string Sättigungstemperatur;  // column 2 as shown
-    std::string V2Strich;              // v'' as shown
-    std::optional<double> V2StrichZahl;  // v'' as a number, if it is one
+    int Zeile = 0;                      // grid row
+    double Druck = 0;                   // column 1 as a number
+    std::string Sättigungstemperatur;   // column 2 as shown
+    std::string V2Strich;               // v'' as shown
+    std::optional<double> V2StrichZahl; // v'' as a number, if it is one
 };
 
 // The first data row whose pressure is at or above PO1, without
@@ -158,4 +158,4 @@ std::optional<Dampfzustand> DampfzustandSuchen(const Dampftafel& tafel, float PO
 // "'  " + name + "  '" and a line break.
 std::string DampftafelMeldung(const Sprache& sprache, const DampftafelFehler& fehler);
 
-}  // namespace vapro
+} // namespace vapro

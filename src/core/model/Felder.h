@@ -37,7 +37,11 @@ struct Feld {
     FeldOrt ort;
     Größe größe;
     int16_t satz = 0;  // record number in the machine file; 0 = not stored
-    int16_t text = 0;  // German number of the record's label text; 0 = fixed label
+    // German number of the record's label text (the caption of the control
+    // that edits the value); 0 = the fixed label below, the same in every
+    // language.
+    int16_t text = 0;
+    std::string_view festerText = {};
 };
 
 // Every field, stored ones in record order first.

@@ -33,9 +33,9 @@ float BildY(const Modell& m, double y) {
 }
 
 void Kurbeltrieb(Modell& m) {
-    const double phi = Rad(450.0 - m.Winkel);
-    m.KurbelX = Einzel(m.KWRadius * std::cos(phi), "crank pin");
-    m.KurbelY = Einzel(m.KWRadius * std::sin(phi), "crank pin");
+    const SinCos phi = SinUndCos(Rad(450.0 - m.Winkel));
+    m.KurbelX = Einzel(m.KWRadius * phi.cos, "crank pin");
+    m.KurbelY = Einzel(m.KWRadius * phi.sin, "crank pin");
     const double pl = m.PLänge, kx = m.KurbelX;
     m.KreuzkopfY = Einzel(Wurzel(pl * pl - kx * kx, "connecting rod cannot reach the crank pin") +
                               m.KurbelY,
@@ -51,9 +51,9 @@ void Kurbeltrieb(Modell& m) {
 }
 
 void Exzenter(Modell& m, float voreilwinkel, float& x, float& y) {
-    const double psi = Rad(450.0 - m.Winkel + voreilwinkel);
-    x = Einzel(m.ExZentrizität * std::cos(psi), "eccentric");
-    y = Einzel(m.ExZentrizität * std::sin(psi), "eccentric");
+    const SinCos psi = SinUndCos(Rad(450.0 - m.Winkel + voreilwinkel));
+    x = Einzel(m.ExZentrizität * psi.cos, "eccentric");
+    y = Einzel(m.ExZentrizität * psi.sin, "eccentric");
 }
 
 void HubExtreme(Modell& m) {
@@ -65,10 +65,10 @@ void HubExtreme(Modell& m) {
 }
 
 void Stephenson(Modell& m) {
-    const double u = m.UmWinkel;
+    const SinCos u = SinUndCos(m.UmWinkel);
     // 5. reversing lever
-    m.HebelX = Einzel(m.ummx - m.UmLänge * std::sin(u), "reversing lever");
-    m.HebelY = Einzel(m.ummy - m.UmLänge * std::cos(u), "reversing lever");
+    m.HebelX = Einzel(m.ummx - m.UmLänge * u.sin, "reversing lever");
+    m.HebelY = Einzel(m.ummy - m.UmLänge * u.cos, "reversing lever");
 
     // 6./7. forward eccentric and the link pin it meets with the suspension link
     Exzenter(m, m.ExVorWinkel, m.ExVorX, m.ExVorY);
@@ -82,8 +82,9 @@ void Stephenson(Modell& m) {
         const float c = Einzel(Teilen(he * he + static_cast<double>(d) * d - st * st, 2.0 * d * he, was), was);
         const float gamma = Einzel(ArcCosFür(c, was), was);
         const float theta = Einzel(Pi - gamma - beta, was);
-        m.BalkenVorX = Einzel(m.HebelX - he * std::sin(theta), was);
-        m.BalkenVorY = Einzel(m.HebelY + he * std::cos(theta), was);
+        const SinCos t = SinUndCos(theta);
+        m.BalkenVorX = Einzel(m.HebelX - he * t.sin, was);
+        m.BalkenVorY = Einzel(m.HebelY + he * t.cos, was);
     }
 
     // 8./9. backward eccentric and its link pin, one chord length from the forward pin
@@ -99,8 +100,9 @@ void Stephenson(Modell& m) {
         const float c2 = Einzel(Teilen(ba * ba + static_cast<double>(d) * d - st * st, 2.0 * d * ba, was), was);
         const float gamma2 = Einzel(ArcCosFür(c2, was), was);
         theta2 = Einzel(Pi / 2.0 - gamma2 - beta2, was);
-        m.BalkenRückX = Einzel(m.BalkenVorX + ba * std::cos(theta2), was);
-        m.BalkenRückY = Einzel(m.BalkenVorY - ba * std::sin(theta2), was);
+        const SinCos t2 = SinUndCos(theta2);
+        m.BalkenRückX = Einzel(m.BalkenVorX + ba * t2.cos, was);
+        m.BalkenRückY = Einzel(m.BalkenVorY - ba * t2.sin, was);
     }
 
     // 10. the link arc through both pins
@@ -111,8 +113,9 @@ void Stephenson(Modell& m) {
         const float mu = Einzel((Pi / 2.0 - theta2) - (Pi / 2.0 - sigma / 2.0), was);
         m.KulisseAnfang = Einzel((Pi / 2.0 - sigma) + mu - ue, was);
         m.KulisseEnde = Einzel(static_cast<double>(m.KulisseAnfang) + sigma + 2.0 * ue, was);
-        m.KulisseMitteX = Einzel(m.BalkenVorX + static_cast<double>(m.BaRadius) * std::sin(mu), was);
-        m.KulisseMitteY = Einzel(m.BalkenVorY - static_cast<double>(m.BaRadius) * std::cos(mu), was);
+        const SinCos t3 = SinUndCos(mu);
+        m.KulisseMitteX = Einzel(m.BalkenVorX + static_cast<double>(m.BaRadius) * t3.sin, was);
+        m.KulisseMitteY = Einzel(m.BalkenVorY - static_cast<double>(m.BaRadius) * t3.cos, was);
     }
 
     // 11.-13. die block where the valve-rod line crosses the upper half of the arc

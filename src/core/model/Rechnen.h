@@ -16,21 +16,37 @@ inline constexpr double Pi = 3.14159265358979;
 
 inline double Rad(double grad) { return grad / 180.0 * Pi; }
 
+// Sine and cosine of one angle in one call (glibc computes both at once).
+struct SinCos {
+    double sin, cos;
+};
+inline SinCos SinUndCos(double a) {
+    SinCos r;
+    ::sincos(a, &r.sin, &r.cos);
+    return r;
+}
+
+// The failure paths, kept out of line so the solver's hot code stays small.
+[[noreturn, gnu::cold]] void Überlauf(const char* was);
+[[noreturn, gnu::cold]] void NegativeWurzel(const char* was);
+[[noreturn, gnu::cold]] void DurchNull(const char* was);
+
 // Stores a double as single precision; out of the float range is an overflow.
 inline float Einzel(double v, const char* was) {
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max())
-        throw GeometrieFehler(std::string(was) + ": overflow");
+    if (!(std::fabs(v) <= std::numeric_limits<float>::max())) [[unlikely]]
+        Überlauf(was);
     return static_cast<float>(v);
 }
 
 inline double Wurzel(double v, const char* was) {
-    if (v < 0 || std::isnan(v))
-        throw GeometrieFehler(std::string(was) + ": square root of a negative number");
+    if (!(v >= 0)) [[unlikely]]
+        NegativeWurzel(was);
     return std::sqrt(v);
 }
 
 inline double Teilen(double z, double n, const char* was) {
-    if (n == 0) throw GeometrieFehler(std::string(was) + ": division by zero");
+    if (n == 0) [[unlikely]]
+        DurchNull(was);
     return z / n;
 }
 
@@ -38,15 +54,14 @@ inline double Teilen(double z, double n, const char* was) {
 // integer; out of range is an overflow.
 inline int16_t RundeGerade16(double v, const char* was) {
     double r = std::nearbyint(v);  // default rounding mode: halves to even
-    if (!(r >= -32768.0 && r <= 32767.0))
-        throw GeometrieFehler(std::string(was) + ": overflow");
+    if (!(r >= -32768.0 && r <= 32767.0)) Überlauf(was);
     return static_cast<int16_t>(r);
 }
 
 // Adds to a signed 16-bit counter; leaving the range is an overflow.
 inline int16_t Plus16(int16_t a, int b, const char* was) {
     int r = a + b;
-    if (r < -32768 || r > 32767) throw GeometrieFehler(std::string(was) + ": overflow");
+    if (r < -32768 || r > 32767) Überlauf(was);
     return static_cast<int16_t>(r);
 }
 

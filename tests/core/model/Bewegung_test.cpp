@@ -1,0 +1,234 @@
+#include "model/Bewegung.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Maschine.h"
+#include "model/GeometrieFehler.h"
+#include "model/Kinematik.h"
+#include "model/Standarddaten.h"
+
+namespace vapro {
+namespace {
+
+using test::Grad;
+using test::Standardmaschine;
+
+TEST(WinkelWeiter, StepsAndWrapsInBothDirections) {
+    struct Fall {
+        bool vor;
+        float schritt, von, nach;
+    };
+    const Fall fälle[] = {
+        {true, 10, 0, 10},    {true, 10, 350, 0},  {true, 10, 355, 0},  {true, 7, 357, 0},
+        {true, 0.5, 359.5, 0}, {false, 10, 0, 350}, {false, 7, 0, 357},  {false, 10, 5, -5},
+        {false, 10, -5, 350}, {false, 10, 20, 10}, {true, 0, 123, 123}, {false, 0, 123, 123},
+        {false, -3, 0, 0},
+    };
+    for (const Fall& f : fälle) {
+        Modell m;
+        m.Drehrichtung = f.vor;
+        m.WinkelSchritt = f.schritt;
+        m.Winkel = f.von;
+        WinkelWeiter(m);
+        EXPECT_FLOAT_EQ(m.Winkel, f.nach) << (f.vor ? "vor " : "zurück ") << f.schritt << " von " << f.von;
+    }
+}
+
+TEST(Drehrichtung, ScoreFollowsTheReversingLever) {
+    struct Fall {
+        double umwinkel;
+        int min, max;
+        bool richtung;
+    };
+    for (Fall f : {Fall{40, -218, -218, false}, Fall{-40, 216, 216, true}, Fall{0, -10, 10, false}}) {
+        Modell m = Standardmaschine();
+        m.UmWinkel = Grad(f.umwinkel);
+        m.Winkel = 123;
+        DrehrichtungBestimmen(m);
+        EXPECT_GE(m.Drehrichtungsbilanz, f.min) << f.umwinkel;
+        EXPECT_LE(m.Drehrichtungsbilanz, f.max) << f.umwinkel;
+        EXPECT_EQ(m.Drehrichtung, f.richtung) << f.umwinkel;
+        EXPECT_EQ(m.Winkel, 123) << "angle restored";
+    }
+}
+
+TEST(Drehrichtung, ZeroScoreKeepsTheDirection) {
+    for (bool vorher : {true, false}) {
+        Modell m = Standardmaschine();
+        m.KaWeiO = m.KaWeiU = 0;  // ports that never open
+        m.SchiEO = m.SchiEU = 200;
+        SchieberAbleiten(m);
+        SpiegelBerechnen(m);
+        m.Drehrichtung = vorher;
+        DrehrichtungBestimmen(m);
+        EXPECT_EQ(m.Drehrichtungsbilanz, 0);
+        EXPECT_EQ(m.Drehrichtung, vorher);
+    }
+}
+
+TEST(Drehrichtung, InsideAdmissionReversesTheScore) {
+    Modell m = Standardmaschine();
+    m.UmWinkel = Grad(-40);
+    DrehrichtungBestimmen(m);
+    const int außen = m.Drehrichtungsbilanz;
+    m.Einströmung = 1;
+    DrehrichtungBestimmen(m);
+    EXPECT_GT(außen, 100);
+    EXPECT_LT(m.Drehrichtungsbilanz, -100);
+}
+
+TEST(Drehrichtung, SolverFailureInsideTheSweepRestoresTheAngle) {
+    Modell m = Standardmaschine();
+    m.PLänge = 45;  // fails only where the crank pin swings far out
+    m.Winkel = 0;
+    EXPECT_THROW(DrehrichtungBestimmen(m), GeometrieFehler);
+    EXPECT_EQ(m.Winkel, 0);
+}
+
+// Records what a frame or a recomputation asks of the windows.
+struct Protokoll : Ansichten {
+    std::vector<std::string> aufrufe;
+    double uhr = 100;
+    void Umlaufzeit(double s) override { aufrufe.push_back("Umlaufzeit " + std::to_string(int(s))); }
+    void SchrittMalen(Schrittfenster f) override {
+        aufrufe.push_back("SchrittMalen " + std::to_string(int(f)));
+    }
+    void TabelleAusgeben() override { aufrufe.push_back("Tabelle"); }
+    void Ausgabe() override { aufrufe.push_back("Ausgabe"); }
+    void BildZeichnen() override { aufrufe.push_back("Zeichnen"); }
+    void DruckZeichnen() override { aufrufe.push_back("Druck"); }
+    void DatenGeändert() override { aufrufe.push_back("Geändert"); }
+    void BildSkalieren() override { aufrufe.push_back("Skalierung"); }
+    void BildNeuzeichnen() override { aufrufe.push_back("Neuzeichnen"); }
+    void DrehrichtungsbilanzZeigen(int16_t b) override {
+        aufrufe.push_back("Bilanz " + std::to_string(b));
+    }
+    void DiagrammNeuzeichnen() override { aufrufe.push_back("Diagramm"); }
+    double Sekunden() const override { return uhr; }
+};
+
+TEST(Schritt, AsksTheOpenWindowsInOrder) {
+    Modell m = Standardmaschine();
+    m.Winkel = 30;
+    m.SteuerHubZeigen = m.DiagrammZeigen = m.BetriebsparameterZeigen = Wahr;
+    m.MeßwerteZeigen = 1;  // only -1 counts as shown
+    m.TabelleZeigen = Wahr;
+    m.DruckenAktiv = 1;
+    Protokoll p;
+    Schritt(m, p);
+    const std::vector<std::string> erwartet{"SchrittMalen 0", "SchrittMalen 2", "SchrittMalen 5",
+                                            "Tabelle",        "Ausgabe",        "Zeichnen",
+                                            "Druck"};
+    EXPECT_EQ(p.aufrufe, erwartet);
+
+    p.aufrufe.clear();
+    m.TabelleAktualisieren = 0;
+    m.BildZeigen = Falsch;
+    m.DruckenAktiv = 0;
+    m.SteuerHubZeigen = m.DiagrammZeigen = m.BetriebsparameterZeigen = Falsch;
+    Schritt(m, p);
+    EXPECT_EQ(p.aufrufe, std::vector<std::string>{"Ausgabe"});
+}
+
+TEST(Schritt, ResolvesAfterTheViewsMovedTheCrank) {
+    struct Wegdreher : Ansichten {
+        Modell* m = nullptr;
+        void SchrittMalen(Schrittfenster) override { m->Winkel = 200; }
+    };
+    Modell m = Standardmaschine();
+    m.SteuerHubZeigen = Wahr;
+    m.Winkel = 0;
+    Wegdreher w;
+    w.m = &m;
+    Schritt(m, w);
+    Modell erwartet = Standardmaschine();
+    erwartet.Winkel = 200;
+    Kinematik(erwartet);
+    EXPECT_EQ(m.kwegmm, erwartet.kwegmm);
+}
+
+TEST(Schritt, RevolutionTimeOnlyAtZeroAndOnlyWithAPreviousPass) {
+    Modell m = Standardmaschine();
+    m.BildZeigen = Falsch;
+    Protokoll p;
+    m.Winkel = 0;
+    Schritt(m, p);  // first pass: nothing to compare with
+    m.Winkel = 10;
+    p.uhr = 103;
+    Schritt(m, p);
+    m.Winkel = 0;
+    p.uhr = 105;
+    Schritt(m, p);
+    const std::vector<std::string> erwartet{"Ausgabe", "Ausgabe", "Umlaufzeit 5", "Ausgabe"};
+    EXPECT_EQ(p.aufrufe, erwartet);
+}
+
+TEST(Neuberechnung, OrderAndChangedStateBySource) {
+    for (const char* quelle : {"Kurbeltrieb", "Umsteuerung", "Schieber", "Schieberkasten",
+                               "BildKonfiguration", "Betriebsparameter", "Haupt_Umrechnen", "20",
+                               "2", "10", "kurbeltrieb"}) {
+        Modell m = Standardmaschine();
+        const int16_t stand = m.Geometriestand;
+        Protokoll p;
+        Neuberechnung(m, p, quelle);
+        const bool dialog = std::string(quelle) != "20" && std::string(quelle) != "2" &&
+                            std::string(quelle) != "10" && std::string(quelle) != "kurbeltrieb";
+        std::vector<std::string> erwartet{"Skalierung", "Neuzeichnen", "Bilanz -218", "Diagramm"};
+        if (dialog) erwartet.insert(erwartet.begin(), "Geändert");
+        EXPECT_EQ(p.aufrufe, erwartet) << quelle;
+        EXPECT_EQ(m.Geometriestand, stand + 1);
+    }
+}
+
+TEST(Neuberechnung, ChangeCounterWrapsAround) {
+    Modell m = Standardmaschine();
+    m.Geometriestand = 32767;
+    Ansichten still;
+    Neuberechnung(m, still, "20");
+    EXPECT_EQ(m.Geometriestand, -32768);
+    Neuberechnung(m, still, "20");
+    EXPECT_EQ(m.Geometriestand, -32767);
+}
+
+TEST(Neuberechnung, DerivesThePortFaceLevels) {
+    Modell m = Standardmaschine();
+    m.kaumy = 400;
+    Ansichten still;
+    Neuberechnung(m, still, "Schieberkasten");
+    const float erwartet[] = {380, 400, 412, 422, 442, 452, 464, 484};
+    const float ist[] = {m.SpiegelU,  m.KaKanteUU, m.KaKanteUO, m.KaKanteMU,
+                         m.KaKanteMO, m.KaKanteOU, m.KaKanteOO, m.SpiegelO};
+    for (int i = 0; i < 8; ++i) EXPECT_FLOAT_EQ(ist[i], erwartet[i]) << i;
+}
+
+TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounter) {
+    struct Fall {
+        std::string einheit;
+        const char* erwartet;
+        double umwinkel;
+    };
+    for (const Fall& f : {Fall{"[mm]", "[mm]", 40}, Fall{"[inch]", "[inch]", -14},
+                          Fall{"[MM]", "[inch]", -14}, Fall{"", "[inch]", -14}}) {
+        Modell m;
+        m.Winkel = 77;
+        m.Geometriestand = 5;
+        Ansichten still;
+        StandarddatenLaden(m, still, f.einheit);
+        EXPECT_EQ(m.Einheit, f.erwartet) << f.einheit;
+        EXPECT_FLOAT_EQ(m.UmWinkel, Grad(f.umwinkel)) << f.einheit;
+        EXPECT_EQ(m.Geometriestand, 0);
+        EXPECT_EQ(m.Winkel, 77);
+        EXPECT_EQ(m.Drehrichtung, m.Drehrichtungsbilanz > 0);  // set by the direction check
+        EXPECT_EQ(m.WinkelSchritt, 10);
+    }
+    Modell m;
+    GrunddatenMM(m);
+    EXPECT_EQ(m.ummx, 115);
+    EXPECT_TRUE(m.Drehrichtung);
+}
+
+}  // namespace
+}  // namespace vapro

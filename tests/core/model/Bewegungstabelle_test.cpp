@@ -1,0 +1,91 @@
+#include "model/Bewegungstabelle.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/Bewegung.h"
+#include "model/GeometrieFehler.h"
+
+namespace vapro {
+namespace {
+
+TEST(Bewegungstabelle, RowCountPerAngleStep) {
+    struct Fall {
+        float schritt;
+        int zeilen;
+    };
+    for (Fall f : {Fall{10, 36}, Fall{7, 52}, Fall{8, 46}, Fall{0.5, 720}, Fall{20, 18},
+                   Fall{9, 40}, Fall{16, 23}}) {
+        Modell m;
+        m.WinkelSchritt = f.schritt;
+        TabelleEinrichten(m);
+        EXPECT_EQ(m.TabellenZeilen, f.zeilen) << f.schritt;
+        EXPECT_EQ(m.TabellenSchritt, f.schritt);
+    }
+    Modell m;
+    m.WinkelSchritt = 0;
+    EXPECT_THROW(TabelleEinrichten(m), GeometrieFehler);
+    m.WinkelSchritt = 0.001f;
+    EXPECT_THROW(TabelleEinrichten(m), GeometrieFehler);  // more rows than 16 bits hold
+}
+
+// Rows written while the engine turns `schritte` steps from `start`.
+std::vector<int> Zeilen(Modell& m, int schritte) {
+    std::vector<int> z;
+    for (int i = 0; i < schritte; ++i) {
+        z.push_back(NächsteTabellenzeile(m).zeile);
+        WinkelWeiter(m);
+    }
+    return z;
+}
+
+TEST(Bewegungstabelle, ForwardRunPutsEachAngleInItsRow) {
+    Modell m;
+    m.WinkelSchritt = 10;
+    m.Winkel = 0;
+    TabelleEinrichten(m);
+    const std::vector<int> z = Zeilen(m, 37);
+    for (int k = 0; k <= 35; ++k) EXPECT_EQ(z[static_cast<size_t>(k)], k + 1);
+    EXPECT_EQ(z[36], 1);
+
+    m.WinkelSchritt = 8;
+    m.Winkel = 0;
+    TabelleEinrichten(m);
+    const std::vector<int> acht = Zeilen(m, 46);
+    EXPECT_EQ(*std::max_element(acht.begin(), acht.end()), 45);  // row 46 stays empty
+}
+
+TEST(Bewegungstabelle, BackwardRunFromZero) {
+    Modell m;
+    m.WinkelSchritt = 10;
+    m.Winkel = 0;
+    m.Drehrichtung = false;
+    TabelleEinrichten(m);
+    const std::vector<int> z = Zeilen(m, 3);
+    EXPECT_EQ(z, (std::vector<int>{1, 36, 35}));
+}
+
+TEST(Bewegungstabelle, ChangedStepLaysTheTableOutAgain) {
+    Modell m;
+    m.WinkelSchritt = 10;
+    m.Winkel = 0;
+    TabelleEinrichten(m);
+    Zeilen(m, 5);  // now at 50°
+    m.WinkelSchritt = 5;
+    const Tabellenzeile z = NächsteTabellenzeile(m);
+    EXPECT_TRUE(z.neuEingerichtet);
+    EXPECT_EQ(m.TabellenZeilen, 72);
+    EXPECT_EQ(z.zeile, 11);  // 50° in steps of 5 lands in row 11
+    EXPECT_FALSE(NächsteTabellenzeile(m).neuEingerichtet);
+}
+
+TEST(Bewegungstabelle, AngleColumnPattern) {
+    EXPECT_STREQ(WinkelMuster(10), "##0");
+    EXPECT_STREQ(WinkelMuster(0.5), "##0.0");
+    EXPECT_STREQ(WinkelMuster(7.5), "##0.0");
+    EXPECT_STREQ(WinkelMuster(20), "##0");
+}
+
+}  // namespace
+}  // namespace vapro

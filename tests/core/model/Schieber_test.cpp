@@ -1,0 +1,62 @@
+#include "model/Schieber.h"
+
+#include <gtest/gtest.h>
+
+namespace vapro {
+namespace {
+
+// Valve chest with ports 25, bridges 15 and a central port of 40.
+Modell Schieberkasten() {
+    Modell m;
+    m.KaWeiO = m.KaWeiU = 25;
+    m.KaDamO = m.KaDamU = 15;
+    m.KaWeiM = 40;
+    return m;
+}
+
+TEST(Schieber, LapsGiveTheGeometry) {
+    Modell m = Schieberkasten();
+    m.SchieberEingabe = 1;
+    m.SchiEO = m.SchiEU = 5;
+    m.SchiIO = m.SchiIU = 1;
+    SchieberAbleiten(m);
+    EXPECT_FLOAT_EQ(m.SchiLaufO, 31);
+    EXPECT_FLOAT_EQ(m.SchiLaufU, 31);
+    EXPECT_FLOAT_EQ(m.SchiLänge, 130);
+    EXPECT_FLOAT_EQ(m.SchiMitte, 68);
+}
+
+TEST(Schieber, GeometryGivesEqualLapsAtBothEnds) {
+    Modell m = Schieberkasten();
+    m.SchieberEingabe = 0;
+    m.SchiMitte = 68;
+    m.SchiLaufO = 31;
+    m.SchiLaufU = 31;
+    SchieberAbleiten(m);
+    EXPECT_FLOAT_EQ(m.SchiLänge, 130);
+    EXPECT_FLOAT_EQ(m.SchiIO, 1);
+    EXPECT_FLOAT_EQ(m.SchiIU, 1);
+    EXPECT_FLOAT_EQ(m.SchiEO, 5);
+    EXPECT_FLOAT_EQ(m.SchiEU, 5);
+
+    m.SchiLaufO = 35;  // unequal faces still give equal laps
+    SchieberAbleiten(m);
+    EXPECT_FLOAT_EQ(m.SchiEO, m.SchiEU);
+    EXPECT_FLOAT_EQ(m.SchiEO, 7);
+}
+
+TEST(Schieber, BothWaysRoundTrip) {
+    Modell m = Schieberkasten();
+    m.SchieberEingabe = 1;
+    m.SchiEO = m.SchiEU = 3.5f;
+    m.SchiIO = m.SchiIU = -0.5f;  // negative inside lap: lead on exhaust
+    SchieberAbleiten(m);
+    m.SchieberEingabe = 0;
+    m.SchiEO = m.SchiEU = m.SchiIO = m.SchiIU = 0;
+    SchieberAbleiten(m);
+    EXPECT_FLOAT_EQ(m.SchiEO, 3.5f);
+    EXPECT_FLOAT_EQ(m.SchiIU, -0.5f);
+}
+
+}  // namespace
+}  // namespace vapro
