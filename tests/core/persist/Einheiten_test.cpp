@@ -21,8 +21,9 @@ Modell Belegt(bool mm) {
     int i = 0;
     for (const Feld& f : Felder()) {
         ++i;
-        if (Umgerechnet(f) || f.größe == Größe::Winkel || f.größe == Größe::Zahl)
+        if (Umgerechnet(f) || f.größe == Größe::Winkel || f.größe == Größe::Zahl) {
             EXPECT_TRUE(FeldSetzen(m, f, 1.25 * i + 0.1)) << f.name;
+        }
     }
     return m;
 }

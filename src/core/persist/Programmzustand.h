@@ -1,0 +1,16 @@
+#pragma once
+// Process state of the desktop program beside the model: the current machine
+// file, the next-start choices and where the help files live.
+
+#include <cstdint>
+#include <string>
+
+namespace vapro {
+
+struct Programmzustand {
+    std::string Dateiname;     // current machine file; empty for a default engine
+    int16_t Rücksetzen = 0;    // 1: delete the settings of this run at exit
+    std::string Programmpfad;  // folder of the help files, ending in '/'
+};
+
+}  // namespace vapro

@@ -1,0 +1,37 @@
+#pragma once
+// What every window works with: the one model and the program's services.
+// Created once by the application and passed by reference.
+
+#include <QString>
+#include <string_view>
+
+#include "model/Ansichten.h"
+#include "model/Modell.h"
+#include "persist/Einheiten.h"
+#include "persist/Einstellungsspeicher.h"
+#include "persist/Programmzustand.h"
+#include "persist/Texte.h"
+#include "platform/Plattform.h"
+
+namespace vapro {
+
+struct Kontext {
+    Modell& m;
+    Sprache& sprache;
+    Einheitennamen& einheiten;
+    Einstellungsspeicher& speicher;
+    Plattform& plattform;
+    Programmzustand& zustand;
+    // The windows' side of a frame and a recomputation; set by the main window.
+    Ansichten* ansichten = nullptr;
+
+    // Text k (German number - 1000) of the current language.
+    QString T(int k) const { return QString::fromUtf8(sprache.Text(k).data(), static_cast<qsizetype>(sprache.Text(k).size())); }
+};
+
+// UTF-8 text of the core as QString.
+inline QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace vapro

@@ -1,0 +1,56 @@
+#pragma once
+// Platform services the windows use: message boxes, colour and file choosers,
+// help. The program uses the Qt implementation; tests install a recorder so
+// that no test ever waits on a modal box.
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace vapro {
+
+enum class Symbol { Keins, Information, Frage, Ausruf, Stopp };
+
+class Plattform {
+public:
+    virtual ~Plattform() = default;
+    // A message with an OK button; an empty title means the program's name.
+    virtual void Meldung(QWidget* eltern, const QString& text, Symbol symbol,
+                         const QString& titel = {}) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool JaNein(QWidget* eltern, const QString& text, const QString& titel) = 0;
+    // Empty when the user cancels.
+    virtual std::optional<QColor> FarbeWählen(QWidget* eltern, const QColor& anfang) = 0;
+    // Filters in the "Text|*.kmf|Text|*.txt" form of the text table.
+    virtual std::optional<QString> DateiÖffnen(QWidget* eltern, const QString& filter,
+                                               const QString& anfang) = 0;
+    virtual std::optional<QString> DateiSpeichern(QWidget* eltern, const QString& filter,
+                                                  const QString& anfang) = 0;
+    // Shows the help topic with this context number in the current language.
+    virtual void Hilfe(int kontext) = 0;
+};
+
+// The real thing, over QMessageBox, QColorDialog and QFileDialog.
+class QtPlattform : public Plattform {
+public:
+    void Meldung(QWidget* eltern, const QString& text, Symbol symbol,
+                 const QString& titel = {}) override;
+    bool JaNein(QWidget* eltern, const QString& text, const QString& titel) override;
+    std::optional<QColor> FarbeWählen(QWidget* eltern, const QColor& anfang) override;
+    std::optional<QString> DateiÖffnen(QWidget* eltern, const QString& filter,
+                                       const QString& anfang) override;
+    std::optional<QString> DateiSpeichern(QWidget* eltern, const QString& filter,
+                                          const QString& anfang) override;
+    void Hilfe(int kontext) override;
+
+    // Set by the application: shows a help topic (the help window).
+    std::function<void(int)> hilfeZeigen;
+};
+
+// "Name|*.kmf|Other|*.txt" as Qt's "Name (*.kmf);;Other (*.txt)".
+QString QtFilter(const QString& filter);
+
+}  // namespace vapro

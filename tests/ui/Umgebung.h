@@ -1,0 +1,33 @@
+#pragma once
+// Everything a window needs, for tests: the default mm engine, German texts,
+// an in-memory settings store and a recording platform.
+
+#include "Aufzeichner.h"
+#include "Kontext.h"
+#include "model/Grunddaten.h"
+#include "model/Schieber.h"
+
+namespace vapro::test {
+
+struct Umgebung {
+    Modell m;
+    Sprache sprache;
+    Einheitennamen einheiten;
+    SpeicherImSpeicher speicher;
+    Aufzeichner plattform;
+    Programmzustand zustand;
+    Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
+
+    explicit Umgebung(bool mm = true) {
+        Grundfarben(m);
+        if (mm)
+            GrunddatenMM(m);
+        else
+            GrunddatenInch(m);
+        SchieberAbleiten(m);
+        SpracheEinstellen(sprache, SprachbasisDeutsch);
+        EinheitenSetzen(einheiten, m.Einheit);
+    }
+};
+
+}  // namespace vapro::test
