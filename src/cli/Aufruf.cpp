@@ -8,14 +8,20 @@
 namespace vapro::cli {
 
 const char* const kBedienung =
-    "usage: vapro-cli [--default mm|inch] [--set FIELD=VALUE]... [--umwinkel DEG]\n"
-    "                 [--richtung auto|vor|zurueck] [--kv] COMMAND\n"
+    "usage: vapro-cli [--default mm|inch | --file PATH] [--set FIELD=VALUE]...\n"
+    "                 [--umwinkel DEG] [--umrechnen] [--richtung auto|vor|zurueck]\n"
+    "                 [--sprache de|en] [--kv] COMMAND\n"
     "commands:\n"
     "  solve --winkel DEG                 positions at one crank angle\n"
     "  sweep --von A --bis B --schritt S  solve A, A+S, ... B; results after the last\n"
     "  direction                          direction-of-rotation score\n"
     "  events                             valve events of both cylinder ends\n"
-    "  motion --schritt DEG [--csv]       motion table after two revolutions\n";
+    "  motion --schritt DEG [--csv]       motion table after two revolutions\n"
+    "  save PATH                          write the engine as a machine file\n"
+    "  steam --druck P                    steam-table row for chest pressure P\n"
+    "  figures --drehzahl N [--breite PX] operating figures at N revolutions/min\n"
+    "  diagram --breite PX                indicator-diagram numbers for a plot PX wide\n"
+    "exit codes: 0 done, 2 usage error, 3 geometry error, 4 file error\n";
 
 namespace {
 
@@ -58,9 +64,29 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     Leser l(argumente);
     std::optional<Befehl> befehl;
     bool hatWinkel = false, hatVon = false, hatBis = false, hatSchritt = false;
+    bool hatDruck = false, hatDrehzahl = false, hatBreite = false, hatDefault = false;
     while (!l.Ende()) {
         const std::string a = l.Nächstes();
-        if (a == "--default") {
+        if (a == "--file") {
+            auf.datei = l.Wert(a);
+        } else if (a == "--umrechnen") {
+            auf.umrechnen = true;
+        } else if (a == "--sprache") {
+            const std::string& s = l.Wert(a);
+            if (s != "de" && s != "en")
+                throw Bedienfehler("--sprache takes de or en, got '" + s + "'");
+            auf.englisch = s == "en";
+        } else if (a == "--druck") {
+            auf.druck = l.Zahl(a);
+            hatDruck = true;
+        } else if (a == "--drehzahl") {
+            auf.drehzahl = l.Zahl(a);
+            hatDrehzahl = true;
+        } else if (a == "--breite") {
+            auf.breite = l.Zahl(a);
+            hatBreite = true;
+        } else if (a == "--default") {
+            hatDefault = true;
             const std::string& e = l.Wert(a);
             if (e == "mm")
                 auf.einheit = "[mm]";
@@ -101,8 +127,20 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         } else if (!a.empty() && a[0] == '-') {
             throw Bedienfehler("unknown option '" + a + "'");
         } else {
+            if (befehl == Befehl::Save && auf.ziel.empty()) {
+                auf.ziel = a;
+                continue;
+            }
             if (befehl) throw Bedienfehler("more than one command: '" + a + "'");
-            if (a == "solve")
+            if (a == "save")
+                befehl = Befehl::Save;
+            else if (a == "steam")
+                befehl = Befehl::Steam;
+            else if (a == "figures")
+                befehl = Befehl::Figures;
+            else if (a == "diagram")
+                befehl = Befehl::Diagram;
+            else if (a == "solve")
                 befehl = Befehl::Solve;
             else if (a == "sweep")
                 befehl = Befehl::Sweep;
@@ -130,6 +168,20 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         if ((auf.bis - auf.von) / auf.schritt > 1e7)
             throw Bedienfehler("sweep: more than ten million angles");
         break;
+    case Befehl::Save:
+        if (auf.ziel.empty()) throw Bedienfehler("save needs a PATH");
+        break;
+    case Befehl::Steam:
+        if (!hatDruck) throw Bedienfehler("steam needs --druck P");
+        break;
+    case Befehl::Figures:
+        if (!hatDrehzahl) throw Bedienfehler("figures needs --drehzahl N");
+        if (!(auf.drehzahl >= 0 && auf.drehzahl <= 32767))
+            throw Bedienfehler("figures: --drehzahl must lie in 0 ... 32767");
+        break;
+    case Befehl::Diagram:
+        if (!hatBreite) throw Bedienfehler("diagram needs --breite PX");
+        break;
     case Befehl::Motion:
         if (!hatSchritt) throw Bedienfehler("motion needs --schritt DEG");
         if (!(auf.schritt > 0 && auf.schritt <= 360))
@@ -139,6 +191,9 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         break;
     }
     if (auf.csv && auf.befehl != Befehl::Motion) throw Bedienfehler("--csv belongs to motion");
+    if (hatBreite && !(auf.breite >= 1 && auf.breite <= 100000))
+        throw Bedienfehler("--breite must lie in 1 ... 100000 pixels");
+    if (hatDefault && auf.datei) throw Bedienfehler("--default and --file exclude each other");
     return auf;
 }
 

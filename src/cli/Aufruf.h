@@ -9,11 +9,14 @@
 
 namespace vapro::cli {
 
-enum class Befehl { Solve, Sweep, Direction, Events, Motion };
+enum class Befehl { Solve, Sweep, Direction, Events, Motion, Save, Steam, Figures, Diagram };
 enum class Richtung { Auto, Vor, Zurück };
 
 struct Aufruf {
     std::string einheit = "[mm]";
+    std::optional<std::string> datei;  // --file: a machine file instead of a default engine
+    bool umrechnen = false;
+    bool englisch = false;
     std::vector<std::pair<std::string, double>> setzen;  // --set FIELD=VALUE, in order
     std::optional<double> umwinkel;                        // degrees
     Richtung richtung = Richtung::Auto;
@@ -23,6 +26,10 @@ struct Aufruf {
     Befehl befehl = Befehl::Events;
     double winkel = 0;                    // solve
     double von = 0, bis = 0, schritt = 0;  // sweep, motion (schritt)
+    std::string ziel;                     // save
+    double druck = 0;                     // steam
+    double drehzahl = 0;                  // figures
+    double breite = 500;                  // diagram, figures: plot width in pixels
 };
 
 // A usage error: unknown option or field, missing or bad number.

@@ -1,68 +1,31 @@
 #include "Befehle.h"
 
-#include <array>
-#include <cmath>
 #include <ostream>
-#include <string_view>
 
-#include "Aufruf.h"
-#include "Ausgabe.h"
-#include "analysis/Steuerzeiten.h"
-#include "model/Bewegung.h"
-#include "model/Bewegungstabelle.h"
+#include "Befehle_intern.h"
 #include "model/Felder.h"
 #include "model/GeometrieFehler.h"
 #include "model/Grunddaten.h"
-#include "model/Kinematik.h"
 #include "model/Rechnen.h"
 #include "model/Schieber.h"
-#include "persist/Texte.h"
-#include "persist/Zahlenformat.h"
+#include "model/Bewegung.h"
+#include "persist/Einheiten.h"
+#include "persist/Maschinendatei.h"
 
 namespace vapro::cli {
 
 namespace {
 
-struct Ergebnis {
-    std::string_view name;
-    float Modell::* feld;
-};
-
-// Results written by every solve, then those only the link motion writes.
-constexpr std::array<Ergebnis, 13> kErgebnisse{{
-    {"KurbelX", &Modell::KurbelX},       {"KurbelY", &Modell::KurbelY},
-    {"KreuzkopfY", &Modell::KreuzkopfY}, {"kwegmm", &Modell::kwegmm},
-    {"kwegproz", &Modell::kwegproz},     {"ExVorX", &Modell::ExVorX},
-    {"ExVorY", &Modell::ExVorY},         {"SteinY", &Modell::SteinY},
-    {"SchieberY", &Modell::SchieberY},   {"HubMax", &Modell::HubMax},
-    {"HubMin", &Modell::HubMin},         {"SchieHub", &Modell::SchieHub},
-    {"LetzterUmWinkel", &Modell::LetzterUmWinkel},
-}};
-constexpr std::array<Ergebnis, 16> kStephensonErgebnisse{{
-    {"HebelX", &Modell::HebelX},
-    {"HebelY", &Modell::HebelY},
-    {"ExRückX", &Modell::ExRückX},
-    {"ExRückY", &Modell::ExRückY},
-    {"BalkenVorX", &Modell::BalkenVorX},
-    {"BalkenVorY", &Modell::BalkenVorY},
-    {"BalkenRückX", &Modell::BalkenRückX},
-    {"BalkenRückY", &Modell::BalkenRückY},
-    {"KulisseMitteX", &Modell::KulisseMitteX},
-    {"KulisseMitteY", &Modell::KulisseMitteY},
-    {"KulisseAnfang", &Modell::KulisseAnfang},
-    {"KulisseEnde", &Modell::KulisseEnde},
-    {"SteinWinkel", &Modell::SteinWinkel},
-    {"SteinMin", &Modell::SteinMin},
-    {"SteinMax", &Modell::SteinMax},
-    {"Springen", &Modell::Springen},
-}};
-
-// Builds the engine the command line describes. Throws Bedienfehler when a
-// value does not fit its field.
-Modell MaschineAufbauen(const Aufruf& auf) {
+// Builds the engine the command line describes: a default engine or a
+// machine file, then --set, --umwinkel and --umrechnen.
+Modell MaschineAufbauen(const Aufruf& auf, const Sprache& sprache) {
     Modell m;
     Grundfarben(m);
     GrunddatenFürEinheit(m, auf.einheit);
+    if (auf.datei) {
+        const Ladeergebnis e = Laden(m, std::filesystem::path(*auf.datei), sprache);
+        if (e.art != Ladeergebnis::Ok) throw Dateifehler(e.meldung);
+    }
     for (const auto& [name, wert] : auf.setzen) {
         const Feld* f = FeldSuchen(name);
         if (!f || !FeldSetzen(m, *f, wert))
@@ -71,145 +34,20 @@ Modell MaschineAufbauen(const Aufruf& auf) {
     m.Hub = static_cast<float>(2.0 * m.KWRadius);
     SchieberAbleiten(m);
     if (auf.umwinkel) m.UmWinkel = static_cast<float>(Rad(*auf.umwinkel));
+    if (auf.umrechnen) EinheitUmschalten(m);
     SpiegelBerechnen(m);
     return m;
 }
 
-void RichtungWählen(Modell& m, Richtung r) {
-    if (r == Richtung::Auto)
-        DrehrichtungBestimmen(m);
-    else
-        m.Drehrichtung = r == Richtung::Vor;
-}
-
-// Resets the running extremes at the next solve, as a picture redraw does.
-void ExtremeZurücksetzen(Modell& m) { m.LetzterUmWinkel = m.UmWinkel + 1.0f; }
-
-void LösungAusgeben(const Modell& m, Ausgabe& aus) {
-    for (const auto& e : kErgebnisse) aus.Wert(e.name, m.*e.feld);
-    if (m.Umsteuertyp == 1)
-        for (const auto& e : kStephensonErgebnisse) aus.Wert(e.name, m.*e.feld);
-}
-
-void Lösen(Modell& m, const Aufruf& auf, Ausgabe& aus) {
-    ExtremeZurücksetzen(m);
-    m.Winkel = static_cast<float>(auf.winkel);
-    Kinematik(m);
-    LösungAusgeben(m, aus);
-}
-
-void Durchlauf(Modell& m, const Aufruf& auf, Ausgabe& aus) {
-    ExtremeZurücksetzen(m);
-    const long n = static_cast<long>(std::floor((auf.bis - auf.von) / auf.schritt + 1e-9));
-    for (long i = 0; i <= n; ++i) {
-        m.Winkel = static_cast<float>(auf.von + static_cast<double>(i) * auf.schritt);
-        Kinematik(m);
-    }
-    LösungAusgeben(m, aus);
-}
-
-void RichtungAusgeben(const Modell& m, Ausgabe& aus) {
-    aus.Wert("Drehrichtungsbilanz", static_cast<int>(m.Drehrichtungsbilanz));
-    aus.Wahrheit("Drehrichtung", m.Drehrichtung);
-}
-
-void ErgebnisAusgeben(std::string_view ende, const Steuerzeitergebnis& e, Ausgabe& aus) {
-    const std::array<std::pair<std::string_view, const Steuerereignis*>, 4> ereignisse{{
-        {"Einlaßbeginn", &e.Einlaßbeginn},
-        {"Einlaßende", &e.Einlaßende},
-        {"Auslaßbeginn", &e.Auslaßbeginn},
-        {"Auslaßende", &e.Auslaßende},
-    }};
-    const std::string p(ende);
-    for (const auto& [name, ereignis] : ereignisse) {
-        const std::string s = p + "." + std::string(name);
-        aus.Wert(s + ".Winkel", ereignis->Winkel);
-        if (aus.kv())
-            aus.Wert(s + ".Bezug", static_cast<int>(ereignis->Bezug));
-        else
-            aus.Text(s + ".Bezug", TextNummer(1830 + ereignis->Bezug));
-        aus.Wert(s + ".Weg", ereignis->Weg);
-    }
-    aus.Wert(p + ".FüllungWeg", e.FüllungWeg);
-    aus.Wert(p + ".Füllung", e.Füllung);
-    aus.Wert(p + ".KompressionWeg", e.KompressionWeg);
-    aus.Wert(p + ".Kompression", e.Kompression);
-}
-
-void Steuerzeiten(Modell& m, Ausgabe& aus) {
-    SteuerzeitenSuchen(m);
-    SteuerzeitenAuswerten(m);
-    aus.Wahrheit("Drehrichtung", m.Drehrichtung);
-    const std::array<std::pair<std::string_view, const Steuerzeit*>, 8> roh{{
-        {"EinlaßAufOben", &m.EinlaßAufOben},
-        {"EinlaßZuOben", &m.EinlaßZuOben},
-        {"AuslaßAufOben", &m.AuslaßAufOben},
-        {"AuslaßZuOben", &m.AuslaßZuOben},
-        {"EinlaßAufUnten", &m.EinlaßAufUnten},
-        {"EinlaßZuUnten", &m.EinlaßZuUnten},
-        {"AuslaßAufUnten", &m.AuslaßAufUnten},
-        {"AuslaßZuUnten", &m.AuslaßZuUnten},
-    }};
-    for (const auto& [name, z] : roh) {
-        aus.Wert(std::string(name) + ".Winkel", z->Winkel);
-        aus.Wert(std::string(name) + ".Weg", z->Weg);
-    }
-    ErgebnisAusgeben("Oben", m.Oben, aus);
-    ErgebnisAusgeben("Unten", m.Unten, aus);
-}
-
-// Two revolutions from 0° through the table's row logic, as the animation
-// fills the table while it is shown and updated continuously.
-void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
-    m.WinkelSchritt = static_cast<float>(auf.schritt);
-    m.Winkel = 0;
-    TabelleEinrichten(m);
-    std::vector<std::array<float, 4>> zeilen(static_cast<size_t>(m.TabellenZeilen) + 1);
-    std::vector<bool> geschrieben(zeilen.size(), false);
-    auto ausgeben = [&] {
-        Kinematik(m);
-        const Tabellenzeile z = NächsteTabellenzeile(m);
-        const auto i = static_cast<size_t>(z.zeile);
-        zeilen[i] = {m.Winkel, m.kwegmm, m.kwegproz,
-                     static_cast<float>(static_cast<double>(m.SteinY) - m.HubMin)};
-        geschrieben[i] = true;
-    };
-    ausgeben();
-    for (int nullDurchgänge = 0; nullDurchgänge < 2;) {
-        WinkelWeiter(m);
-        if (m.Winkel == 0 && ++nullDurchgänge == 2) break;
-        ausgeben();
-    }
-
-    std::ostream& out = aus.roh();
-    const std::string einheit = m.Einheit;
-    if (auf.csv)
-        out << "Winkel,kwegmm,kwegproz,Schieber\n";
-    else
-        out << "1)    [°]  2) " << einheit << "  3)    [%]  4) " << einheit << '\n';
-    const char* winkelMuster = WinkelMuster(m.WinkelSchritt);
-    for (size_t i = 1; i < zeilen.size(); ++i) {
-        const auto& z = zeilen[i];
-        if (auf.csv) {
-            if (geschrieben[i])
-                out << FormatKurz(z[0]) << ',' << FormatKurz(z[1]) << ',' << FormatKurz(z[2])
-                    << ',' << FormatKurz(z[3]);
-            else
-                out << ",,,";
-            out << '\n';
-            continue;
-        }
-        auto spalte = [&](std::string text) {
-            out << std::string(text.size() < 10 ? 10 - text.size() : 0, ' ') << text << ' ';
-        };
-        if (geschrieben[i]) {
-            spalte(FormatMuster(z[0], winkelMuster));
-            spalte(FormatMuster(z[1], "##0.0"));
-            spalte(FormatMuster(z[2], "##0.0"));
-            spalte(FormatMuster(z[3], "##0.00"));
-        }
-        out << '\n';
-    }
+// Messages may span lines; the command line reports them on one.
+std::string EineZeile(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    std::string aus;
+    for (char c : text)
+        if (!(c == ' ' && !aus.empty() && aus.back() == ' ')) aus += c;
+    while (!aus.empty() && aus.back() == ' ') aus.pop_back();
+    return aus;
 }
 
 }  // namespace
@@ -227,10 +65,16 @@ int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std
         err << "vapro-cli: " << e.what() << " (try --help)\n";
         return kBedienfehler;
     }
+    Sprache sprache;
+    SpracheEinstellen(sprache, auf.englisch ? SprachbasisEnglisch : SprachbasisDeutsch);
     const char* schritt = "building the engine";
     try {
-        Modell m = MaschineAufbauen(auf);
+        Modell m = MaschineAufbauen(auf, sprache);
         Ausgabe aus(out, auf.kv);
+        if (auf.befehl == Befehl::Save) {
+            Sichern(m, auf, sprache);
+            return kFertig;
+        }
         schritt = "direction check";
         RichtungWählen(m, auf.richtung);
         switch (auf.befehl) {
@@ -247,17 +91,33 @@ int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std
             break;
         case Befehl::Events:
             schritt = "valve-event search";
-            Steuerzeiten(m, aus);
+            Steuerzeiten(m, sprache, aus);
             break;
         case Befehl::Motion:
             schritt = "motion table";
             Bewegung(m, auf, aus);
+            break;
+        case Befehl::Steam:
+            Dampf(m, auf, sprache, aus);
+            break;
+        case Befehl::Figures:
+            schritt = "operating figures";
+            Kennzahlen(m, auf, sprache, aus);
+            break;
+        case Befehl::Diagram:
+            schritt = "steam diagram";
+            Diagramm(m, auf, aus);
+            break;
+        case Befehl::Save:
             break;
         }
         return kFertig;
     } catch (const Bedienfehler& e) {
         err << "vapro-cli: " << e.what() << '\n';
         return kBedienfehler;
+    } catch (const Dateifehler& e) {
+        err << "vapro-cli: " << EineZeile(e.what()) << '\n';
+        return kDateifehler;
     } catch (const GeometrieFehler& e) {
         err << "vapro-cli: geometry error in the " << schritt << ": " << e.what() << '\n';
         return kGeometriefehler;

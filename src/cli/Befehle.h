@@ -11,6 +11,7 @@ inline constexpr int kFertig = 0;
 inline constexpr int kInterner = 1;
 inline constexpr int kBedienfehler = 2;
 inline constexpr int kGeometriefehler = 3;
+inline constexpr int kDateifehler = 4;
 
 // Runs one command line (without the program name); never throws.
 int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err);

@@ -18,7 +18,7 @@ float Volumen(const Modell& m, float stangendurchmesser, float länge) {
     return Einzel(Pi / 4.0 * (d * d - s * s) * länge, "cylinder volume");
 }
 
-}  // namespace
+} // namespace
 
 Kurbelvolumina KurbelvoluminaBerechnen(const Modell& m) {
     return {Volumen(m, m.KsDurchmesserO, m.Hub), Volumen(m, m.KsDurchmesserU, m.Hub),
@@ -38,12 +38,14 @@ void KurbelvoluminaEintragen(Modell& m) {
 namespace {
 
 // The limits bring every whole-number entry into 16-bit range before rounding.
-int16_t Ganz(double v) { return RundeGerade16(v, "operating parameters"); }
+int16_t Ganz(double v) {
+    return RundeGerade16(v, "operating parameters");
+}
 
-}  // namespace
+} // namespace
 
 BetriebsparameterÜbernahme BetriebsparameterÜbernehmen(Modell& m,
-                                                        const BetriebsparameterEingabe& e) {
+                                                       const BetriebsparameterEingabe& e) {
     BetriebsparameterÜbernahme r;
     auto begrenzt = [&r](Betriebsfeld f, bool ja) {
         if (ja) r.Begrenzt.push_back(f);
@@ -130,7 +132,7 @@ namespace {
 // Cubic inches in a cubic foot.
 constexpr double KubikzollJeKubikfuß = 1728;
 
-}  // namespace
+} // namespace
 
 Betriebswerte BetriebswerteBerechnen(const Modell& m, float PM,
                                      const std::optional<Dampfzustand>& dampf) {
@@ -183,7 +185,7 @@ BetriebswerteTexte BetriebswerteAnzeigen(const Betriebswerte& w, char dezimal) {
         return FormatMuster(wert, muster, dezimal);
     };
     BetriebswerteTexte t;
-    const double d = w.MM ? 1000 : 1;  // cm³ or cu in
+    const double d = w.MM ? 1000 : 1; // cm³ or cu in
     const Kurbelvolumina& v = w.Volumina;
     t.Volumentabelle[0] = {f(v.HubvolumenO / d, "0.0"), f(v.HubvolumenU / d, "0.0"),
                            f(w.HubvolumenGesamt() / d, "0.0")};
@@ -227,4 +229,4 @@ BetriebswerteTexte BetriebswerteAnzeigen(const Betriebswerte& w, char dezimal) {
     return t;
 }
 
-}  // namespace vapro
+} // namespace vapro

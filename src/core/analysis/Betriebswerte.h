@@ -68,7 +68,7 @@ struct BetriebsparameterÜbernahme {
 //   MechWirkungsgrad: above 100 -> 100, below 0 -> 0.1, then whole (so 0).
 // Whole numbers round halves to even.
 BetriebsparameterÜbernahme BetriebsparameterÜbernehmen(Modell& m,
-                                                        const BetriebsparameterEingabe& e);
+                                                       const BetriebsparameterEingabe& e);
 
 // The message of a failed apply (German in both languages, no table text).
 std::string BetriebsparameterFehlertext();
@@ -76,8 +76,8 @@ std::string BetriebsparameterFehlertext();
 // --- Speed slider ---------------------------------------------------------------
 
 struct Drehzahlregler {
-    int16_t Schritte = 0;     // the slider's maximum
-    int16_t DrehzahlMax = 0;  // Schritte × step, the maximum actually reachable
+    int16_t Schritte = 0;    // the slider's maximum
+    int16_t DrehzahlMax = 0; // Schritte × step, the maximum actually reachable
 };
 
 // Steps = DrehzahlMax / step, halves rounded up. Throws GeometrieFehler for a
@@ -88,18 +88,18 @@ Drehzahlregler DrehzahlreglerEinrichten(int16_t drehzahlMax, int16_t schrittweit
 
 // The saturation data of the table row for PO1.
 struct Sattdampfwerte {
-    double Druck = 0;                           // row pressure, bara or psia
-    std::string Sättigungstemperatur;           // as the table shows it (°C / °F)
+    double Druck = 0;                 // row pressure, bara or psia
+    std::string Sättigungstemperatur; // as the table shows it (°C / °F)
     std::optional<double> SättigungstemperaturZahl;
-    std::string V2Strich;                       // as shown (m³/kg / cu ft/lb)
-    std::optional<double> V2StrichZahl;         // as read from the text shown
+    std::string V2Strich;               // as shown (m³/kg / cu ft/lb)
+    std::optional<double> V2StrichZahl; // as read from the text shown
 };
 
 struct Betriebswerte {
-    bool MM = true;  // unit key "[mm]"; anything else is inches
+    bool MM = true; // unit key "[mm]"; anything else is inches
     int16_t Drehzahl = 0;
     Kurbelvolumina Volumina;
-    float FüllungO = 0, FüllungU = 0;  // cut-off ratios of the valve events
+    float FüllungO = 0, FüllungU = 0; // cut-off ratios of the valve events
     // Steam admitted per revolution (swept volume × cut-off), length unit cubed.
     double DampfvolumenUmdrehungO = 0, DampfvolumenUmdrehungU = 0;
     // Q: steam admitted per minute, length unit cubed.
@@ -108,11 +108,11 @@ struct Betriebswerte {
     std::optional<Sattdampfwerte> Sattdampf;
     // Steam weight per minute and hour, kg (mm) or lb (inch); need a positive v''.
     std::optional<double> DampfgewichtMin, DampfgewichtStunde;
-    double Kolbengeschwindigkeit = 0;  // m/s (mm) or ft/s (inch)
-    float PM = 0;                      // mean pressure the power rests on
-    double LeistungKW = 0;             // theoretical indicated power
+    double Kolbengeschwindigkeit = 0; // m/s (mm) or ft/s (inch)
+    float PM = 0;                     // mean pressure the power rests on
+    double LeistungKW = 0;            // theoretical indicated power
     int16_t MechWirkungsgrad = 0;
-    double WellenleistungKW = 0;       // indicated power × efficiency
+    double WellenleistungKW = 0; // indicated power × efficiency
     double DrehmomentNm = 0, DrehmomentFtLb = 0;
 
     double HubvolumenGesamt() const {
@@ -153,4 +153,4 @@ struct BetriebswerteTexte {
 
 BetriebswerteTexte BetriebswerteAnzeigen(const Betriebswerte& w, char dezimal = '.');
 
-}  // namespace vapro
+} // namespace vapro

@@ -29,9 +29,11 @@ Diagrammrahmen DiagrammrahmenFürBreite(double plotbreite) {
 
 namespace {
 
-float F(double v) { return Einzel(v, "steam diagram"); }
+float F(double v) {
+    return Einzel(v, "steam diagram");
+}
 
-}  // namespace
+} // namespace
 
 Dampfdiagramm DampfdiagrammBerechnen(const Modell& m, const Diagrammrahmen& rahmen) {
     Dampfdiagramm d;
@@ -68,7 +70,8 @@ Dampfdiagramm DampfdiagrammBerechnen(const Modell& m, const Diagrammrahmen& rahm
         d.Punkte.push_back({V, p});
         summe = F(static_cast<double>(summe) + p);
         const float weiter = F(static_cast<double>(V) + d.s);
-        if (!(weiter > V)) throw GeometrieFehler("steam diagram: points closer than the volume resolution");
+        if (!(weiter > V))
+            throw GeometrieFehler("steam diagram: points closer than the volume resolution");
         V = weiter;
     }
 
@@ -93,7 +96,7 @@ DiagrammBeschriftung DiagrammBeschriften(const Dampfdiagramm& d, bool mm, std::s
                                          char dezimal) {
     const std::string_view druck = mm ? "0.0" : "0";
     const std::string_view volumen = mm ? "0.0" : "0.00";
-    const double teiler = mm ? 1000 : 1;  // cm³ or cu in
+    const double teiler = mm ? 1000 : 1; // cm³ or cu in
     auto f = [dezimal](double wert, std::string_view muster) {
         return FormatMuster(wert, muster, dezimal);
     };
@@ -108,9 +111,9 @@ DiagrammBeschriftung DiagrammBeschriften(const Dampfdiagramm& d, bool mm, std::s
     b.DruckPO2 = FormatMuster(d.PO2, druck, dezimal);
     b.Druckpe = FormatMuster(d.pe, druck, dezimal);
     b.DruckNull = f(0, druck);
-    b.PM = std::string(textPM) + ": " + FormatMuster(d.PM, "0.00", dezimal) +
-           (mm ? " bar" : " psi");
+    b.PM =
+        std::string(textPM) + ": " + FormatMuster(d.PM, "0.00", dezimal) + (mm ? " bar" : " psi");
     return b;
 }
 
-}  // namespace vapro
+} // namespace vapro

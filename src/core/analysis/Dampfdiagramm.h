@@ -15,7 +15,7 @@ namespace vapro {
 // The drawing area in pixels and its margins. The plot lies between the
 // margins; x grows to the right, y downwards.
 struct Diagrammrahmen {
-    double Breite = 0, Höhe = 0;  // inner drawing area
+    double Breite = 0, Höhe = 0; // inner drawing area
     double RandOben = 0, RandUnten = 0, RandLinks = 0, RandRechts = 0;
 
     double Plotbreite() const { return Breite - RandLinks - RandRechts; }
@@ -39,18 +39,18 @@ struct Diagrammpunkt {
 
 struct Dampfdiagramm {
     // Inputs as taken from the model.
-    float H = 0, Wc = 0;  // stroke; travel from top dead centre to cut-off
+    float H = 0, Wc = 0; // stroke; travel from top dead centre to cut-off
     float PO1 = 0, PO2 = 0, Exponent = 1;
     // Volumes of the top end, single precision as stored.
     float A = 0, V0 = 0, Vh = 0, Vt = 0, Vc = 0;
-    float pe = 0;  // pressure at release, PO1 × (Vc / Vt)^n
+    float pe = 0; // pressure at release, PO1 × (Vc / Vt)^n
     // Scale: pixels per volume and per pressure unit; volume between points.
     float xs = 0, ys = 0, s = 0;
     // Expansion points from Vc in steps of s while V <= Vt (at least one).
     std::vector<Diagrammpunkt> Punkte;
-    float pa = 0;  // mean of the expansion points
-    float pf = 0;  // forward mean pressure over the stroke
-    float PM = 0;  // pf − PO2
+    float pa = 0; // mean of the expansion points
+    float pf = 0; // forward mean pressure over the stroke
+    float PM = 0; // pf − PO2
 
     double Füllungsprozent() const { return static_cast<double>(Wc) / H * 100; }
     double Füllvolumen() const { return static_cast<double>(Wc) * A; }
@@ -75,14 +75,14 @@ Bildpunkt DiagrammBildpunkt(const Diagrammrahmen& rahmen, const Dampfdiagramm& d
 
 // The labels of the diagram, formatted for the unit system.
 struct DiagrammBeschriftung {
-    std::string ProzentV0, ProzentVc, ProzentVt;  // cut-off row: "0", cut-off, "100"
-    std::string VolumenV0, VolumenVc, VolumenVt;  // cm³ (mm) or cu in
+    std::string ProzentV0, ProzentVc, ProzentVt; // cut-off row: "0", cut-off, "100"
+    std::string VolumenV0, VolumenVc, VolumenVt; // cm³ (mm) or cu in
     std::string DruckPO1, DruckPO2, Druckpe, DruckNull;
-    std::string PM;  // "<textPM>: 9.23 bar"
+    std::string PM; // "<textPM>: 9.23 bar"
 };
 
 // `textPM` is the short term of the language ("PM" / "MEP").
 DiagrammBeschriftung DiagrammBeschriften(const Dampfdiagramm& d, bool mm, std::string_view textPM,
                                          char dezimal = '.');
 
-}  // namespace vapro
+} // namespace vapro

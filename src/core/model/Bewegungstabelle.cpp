@@ -33,7 +33,7 @@ Tabellenzeile NächsteTabellenzeile(Modell& m) {
 
 const char* WinkelMuster(float winkelSchritt) {
     const double bruch = static_cast<double>(winkelSchritt) - std::trunc(winkelSchritt);
-    return std::nearbyint(bruch + 0.05) == 1 ? "##0.0" : "##0";
+    return RundeHalbGerade(bruch + 0.05) == 1 ? "##0.0" : "##0";
 }
 
 }  // namespace vapro

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "persist/Zahlenformat.h"
+
 namespace vapro {
 
 namespace {
@@ -190,11 +192,11 @@ bool FeldSetzen(Modell& m, const Feld& f, double wert) {
                 else
                     m.*ort = static_cast<float>(wert);
             } else if constexpr (std::is_same_v<T, int16_t Modell::*>) {
-                const double r = std::nearbyint(wert);
+                const double r = RundeHalbGerade(wert);
                 if (r < -32768 || r > 32767) return false;
                 m.*ort = static_cast<int16_t>(r);
             } else {
-                const double r = std::nearbyint(wert);
+                const double r = RundeHalbGerade(wert);
                 if (r < 0 || r > 0xFFFFFF) return false;
                 m.*ort = static_cast<uint32_t>(r);
             }

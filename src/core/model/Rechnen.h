@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/GeometrieFehler.h"
+#include "persist/Zahlenformat.h"
 
 namespace vapro {
 
@@ -53,9 +54,9 @@ inline double Teilen(double z, double n, const char* was) {
 // Rounds to the nearest whole number, halves to even, into a signed 16-bit
 // integer; out of range is an overflow.
 inline int16_t RundeGerade16(double v, const char* was) {
-    double r = std::nearbyint(v);  // default rounding mode: halves to even
-    if (!(r >= -32768.0 && r <= 32767.0)) Überlauf(was);
-    return static_cast<int16_t>(r);
+    const auto r = Runde16(v);
+    if (!r) Überlauf(was);
+    return *r;
 }
 
 // Adds to a signed 16-bit counter; leaving the range is an overflow.

@@ -7,8 +7,9 @@
 namespace vapro {
 
 void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
-    m.NächsterStart = 0;
     GrunddatenFürEinheit(m, einheit);
+    // A default engine has no file to reopen at the next start.
+    m.NächsterStart = 0;
     SchieberAbleiten(m);
     Neuberechnung(m, a, "2");
     m.Geometriestand = 0;

@@ -55,7 +55,9 @@ constexpr Abschnitt kAbschnitte[] = {
 };
 constexpr int16_t kLetzterSatz = 11499;
 
-int16_t EndeDes(const Abschnitt& a) { return static_cast<int16_t>(a.basis + 99); }
+int16_t EndeDes(const Abschnitt& a) {
+    return static_cast<int16_t>(a.basis + 99);
+}
 
 std::string_view Text(const Sprache& s, int deutsch) {
     return s.Text(deutsch - SprachbasisDeutsch);
@@ -117,8 +119,7 @@ std::string Wert(const Modell& m, const Feld& f) {
     }
 }
 
-void KopfSchreiben(Schreiber& w, const Modell& m, const Sprache& s,
-                   std::string_view zeitstempel) {
+void KopfSchreiben(Schreiber& w, const Modell& m, const Sprache& s, std::string_view zeitstempel) {
     w.Satz(10000).Text(kMarke).Ende();
     w.Satz(10001).Text(kKennung).Ende();
     w.Satz(10002).Text(Text(s, kTextDateiformat)).Zahl(std::to_string(Maschinendateiformat)).Ende();
@@ -204,8 +205,7 @@ public:
         const auto e = strom_.Nächstes();
         if (!e || e->zitiert) return false;
         const auto zahl = LiesZahl(e->text);
-        if (!zahl || *zahl != std::trunc(*zahl) || *zahl < -32768 || *zahl > 32767)
-            return false;
+        if (!zahl || *zahl != std::trunc(*zahl) || *zahl < -32768 || *zahl > 32767) return false;
         const auto nummer = static_cast<int16_t>(*zahl);
         if (nummer != erwartet) {
             aktuell_ = nummer;
@@ -244,9 +244,9 @@ bool KopfLesen(Leser& r, Modell& m, std::optional<int16_t>& version) {
     if (!gerundet) return false;
     version = *gerundet;
     if (*version != Maschinendateiformat) return false;
-    return r.Satz(10003) && r.Text() && r.Satz(10004) && r.Text() && r.Text() &&
-           r.Satz(10005) && r.Text() && r.Satz(10006) && r.Text() && r.Text(&m.Einheit) &&
-           r.Satz(10007) && r.Text() && r.Text(&m.Druckeinheit) && r.Satz(10099) && r.Text();
+    return r.Satz(10003) && r.Text() && r.Satz(10004) && r.Text() && r.Text() && r.Satz(10005) &&
+           r.Text() && r.Satz(10006) && r.Text() && r.Text(&m.Einheit) && r.Satz(10007) &&
+           r.Text() && r.Text(&m.Druckeinheit) && r.Satz(10099) && r.Text();
 }
 
 bool AbschnittLesen(Leser& r, Modell& m, const Abschnitt& a) {
@@ -277,13 +277,12 @@ std::optional<int16_t> Ableiten(Modell& m) {
     return std::nullopt;
 }
 
-Ladeergebnis Fehlschlag(Ladeergebnis::Art art, int16_t satz, int16_t version,
-                        const Sprache& s) {
+Ladeergebnis Fehlschlag(Ladeergebnis::Art art, int16_t satz, int16_t version, const Sprache& s) {
     Ladeergebnis e{art, satz, version, {}};
     if (art == Ladeergebnis::Version) {
-        e.meldung = Meldungstext(Text(s, kMeldungVersion), {{"|1", kZeilenende},
-                                                            {"|2", std::to_string(version)},
-                                                            {"|3", kZeilenende}});
+        e.meldung = Meldungstext(
+            Text(s, kMeldungVersion),
+            {{"|1", kZeilenende}, {"|2", std::to_string(version)}, {"|3", kZeilenende}});
     } else {
         std::string stelle(kZeilenende);
         if (satz != 0) stelle += std::to_string(satz);
@@ -293,16 +292,16 @@ Ladeergebnis Fehlschlag(Ladeergebnis::Art art, int16_t satz, int16_t version,
     return e;
 }
 
-// A name beside the target that no file has yet.
+// A name beside the target that no file has yet; empty when none is found.
 std::filesystem::path TemporärerName(const std::filesystem::path& datei) {
     const auto zeit = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (long long versuch = 0;; ++versuch) {
+    for (long long versuch = 0; versuch < 100; ++versuch) {
         auto name = datei;
         name += ".~" + std::to_string(zeit + versuch) + ".tmp";
         std::error_code ec;
         if (!std::filesystem::exists(name, ec) && !ec) return name;
-        if (versuch > 100) return name;  // let the open fail and report it
     }
+    return {};
 }
 
 }  // namespace
@@ -323,10 +322,11 @@ bool Speichern(const Modell& m, std::ostream& out, const Sprache& s, std::string
 Speicherergebnis Speichern(const Modell& m, const std::filesystem::path& datei, const Sprache& s,
                            std::string_view zeitstempel) {
     const auto temporär = TemporärerName(datei);
-    bool ok = false;
-    {
+    bool angelegt = false, ok = false;
+    if (!temporär.empty()) {
         std::ofstream out(temporär, std::ios::binary | std::ios::trunc);
         if (out.is_open()) {
+            angelegt = true;
             ok = Speichern(m, out, s, zeitstempel);
             out.close();
             ok = ok && !out.fail();
@@ -338,7 +338,7 @@ Speicherergebnis Speichern(const Modell& m, const std::filesystem::path& datei, 
         ok = !ec;
     }
     if (!ok) {
-        std::filesystem::remove(temporär, ec);
+        if (angelegt) std::filesystem::remove(temporär, ec);
         return {false, Meldungstext(Text(s, kMeldungSpeichern), {{"|1", "\r\n\r\n"}})};
     }
     return {true, {}};

@@ -27,6 +27,7 @@ double Ring(double bohrung, double stange, double länge) {
 
 Modell MitSteuerzeiten(bool mm) {
     Modell m = Standardmaschine(mm);
+    DrehrichtungBestimmen(m);
     SteuerzeitenSuchen(m);
     SteuerzeitenAuswerten(m);
     return m;
@@ -49,7 +50,7 @@ using F = Betriebsfeld;
 TEST(BetriebsparameterÜbernehmen, LimitsEveryEntry) {
     struct Fall {
         BetriebsparameterEingabe e;
-        int16_t drehzahl;  // speed before the apply
+        int16_t drehzahl; // speed before the apply
         float po1, po2, ü;
         int16_t max, schritt, n, wg;
         std::vector<F> begrenzt;
@@ -76,7 +77,8 @@ TEST(BetriebsparameterÜbernehmen, LimitsEveryEntry) {
         Modell m = Standardmaschine();
         m.Drehzahl = f.drehzahl;
         const BetriebsparameterÜbernahme r = BetriebsparameterÜbernehmen(m, f.e);
-        const auto fall = ::testing::Message() << "PO1 entry " << *f.e.PO1 << ", max " << *f.e.DrehzahlMax;
+        const auto fall = ::testing::Message()
+                          << "PO1 entry " << *f.e.PO1 << ", max " << *f.e.DrehzahlMax;
         EXPECT_TRUE(r.Ok()) << fall;
         EXPECT_FLOAT_EQ(m.PO1, f.po1) << fall;
         EXPECT_FLOAT_EQ(m.PO2, f.po2) << fall;
@@ -121,7 +123,7 @@ TEST(DrehzahlreglerEinrichten, StepsRoundHalvesUp) {
     }
     EXPECT_THROW(DrehzahlreglerEinrichten(500, 0), GeometrieFehler);
     EXPECT_THROW(DrehzahlreglerEinrichten(500, -20), GeometrieFehler);
-    EXPECT_THROW(DrehzahlreglerEinrichten(32767, 20000), GeometrieFehler);  // 2 × 20000
+    EXPECT_THROW(DrehzahlreglerEinrichten(32767, 20000), GeometrieFehler); // 2 × 20000
 }
 
 TEST(Kurbelvolumina, FromBoreRodsStrokeAndClearance) {
@@ -151,8 +153,9 @@ TEST(Kurbelvolumina, FromBoreRodsStrokeAndClearance) {
     m.KDurchmesser = 80;
     m.Hub = 80;
     m.PO1 = 11;
-    EXPECT_EQ(BetriebswerteAnzeigen(BetriebswerteBerechnen(m, 0, std::nullopt)).Volumentabelle[0][0],
-              "402.1");
+    EXPECT_EQ(
+        BetriebswerteAnzeigen(BetriebswerteBerechnen(m, 0, std::nullopt)).Volumentabelle[0][0],
+        "402.1");
 }
 
 TEST(Betriebswerte, DefaultEnginesAgainstHandCalculation) {
@@ -160,8 +163,8 @@ TEST(Betriebswerte, DefaultEnginesAgainstHandCalculation) {
         bool mm;
         double bohrung, stangeU, hub;
         Dampfzustand zeile;
-        double jeKubik;      // length unit cubed per m³ or cu ft
-        double jeFußProS;    // length unit per m or ft, times 60 s
+        double jeKubik;   // length unit cubed per m³ or cu ft
+        double jeFußProS; // length unit per m or ft, times 60 s
     };
     const Fall fälle[] = {
         {true, 125, 16, 102, Zeile(11, "184.06", "0.17739"), 1e9, 1000.0 * 60},
@@ -179,7 +182,8 @@ TEST(Betriebswerte, DefaultEnginesAgainstHandCalculation) {
         EXPECT_NEAR(w.Volumina.HubvolumenU, vU, vU * 1e-6);
         EXPECT_EQ(w.FüllungO, m.Oben.Füllung);
         EXPECT_EQ(w.FüllungU, m.Unten.Füllung);
-        ASSERT_GT(w.FüllungO, 0.3);  // the gear is notched up, not in mid gear
+        ASSERT_GT(w.FüllungO, 0.1) << "the engine admits steam at the top";
+        ASSERT_GT(w.FüllungU, 0.1) << "and at the bottom";
 
         // Steam: admitted volume of both ends, 240 times a minute.
         const double q = (vO * m.Oben.Füllung + vU * m.Unten.Füllung) * 240;
@@ -264,16 +268,16 @@ TEST(Betriebswerte, SteamRowAndReadOuts) {
         EXPECT_EQ(t.DampfgewichtMin.empty(), !f.gewicht);
         EXPECT_EQ(t.Sättigungstemperatur, f.sattdampf ? "366.0" : "");
         EXPECT_EQ(t.Druck, f.sattdampf ? "165" : "");
-        EXPECT_GT(w.LeistungKW, 0);  // the rest does not depend on the table
+        EXPECT_GT(w.LeistungKW, 0); // the rest does not depend on the table
     }
 
     // Inch read-outs: cubic inches, cubic feet, no third per-minute field.
     const Betriebswerte w = BetriebswerteBerechnen(m, 50, Zeile(165, "366.0", "2.751"));
     const BetriebswerteTexte t = BetriebswerteAnzeigen(w);
-    EXPECT_EQ(t.Volumentabelle[0][0], "28.3");  // π/4 · 3² · 4
-    EXPECT_EQ(t.Volumentabelle[0][1], "27.5");  // π/4 · (3² − 0.5²) · 4
+    EXPECT_EQ(t.Volumentabelle[0][0], "28.3"); // π/4 · 3² · 4
+    EXPECT_EQ(t.Volumentabelle[0][1], "27.5"); // π/4 · (3² − 0.5²) · 4
     EXPECT_EQ(t.Volumentabelle[0][2], "55.8");
-    EXPECT_EQ(t.Kolbengeschwindigkeit, "3.33");  // 2 · 4 in · 300 / 720
+    EXPECT_EQ(t.Kolbengeschwindigkeit, "3.33"); // 2 · 4 in · 300 / 720
     EXPECT_TRUE(t.DampfvolumenKubikmeter.empty());
     EXPECT_EQ(t.DampfvolumenLiter, FormatMuster(w.DampfvolumenMin / 1728, "0.0"));
     EXPECT_EQ(t.DampfvolumenStunde, FormatMuster(w.DampfvolumenMin / 1728 * 60, "0.00"));
@@ -289,9 +293,9 @@ TEST(Betriebswerte, SteamRowAndReadOuts) {
               FormatMuster((static_cast<double>(wm.FüllungO) + wm.FüllungU) * 50, "0.0", ','));
     EXPECT_EQ(tm.DampfvolumenKubikmeter, FormatMuster(wm.DampfvolumenMin / 1e9, "0.00", ','));
     EXPECT_EQ(tm.DampfvolumenStunde, FormatMuster(wm.DampfvolumenMin * 60 / 1e9, "0.00", ','));
-    EXPECT_EQ(tm.Kolbengeschwindigkeit, "1,02");  // 2 · 0.102 m · 300 / 60
+    EXPECT_EQ(tm.Kolbengeschwindigkeit, "1,02"); // 2 · 0.102 m · 300 / 60
     EXPECT_EQ(tm.PMittel, "5,0");
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

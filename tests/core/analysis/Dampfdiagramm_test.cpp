@@ -24,7 +24,8 @@ Modell Maschine(bool mm, double anteil, float exponent) {
 // Mean of PO1 · (Vc / V)^n over Vc..Vt, integrated in closed form.
 double Mittel(double po1, double vc, double vt, double n) {
     if (n == 1) return po1 * vc * std::log(vt / vc) / (vt - vc);
-    return po1 * std::pow(vc, n) * (std::pow(vt, 1 - n) - std::pow(vc, 1 - n)) / ((1 - n) * (vt - vc));
+    return po1 * std::pow(vc, n) * (std::pow(vt, 1 - n) - std::pow(vc, 1 - n)) /
+           ((1 - n) * (vt - vc));
 }
 
 TEST(Dampfdiagramm, FullStrokeCutOffGivesChestLessBackPressure) {
@@ -51,8 +52,10 @@ TEST(Dampfdiagramm, ShorterCutOffFollowsTheExpansionIntegral) {
             for (float n : {1.0f, 1.15f, 1.3f})
                 for (double breite : {400.0, 4000.0}) {
                     const Modell m = Maschine(mm, anteil, n);
-                    const Dampfdiagramm d = DampfdiagrammBerechnen(m, DiagrammrahmenFürBreite(breite));
-                    const double h = m.Hub, wc = anteil * h, a = kPi * m.KDurchmesser * m.KDurchmesser / 4;
+                    const Dampfdiagramm d =
+                        DampfdiagrammBerechnen(m, DiagrammrahmenFürBreite(breite));
+                    const double h = m.Hub, wc = anteil * h,
+                                 a = kPi * m.KDurchmesser * m.KDurchmesser / 4;
                     const double v0 = a * m.KOFreihub, vc = a * wc + v0, vt = a * h + v0;
                     const double pe = m.PO1 * std::pow(vc / vt, n);
                     const double pa = Mittel(m.PO1, vc, vt, n);
@@ -120,10 +123,11 @@ TEST(Dampfdiagramm, HyperbolaPointsTenPixelsApart) {
 }
 
 TEST(Dampfdiagramm, VolumesOfTheTopEnd) {
-    const Dampfdiagramm d = DampfdiagrammBerechnen(Maschine(true, 0.25, 1), DiagrammrahmenFürBreite(500));
-    const double a = kPi * 125 * 125 / 4;  // bore 125 mm
+    const Dampfdiagramm d =
+        DampfdiagrammBerechnen(Maschine(true, 0.25, 1), DiagrammrahmenFürBreite(500));
+    const double a = kPi * 125 * 125 / 4; // bore 125 mm
     EXPECT_FLOAT_EQ(d.A, a);
-    EXPECT_FLOAT_EQ(d.V0, a * 10);  // clearance 10 mm
+    EXPECT_FLOAT_EQ(d.V0, a * 10); // clearance 10 mm
     EXPECT_FLOAT_EQ(d.Vh, a * 102);
     EXPECT_FLOAT_EQ(d.Vt, a * 112);
     EXPECT_FLOAT_EQ(d.Vc, a * (25.5 + 10));
@@ -166,27 +170,29 @@ TEST(Dampfdiagramm, ArithmeticFaultsAreRaised) {
 }
 
 TEST(Dampfdiagramm, Labels) {
-    const Dampfdiagramm mm = DampfdiagrammBerechnen(Maschine(true, 1, 1), DiagrammrahmenFürBreite(500));
+    const Dampfdiagramm mm =
+        DampfdiagrammBerechnen(Maschine(true, 1, 1), DiagrammrahmenFürBreite(500));
     const DiagrammBeschriftung b = DiagrammBeschriften(mm, true, "PM");
     EXPECT_EQ(b.PM, "PM: 10.00 bar");
     EXPECT_EQ(b.ProzentV0, "0");
     EXPECT_EQ(b.ProzentVc, "100.0");
     EXPECT_EQ(b.ProzentVt, "100");
     EXPECT_EQ(b.VolumenV0, "0.0");
-    EXPECT_EQ(b.VolumenVt, "1251.7");  // cm³
+    EXPECT_EQ(b.VolumenVt, "1251.7"); // cm³
     EXPECT_EQ(b.VolumenVc, "1251.7");
     EXPECT_EQ(b.DruckPO1, "11.0");
     EXPECT_EQ(b.DruckPO2, "1.0");
     EXPECT_EQ(b.Druckpe, "11.0");
     EXPECT_EQ(b.DruckNull, "0.0");
 
-    const Dampfdiagramm in = DampfdiagrammBerechnen(Maschine(false, 0.25, 1), DiagrammrahmenFürBreite(500));
+    const Dampfdiagramm in =
+        DampfdiagrammBerechnen(Maschine(false, 0.25, 1), DiagrammrahmenFürBreite(500));
     const DiagrammBeschriftung c = DiagrammBeschriften(in, false, "MEP", ',');
     EXPECT_EQ(c.PM.substr(0, 5), "MEP: ");
     EXPECT_EQ(c.PM.substr(c.PM.size() - 4), " psi");
     EXPECT_EQ(c.ProzentVc, "25,0");
-    EXPECT_EQ(c.VolumenVc, "7,07");   // π/4 · 3² · 1 cu in
-    EXPECT_EQ(c.VolumenVt, "28,27");  // π/4 · 3² · 4
+    EXPECT_EQ(c.VolumenVc, "7,07");  // π/4 · 3² · 1 cu in
+    EXPECT_EQ(c.VolumenVt, "28,27"); // π/4 · 3² · 4
     EXPECT_EQ(c.DruckPO1, "165");
     EXPECT_EQ(c.DruckPO2, "5");
     EXPECT_EQ(c.DruckNull, "0");
@@ -195,7 +201,7 @@ TEST(Dampfdiagramm, Labels) {
 TEST(Dampfdiagramm, RecomputingTakesTheCurrentCutOff) {
     Modell m = Standardmaschine();
     m.Winkel = 123;
-    m.Oben.FüllungWeg = -1;  // stale
+    m.Oben.FüllungWeg = -1; // stale
     const Dampfdiagramm d = DampfdiagrammNeuberechnen(m, DiagrammrahmenFürBreite(500));
     EXPECT_EQ(m.Winkel, 123);
     EXPECT_GT(m.Oben.FüllungWeg, 0);
@@ -204,5 +210,5 @@ TEST(Dampfdiagramm, RecomputingTakesTheCurrentCutOff) {
     EXPECT_LT(d.PM, m.PO1 - m.PO2);
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

@@ -1,0 +1,194 @@
+// The kinematic commands: solve, sweep, direction, events, motion.
+
+#include <array>
+#include <cmath>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "Befehle_intern.h"
+#include "analysis/Steuerzeiten.h"
+#include "model/Bewegung.h"
+#include "model/Bewegungstabelle.h"
+#include "model/Kinematik.h"
+#include "persist/Zahlenformat.h"
+
+namespace vapro::cli {
+
+namespace {
+
+struct Ergebnis {
+    std::string_view name;
+    float Modell::* feld;
+};
+
+// Results written by every solve, then those only the link motion writes.
+constexpr std::array<Ergebnis, 13> kErgebnisse{{
+    {"KurbelX", &Modell::KurbelX},       {"KurbelY", &Modell::KurbelY},
+    {"KreuzkopfY", &Modell::KreuzkopfY}, {"kwegmm", &Modell::kwegmm},
+    {"kwegproz", &Modell::kwegproz},     {"ExVorX", &Modell::ExVorX},
+    {"ExVorY", &Modell::ExVorY},         {"SteinY", &Modell::SteinY},
+    {"SchieberY", &Modell::SchieberY},   {"HubMax", &Modell::HubMax},
+    {"HubMin", &Modell::HubMin},         {"SchieHub", &Modell::SchieHub},
+    {"LetzterUmWinkel", &Modell::LetzterUmWinkel},
+}};
+constexpr std::array<Ergebnis, 16> kStephensonErgebnisse{{
+    {"HebelX", &Modell::HebelX},
+    {"HebelY", &Modell::HebelY},
+    {"ExRückX", &Modell::ExRückX},
+    {"ExRückY", &Modell::ExRückY},
+    {"BalkenVorX", &Modell::BalkenVorX},
+    {"BalkenVorY", &Modell::BalkenVorY},
+    {"BalkenRückX", &Modell::BalkenRückX},
+    {"BalkenRückY", &Modell::BalkenRückY},
+    {"KulisseMitteX", &Modell::KulisseMitteX},
+    {"KulisseMitteY", &Modell::KulisseMitteY},
+    {"KulisseAnfang", &Modell::KulisseAnfang},
+    {"KulisseEnde", &Modell::KulisseEnde},
+    {"SteinWinkel", &Modell::SteinWinkel},
+    {"SteinMin", &Modell::SteinMin},
+    {"SteinMax", &Modell::SteinMax},
+    {"Springen", &Modell::Springen},
+}};
+
+// Resets the running extremes at the next solve, as a picture redraw does.
+void ExtremeZurücksetzen(Modell& m) { m.LetzterUmWinkel = m.UmWinkel + 1.0f; }
+
+void LösungAusgeben(const Modell& m, Ausgabe& aus) {
+    for (const auto& e : kErgebnisse) aus.Wert(e.name, m.*e.feld);
+    if (m.Umsteuertyp == 1)
+        for (const auto& e : kStephensonErgebnisse) aus.Wert(e.name, m.*e.feld);
+}
+
+void ErgebnisAusgeben(std::string_view ende, const Steuerzeitergebnis& e, const Sprache& sprache,
+                      Ausgabe& aus) {
+    const std::array<std::pair<std::string_view, const Steuerereignis*>, 4> ereignisse{{
+        {"Einlaßbeginn", &e.Einlaßbeginn},
+        {"Einlaßende", &e.Einlaßende},
+        {"Auslaßbeginn", &e.Auslaßbeginn},
+        {"Auslaßende", &e.Auslaßende},
+    }};
+    const std::string p(ende);
+    for (const auto& [name, ereignis] : ereignisse) {
+        const std::string s = p + "." + std::string(name);
+        aus.Wert(s + ".Winkel", ereignis->Winkel);
+        if (aus.kv())
+            aus.Wert(s + ".Bezug", static_cast<int>(ereignis->Bezug));
+        else
+            aus.Text(s + ".Bezug", sprache.Text(830 + ereignis->Bezug));
+        aus.Wert(s + ".Weg", ereignis->Weg);
+    }
+    aus.Wert(p + ".FüllungWeg", e.FüllungWeg);
+    aus.Wert(p + ".Füllung", e.Füllung);
+    aus.Wert(p + ".KompressionWeg", e.KompressionWeg);
+    aus.Wert(p + ".Kompression", e.Kompression);
+}
+
+}  // namespace
+
+void RichtungWählen(Modell& m, Richtung r) {
+    if (r == Richtung::Auto)
+        DrehrichtungBestimmen(m);
+    else
+        m.Drehrichtung = r == Richtung::Vor;
+}
+
+void Lösen(Modell& m, const Aufruf& auf, Ausgabe& aus) {
+    ExtremeZurücksetzen(m);
+    m.Winkel = static_cast<float>(auf.winkel);
+    Kinematik(m);
+    LösungAusgeben(m, aus);
+}
+
+void Durchlauf(Modell& m, const Aufruf& auf, Ausgabe& aus) {
+    ExtremeZurücksetzen(m);
+    const long n = static_cast<long>(std::floor((auf.bis - auf.von) / auf.schritt + 1e-9));
+    for (long i = 0; i <= n; ++i) {
+        m.Winkel = static_cast<float>(auf.von + static_cast<double>(i) * auf.schritt);
+        Kinematik(m);
+    }
+    LösungAusgeben(m, aus);
+}
+
+void RichtungAusgeben(const Modell& m, Ausgabe& aus) {
+    aus.Wert("Drehrichtungsbilanz", static_cast<int>(m.Drehrichtungsbilanz));
+    aus.Wahrheit("Drehrichtung", m.Drehrichtung);
+}
+
+void Steuerzeiten(Modell& m, const Sprache& sprache, Ausgabe& aus) {
+    SteuerzeitenSuchen(m);
+    SteuerzeitenAuswerten(m);
+    aus.Wahrheit("Drehrichtung", m.Drehrichtung);
+    const std::array<std::pair<std::string_view, const Steuerzeit*>, 8> roh{{
+        {"EinlaßAufOben", &m.EinlaßAufOben},
+        {"EinlaßZuOben", &m.EinlaßZuOben},
+        {"AuslaßAufOben", &m.AuslaßAufOben},
+        {"AuslaßZuOben", &m.AuslaßZuOben},
+        {"EinlaßAufUnten", &m.EinlaßAufUnten},
+        {"EinlaßZuUnten", &m.EinlaßZuUnten},
+        {"AuslaßAufUnten", &m.AuslaßAufUnten},
+        {"AuslaßZuUnten", &m.AuslaßZuUnten},
+    }};
+    for (const auto& [name, z] : roh) {
+        aus.Wert(std::string(name) + ".Winkel", z->Winkel);
+        aus.Wert(std::string(name) + ".Weg", z->Weg);
+    }
+    ErgebnisAusgeben("Oben", m.Oben, sprache, aus);
+    ErgebnisAusgeben("Unten", m.Unten, sprache, aus);
+}
+
+// Two revolutions from 0° through the table's row logic, as the animation
+// fills the table while it is shown and updated continuously.
+void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
+    m.WinkelSchritt = static_cast<float>(auf.schritt);
+    m.Winkel = 0;
+    TabelleEinrichten(m);
+    std::vector<std::array<float, 4>> zeilen(static_cast<size_t>(m.TabellenZeilen) + 1);
+    std::vector<bool> geschrieben(zeilen.size(), false);
+    auto ausgeben = [&] {
+        Kinematik(m);
+        const Tabellenzeile z = NächsteTabellenzeile(m);
+        const auto i = static_cast<size_t>(z.zeile);
+        zeilen[i] = {m.Winkel, m.kwegmm, m.kwegproz,
+                     static_cast<float>(static_cast<double>(m.SteinY) - m.HubMin)};
+        geschrieben[i] = true;
+    };
+    ausgeben();
+    for (int nullDurchgänge = 0; nullDurchgänge < 2;) {
+        WinkelWeiter(m);
+        if (m.Winkel == 0 && ++nullDurchgänge == 2) break;
+        ausgeben();
+    }
+
+    std::ostream& out = aus.roh();
+    const std::string einheit = m.Einheit;
+    if (auf.csv)
+        out << "Winkel,kwegmm,kwegproz,Schieber\n";
+    else
+        out << "1)    [°]  2) " << einheit << "  3)    [%]  4) " << einheit << '\n';
+    const char* winkelMuster = WinkelMuster(m.WinkelSchritt);
+    for (size_t i = 1; i < zeilen.size(); ++i) {
+        const auto& z = zeilen[i];
+        if (auf.csv) {
+            if (geschrieben[i])
+                out << FormatKurz(z[0]) << ',' << FormatKurz(z[1]) << ',' << FormatKurz(z[2])
+                    << ',' << FormatKurz(z[3]);
+            else
+                out << ",,,";
+            out << '\n';
+            continue;
+        }
+        auto spalte = [&](std::string text) {
+            out << std::string(text.size() < 10 ? 10 - text.size() : 0, ' ') << text << ' ';
+        };
+        if (geschrieben[i]) {
+            spalte(FormatMuster(z[0], winkelMuster));
+            spalte(FormatMuster(z[1], "##0.0"));
+            spalte(FormatMuster(z[2], "##0.0"));
+            spalte(FormatMuster(z[3], "##0.00"));
+        }
+        out << '\n';
+    }
+}
+
+}  // namespace vapro::cli

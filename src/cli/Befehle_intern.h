@@ -1,0 +1,34 @@
+#pragma once
+// The commands of vapro-cli, each writing its results through an Ausgabe.
+
+#include <stdexcept>
+
+#include "Aufruf.h"
+#include "Ausgabe.h"
+#include "model/Modell.h"
+#include "persist/Texte.h"
+
+namespace vapro::cli {
+
+// A file could not be read or written; the message is the user's.
+class Dateifehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void RichtungWählen(Modell& m, Richtung r);
+
+// Kinematic commands.
+void Lösen(Modell& m, const Aufruf& auf, Ausgabe& aus);
+void Durchlauf(Modell& m, const Aufruf& auf, Ausgabe& aus);
+void RichtungAusgeben(const Modell& m, Ausgabe& aus);
+void Steuerzeiten(Modell& m, const Sprache& s, Ausgabe& aus);
+void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus);
+
+// Steam, figures and files.
+void Sichern(const Modell& m, const Aufruf& auf, const Sprache& s);
+void Dampf(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
+void Kennzahlen(Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
+void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus);
+
+}  // namespace vapro::cli

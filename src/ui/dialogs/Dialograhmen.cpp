@@ -1,0 +1,257 @@
+#include "dialogs/Dialograhmen.h"
+
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include "model/Bewegung.h"
+#include "model/GeometrieFehler.h"
+#include "persist/Zahlenformat.h"
+#include "platform/Fensterlage.h"
+#include "render/Farben.h"
+
+namespace vapro {
+
+namespace {
+
+char SystemDezimalzeichen() {
+    const QString punkt = QLocale::system().decimalPoint();
+    if (punkt.size() == 1 && punkt[0].unicode() < 128) return static_cast<char>(punkt[0].unicode());
+    return '.';
+}
+
+}  // namespace
+
+Dialograhmen::Dialograhmen(Kontext& kontext, Rahmendaten daten, QWidget* eltern)
+    : QWidget(eltern, Qt::Tool), k(kontext), daten_(std::move(daten)),
+      dezimal_(SystemDezimalzeichen()) {
+    // Windows own no data, so a closed dialog is gone; the next opening
+    // builds it afresh from the model.
+    setAttribute(Qt::WA_DeleteOnClose);
+    M_Popup = new QMenu(this);
+    M_Infotext = M_Popup->addAction(QString());
+    M_Hintergrundfarbe = M_Popup->addAction(QString());
+    connect(M_Infotext, &QAction::triggered, this, [this] { M_Infotext_Click(); });
+    connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] { M_Hintergrundfarbe_Click(); });
+}
+
+// --- lifecycle --------------------------------------------------------------
+
+void Dialograhmen::Form_Load() {
+    if (geladen_) return;
+    geladen_ = true;
+    TastenregelnAnbringen();
+    PositionLaden(*this, k.speicher, daten_.stamm, daten_.vorgabeTwips);
+    WechselSprache();
+    MZ();
+    Einschreiben();
+}
+
+void Dialograhmen::Form_Deactivate() {
+    PositionSpeichern(*this, k.speicher, daten_.stamm);
+}
+
+void Dialograhmen::Form_Unload() {
+    // A window that never loaded has no place of its own worth keeping.
+    if (geladen_) Form_Deactivate();
+    if (beimSchließen) beimSchließen();
+}
+
+void Dialograhmen::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) {
+        if (!geladen_)
+            Form_Load();
+        else if (warVersteckt_)
+            Einschreiben();
+        warVersteckt_ = false;
+    }
+    QWidget::showEvent(e);
+}
+
+void Dialograhmen::hideEvent(QHideEvent* e) {
+    if (!e->spontaneous()) warVersteckt_ = true;
+    QWidget::hideEvent(e);
+}
+
+void Dialograhmen::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && geladen_ && !isActiveWindow()) Form_Deactivate();
+    QWidget::changeEvent(e);
+}
+
+void Dialograhmen::closeEvent(QCloseEvent* e) {
+    Form_Unload();
+    QWidget::closeEvent(e);
+}
+
+// --- apply ------------------------------------------------------------------
+
+void Dialograhmen::Knopf_Übernehmen_Click() {
+    try {
+        try {
+            Übernehmen();
+        } catch (const Eingabefehler&) {
+            EingabefehlerMelden();
+            if (!daten_.weiterNachEingabefehler) return;
+        }
+        Einschreiben();
+        if (k.ansichten) Neuberechnung(k.m, *k.ansichten, daten_.rechenname);
+    } catch (const GeometrieFehler& f) {
+        GeometriefehlerMelden(f);
+    }
+}
+
+void Dialograhmen::EingabefehlerMelden() {
+    const std::string zeilen = Meldungstext(k.sprache.Text(2003), {{"|1", "\n"}});
+    k.plattform.Meldung(this, k.T(daten_.titel) + "\n\n" + Q(zeilen), Symbol::Ausruf);
+}
+
+void Dialograhmen::GeometriefehlerMelden(const GeometrieFehler&) {
+    const std::string text = Meldungstext(
+        k.sprache.Text(2004), {{"|1", k.sprache.Text(daten_.titel)}, {"|2", "\n\n"}, {"|3", "\n"}});
+    k.plattform.Meldung(this, Q(text), Symbol::Stopp);
+}
+
+// --- pop-up menu ------------------------------------------------------------
+
+void Dialograhmen::M_Infotext_Click() {
+    k.plattform.Hilfe(daten_.hilfe);
+}
+
+void Dialograhmen::M_Hintergrundfarbe_Click() {
+    const auto farbe = k.plattform.FarbeWählen(this, AlsQColor(k.m.*daten_.farbe));
+    if (!farbe) return;
+    k.m.*daten_.farbe = AlsFarbe(*farbe);
+    MZ();
+    FarbeGeändert();
+}
+
+void Dialograhmen::MZ() {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, AlsQColor(k.m.*daten_.farbe));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Dialograhmen::DatensatzGeändert() {
+    // Views compare the counter only for inequality, so it wraps.
+    k.m.Geometriestand = k.m.Geometriestand == 32767
+                             ? int16_t{-32768}
+                             : static_cast<int16_t>(k.m.Geometriestand + 1);
+    if (k.ansichten) k.ansichten->DatenGeändert();
+}
+
+void Dialograhmen::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        M_Popup->popup(e->globalPosition().toPoint());
+        return;
+    }
+    QWidget::mousePressEvent(e);
+}
+
+void Dialograhmen::contextMenuEvent(QContextMenuEvent* e) {
+    // The right button is handled on press; this is the keyboard's menu key.
+    if (e->reason() == QContextMenuEvent::Keyboard) M_Popup->popup(mapToGlobal(rect().center()));
+    e->accept();
+}
+
+// --- keyboard ---------------------------------------------------------------
+
+void Dialograhmen::TastenregelnAnbringen() {
+    // Installing twice is harmless: Qt keeps one entry per filter object.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->window() == this && w->focusPolicy() != Qt::NoFocus) w->installEventFilter(this);
+}
+
+bool Dialograhmen::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const auto* w = qobject_cast<QWidget*>(o);
+        if (w && w->window() == this) return Taste(o, static_cast<QKeyEvent*>(e));
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void Dialograhmen::keyPressEvent(QKeyEvent* e) {
+    // Keys of controls without the filter end up here.
+    if (!Taste(this, e)) QWidget::keyPressEvent(e);
+}
+
+bool Dialograhmen::Taste(QObject* ziel, QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Down:
+        focusNextPrevChild(true);
+        return true;
+    case Qt::Key_Up:
+        focusNextPrevChild(false);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        focusNextPrevChild(true);
+        Knopf_Übernehmen_Click();
+        return true;
+    default:
+        break;
+    }
+    if (!qobject_cast<QLineEdit*>(ziel)) return false;
+    // Commands such as Ctrl+V are not typed characters. Everything above ':'
+    // is: letters (and with them exponents), umlauts, symbols.
+    const auto mod = e->modifiers();
+    const bool befehl = (mod & (Qt::ControlModifier | Qt::MetaModifier)) && !(mod & Qt::AltModifier);
+    if (befehl) return false;
+    for (const QChar c : e->text())
+        if (c.unicode() > 58) return true;
+    return false;
+}
+
+// --- controls ---------------------------------------------------------------
+
+QLineEdit* Dialograhmen::Feld(QWidget* eltern) {
+    auto* feld = new QLineEdit(eltern ? eltern : this);
+    feld->installEventFilter(this);
+    return feld;
+}
+
+QPushButton* Dialograhmen::KnopfÜbernehmenAnlegen(QWidget* eltern) {
+    Knopf_Übernehmen = new QPushButton(eltern ? eltern : this);
+    Knopf_Übernehmen->installEventFilter(this);
+    connect(Knopf_Übernehmen, &QPushButton::clicked, this, [this] { Knopf_Übernehmen_Click(); });
+    return Knopf_Übernehmen;
+}
+
+void Dialograhmen::Zeigen(QLineEdit* feld, float wert) const {
+    feld->setText(Q(FormatAllgemein(wert, dezimal_)));
+}
+
+void Dialograhmen::Zeigen(QLineEdit* feld, int16_t wert) const {
+    feld->setText(QString::number(wert));
+}
+
+void Dialograhmen::Zeigen(QCheckBox* kästchen, int16_t wert) {
+    kästchen->setChecked(wert != 0);
+}
+
+float Dialograhmen::LiesEinzel(const QLineEdit* feld) const {
+    const auto z = LiesZahl(feld->text().toStdString(), dezimal_);
+    if (!z || !(std::fabs(*z) <= std::numeric_limits<float>::max())) throw Eingabefehler();
+    return static_cast<float>(*z);
+}
+
+int16_t Dialograhmen::LiesGanz(const QLineEdit* feld) const {
+    const auto z = LiesZahl(feld->text().toStdString(), dezimal_);
+    if (!z) throw Eingabefehler();
+    const auto ganz = Runde16(*z);
+    if (!ganz) throw Eingabefehler();
+    return *ganz;
+}
+
+int16_t Dialograhmen::Wert(const QCheckBox* kästchen) {
+    return kästchen->isChecked() ? 1 : 0;
+}
+
+}  // namespace vapro

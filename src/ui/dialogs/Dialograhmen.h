@@ -1,0 +1,150 @@
+#pragma once
+// What every input window shares: a modeless tool window that remembers its
+// place, moves through its controls with the cursor keys, applies the whole
+// window on Enter, lets no letters into its number fields, reports bad input
+// and impossible geometry, and offers help and a background colour on the
+// right mouse button. A dialog derives from it, builds its controls in its
+// constructor and fills in WechselSprache, Einschreiben and Übernehmen.
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "Kontext.h"
+
+class QAction;
+class QCheckBox;
+class QKeyEvent;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace vapro {
+
+class GeometrieFehler;
+
+// Thrown by the field readers when a text is not a number of the kind the
+// field holds, and by a dialog rule that rejects a value outright.
+class Eingabefehler : public std::runtime_error {
+public:
+    Eingabefehler() : std::runtime_error("input error") {}
+};
+
+// What tells one dialog from another in the frame's behaviour.
+struct Rahmendaten {
+    QString stamm;              // settings keys "<stamm> x" / "<stamm> y"
+    int vorgabeTwips;           // default position, the same for x and y
+    int titel;                  // text of the window caption (German number - 1000)
+    int hilfe;                  // help context
+    std::string rechenname;     // source named to the recomputation
+    uint32_t Modell::*farbe;    // the window's background colour in the model
+    // Whether the refill and the recomputation still run after a rejected entry.
+    bool weiterNachEingabefehler = false;
+};
+
+class Dialograhmen : public QWidget {
+public:
+    Dialograhmen(Kontext& k, Rahmendaten daten, QWidget* eltern = nullptr);
+
+    // Position, then WechselSprache, MZ, Einschreiben. Runs by itself when
+    // the window is first shown; call it to drive a window that is not shown.
+    // Later calls do nothing.
+    void Form_Load();
+    // Stores the position; runs on every loss of activation.
+    void Form_Deactivate();
+    // Runs when the window is closed: stores the position, then beimSchließen.
+    void Form_Unload();
+
+    // Captions from the text table.
+    virtual void WechselSprache() = 0;
+    // Paints the window in its background colour.
+    virtual void MZ();
+    // Model to fields.
+    virtual void Einschreiben() = 0;
+    // Fields to model in the dialog's order, each stored before the next is
+    // read. Throws Eingabefehler at the first bad field (the earlier ones stay
+    // stored) and may throw GeometrieFehler; Knopf_Übernehmen_Click reports both.
+    virtual void Übernehmen() = 0;
+
+    // Übernehmen, Einschreiben, then the recomputation under the dialog's
+    // name. Runs for the apply button and for Enter in any control.
+    void Knopf_Übernehmen_Click();
+    void M_Infotext_Click();
+    // Colour chooser; Cancel changes nothing.
+    void M_Hintergrundfarbe_Click();
+
+    // Decimal separator of the number fields; the system's at construction.
+    char Dezimalzeichen() const { return dezimal_; }
+    void DezimalzeichenSetzen(char zeichen) { dezimal_ = zeichen; }
+
+    const Rahmendaten& Daten() const { return daten_; }
+
+    // Called after the window has closed (menu tick, shown flag). The window
+    // deletes itself when closed; owners keep a QPointer.
+    std::function<void()> beimSchließen;
+
+    QMenu* M_Popup;
+    QAction* M_Infotext;
+    QAction* M_Hintergrundfarbe;
+    QPushButton* Knopf_Übernehmen = nullptr;
+
+protected:
+    // --- building controls (parent 0 = the window itself) ---
+    // An edit field with the key rules; create controls in tab order.
+    QLineEdit* Feld(QWidget* eltern = nullptr);
+    // The apply button, connected to Knopf_Übernehmen_Click.
+    QPushButton* KnopfÜbernehmenAnlegen(QWidget* eltern = nullptr);
+
+    // --- model to fields ---
+    // General number format with the user's decimal separator.
+    void Zeigen(QLineEdit* feld, float wert) const;
+    void Zeigen(QLineEdit* feld, int16_t wert) const;
+    // 1/0 flags.
+    static void Zeigen(QCheckBox* kästchen, int16_t wert);
+
+    // --- fields to model (throw Eingabefehler) ---
+    float LiesEinzel(const QLineEdit* feld) const;
+    // A whole number for a 16-bit field, rounded halves to even; out of the
+    // 16-bit range is bad input.
+    int16_t LiesGanz(const QLineEdit* feld) const;
+    static int16_t Wert(const QCheckBox* kästchen);
+    // For a dialog rule that rejects a value outright.
+    [[noreturn]] static void Abweisen() { throw Eingabefehler(); }
+
+    // --- messages; a dialog with its own wording overrides them ---
+    // The caption, two line breaks, "Falsche Eingabe!" and "Bitte erneut
+    // versuchen." on two lines; exclamation icon.
+    virtual void EingabefehlerMelden();
+    virtual void GeometriefehlerMelden(const GeometrieFehler& fehler);
+
+    // After the user chose a new background colour and MZ has run.
+    virtual void FarbeGeändert() {}
+    // Counts one change of the data set, as a recomputation does.
+    void DatensatzGeändert();
+
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+    Kontext& k;
+
+private:
+    // The keyboard rules; true when the key was used up.
+    bool Taste(QObject* ziel, QKeyEvent* e);
+    void TastenregelnAnbringen();
+
+    Rahmendaten daten_;
+    char dezimal_;
+    bool geladen_ = false;
+    bool warVersteckt_ = false;
+};
+
+}  // namespace vapro
