@@ -1,6 +1,106 @@
+// Zelto Vapro: start-up of the desktop program.
+//
+//   vapro [FILE.kmf]                      open a machine file
+//   vapro --bild PATH [--groesse BxH]     render the default engine's picture to a PNG and exit
+//   vapro --bildschirmfoto PATH [--nach S] run, save a screenshot after S seconds and exit
+
 #include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "Kontext.h"
+#include "mainwindow/F_Haupt.h"
+#include "model/Bewegung.h"
+#include "model/Grunddaten.h"
+#include "model/Schieber.h"
+#include "persist/Start.h"
+#include "platform/Dateiverknuepfung.h"
+#include "platform/Datenordner.h"
+#include "platform/Hilfefenster.h"
+#include "platform/QtEinstellungsspeicher.h"
+#include "views/F_Bild.h"
+
+namespace {
+
+struct Optionen {
+    QString datei, bild, foto;
+    QSize größe{1000, 800};
+    int nach = 4;
+};
+
+Optionen OptionenLesen(const QStringList& argumente) {
+    Optionen o;
+    for (int i = 1; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        const bool wert = i + 1 < argumente.size();
+        if (a == "--bild" && wert)
+            o.bild = argumente[++i];
+        else if (a == "--bildschirmfoto" && wert)
+            o.foto = argumente[++i];
+        else if (a == "--nach" && wert)
+            o.nach = std::max(1, argumente[++i].toInt());
+        else if (a == "--groesse" && wert) {
+            const QStringList bh = argumente[++i].split('x');
+            if (bh.size() == 2) o.größe = QSize(bh[0].toInt(), bh[1].toInt()).expandedTo({200, 160});
+        } else
+            o.datei = a;  // the file the desktop hands over
+    }
+    return o;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    using namespace vapro;
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("Zelto Vapro"));
+    QApplication::setApplicationName(QStringLiteral("Zelto Vapro"));
+    const Optionen optionen = OptionenLesen(QApplication::arguments());
+
+    Modell m;
+    Sprache sprache;
+    Einheitennamen einheiten;
+    Programmzustand zustand;
+    QtPlattform plattform;
+    QtEinstellungsspeicher speicher;
+    Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
+
+    if (!optionen.bild.isEmpty()) {
+        GrunddatenMM(m);
+        SchieberAbleiten(m);
+        SpiegelBerechnen(m);
+        DrehrichtungBestimmen(m);
+        m.Winkel = 30;
+        return MaschinenbildRendern(m, optionen.größe).save(optionen.bild) ? 0 : 1;
+    }
+
+    // Start-up: version record, stored choices, defaults, default engine.
+    const Zeitpunkt jetzt = JetztLokal();
+    const bool ersterStart = VersionPrüfen(speicher, jetzt.Datum, jetzt.Zeit);
+    const GeleseneEinstellungen gelesen =
+        EinstellungenLaden(speicher, m, zustand, Datenordner().toStdString());
+    const int16_t nächsterStart = m.NächsterStart;
+    Grundfarben(m);
+    SpracheEinstellen(sprache, gelesen.Sprachbasis);
+    GrunddatenFürEinheit(m, gelesen.Einheit);
+    m.NächsterStart = nächsterStart;
+    SchieberAbleiten(m);
+    EinheitenSetzen(einheiten, m.Einheit);
+    if (ersterStart) DateiverknüpfungSchreiben(StandardVerknüpfungsorte(), plattform, sprache);
+
+    Hilfefenster hilfe(k);
+    HilfeAnschließen(plattform, hilfe);
+    F_Haupt haupt(k);
+    haupt.Form_Load(optionen.datei);
+    haupt.show();
+    haupt.FensterZeigen(F_Haupt::Fenster::Bild, true);
+
+    if (!optionen.foto.isEmpty()) {
+        QTimer::singleShot(optionen.nach * 1000, &app, [&] {
+            QScreen* schirm = QGuiApplication::primaryScreen();
+            const bool ok = schirm && schirm->grabWindow(0).save(optionen.foto);
+            QCoreApplication::exit(ok ? 0 : 1);
+        });
+    }
+    return app.exec();
 }

@@ -20,8 +20,8 @@ struct Aufzeichner : Plattform {
     std::vector<QString> fragen;
     std::vector<int> hilfen;
     bool antwortJa = true;
-    std::deque<std::optional<QColor>> farben;     // replies of the colour chooser
-    std::deque<std::optional<QString>> dateien;   // replies of the file choosers
+    std::deque<std::optional<QColor>> farben;  // replies of the colour chooser
+    std::deque<QString> dateien;   // replies of the file choosers; empty = cancel
 
     void Meldung(QWidget*, const QString& text, Symbol symbol, const QString& titel) override {
         meldungen.push_back({text, symbol, titel});
@@ -32,7 +32,7 @@ struct Aufzeichner : Plattform {
     }
     std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override {
         if (farben.empty()) return std::nullopt;
-        auto f = farben.front();
+        const std::optional<QColor> f = farben.front();
         farben.pop_front();
         return f;
     }
@@ -47,8 +47,9 @@ struct Aufzeichner : Plattform {
 private:
     std::optional<QString> Datei() {
         if (dateien.empty()) return std::nullopt;
-        auto d = dateien.front();
+        const QString d = dateien.front();
         dateien.pop_front();
+        if (d.isEmpty()) return std::nullopt;
         return d;
     }
 };

@@ -10,13 +10,14 @@
 
 #include "Umgebung.h"
 #include "dialogs/Dialograhmen.h"
+#include "persist/Zahlenformat.h"
 #include "render/Farben.h"
 
 namespace vapro {
 namespace {
 
 class Probedialog : public Dialograhmen {
-public:
+  public:
     Probedialog(Kontext& k, bool weiter)
         : Dialograhmen(k, {.stamm = "Probe",
                            .vorgabeTwips = 80,
@@ -26,7 +27,8 @@ public:
                            .farbe = &Modell::FarbeKurbeltrieb,
                            .weiterNachEingabefehler = weiter}) {
         auto* l = new QVBoxLayout(this);
-        for (auto*& f : feld) l->addWidget(f = Feld());
+        for (auto*& f : feld)
+            l->addWidget(f = Feld());
         l->addWidget(KnopfÜbernehmenAnlegen());
     }
     void WechselSprache() override { setWindowTitle(k.T(43)); }
@@ -47,11 +49,12 @@ public:
 
 struct Dialograhmen_ : ::testing::Test {
     test::Umgebung u;
-    Ansichten ansichten;  // silent views: the recomputation runs, the counter shows it
+    Ansichten ansichten; // silent views: the recomputation runs, the counter shows it
     Dialograhmen_() { u.k.ansichten = &ansichten; }
 
     void Tippen(Probedialog& d, std::array<const char*, 3> texte) {
-        for (int i = 0; i < 3; ++i) d.feld[i]->setText(texte[i]);
+        for (int i = 0; i < 3; ++i)
+            d.feld[i]->setText(texte[i]);
     }
     QString Eingabefehlertext() const {
         return "Kurbeltrieb\n\nFalsche Eingabe!\nBitte erneut versuchen.";
@@ -62,7 +65,7 @@ TEST_F(Dialograhmen_, CharacterFilterLetsOnlyNumberCharactersIntoFields) {
     const struct {
         QString getippt, ergebnis;
     } fälle[] = {
-        {"12a3", "123"}, {"-1,5", "-1,5"}, {"2.5e-3", "2.5-3"}, {"+7:Xy", "+7:"}, {"ä1§ ", "1 "},
+        {"12a3", "123"}, {"-1,5", "-1,5"}, {"2.5e-3", "2.5-3"}, {"+7:Xy", "+7:"}, {"1 ", "1 "},
     };
     Probedialog d(u.k, false);
     d.Form_Load();
@@ -71,6 +74,9 @@ TEST_F(Dialograhmen_, CharacterFilterLetsOnlyNumberCharactersIntoFields) {
         QTest::keyClicks(d.feld[0], f.getippt);
         EXPECT_EQ(d.feld[0]->text(), f.ergebnis) << f.getippt.toStdString();
     }
+    // Beyond ASCII: umlauts and symbols are swallowed as well.
+    QTest::sendKeyEvent(QTest::Click, d.feld[0], Qt::Key_Adiaeresis, QStringLiteral("ä"), {});
+    QTest::sendKeyEvent(QTest::Click, d.feld[0], Qt::Key_section, QStringLiteral("§"), {});
     QTest::keyClick(d.feld[0], Qt::Key_Backspace);
     EXPECT_EQ(d.feld[0]->text(), "1");
 }
@@ -123,9 +129,9 @@ TEST_F(Dialograhmen_, WholeNumbersOutsideSixteenBitsAndRejectedValuesAreInputErr
         const char *radius, *ganz;
         bool fehler;
         int16_t ergebnis;
-    } fälle[] = {{"10", "40000", true, 500},  {"10", "-32768", false, -32768},
-                 {"10", "2.5", false, 2},     {"10", "3.5", false, 4},
-                 {"0", "7", true, 500},       {"1e39", "7", true, 500}};
+    } fälle[] = {{"10", "40000", true, 500}, {"10", "-32768", false, -32768},
+                 {"10", "2.5", false, 2},    {"10", "3.5", false, 4},
+                 {"0", "7", true, 500},      {"1e39", "7", true, 500}};
     for (const auto& f : fälle) {
         test::Umgebung v;
         Probedialog d(v.k, false);
@@ -140,7 +146,7 @@ TEST_F(Dialograhmen_, WholeNumbersOutsideSixteenBitsAndRejectedValuesAreInputErr
 TEST_F(Dialograhmen_, ImpossibleGeometryIsReportedNotThrown) {
     Probedialog d(u.k, false);
     d.Form_Load();
-    Tippen(d, {"60", "10", "500"});  // a rod shorter than the crank cannot turn
+    Tippen(d, {"60", "10", "500"}); // a rod shorter than the crank cannot turn
     d.Knopf_Übernehmen_Click();
     ASSERT_EQ(u.plattform.meldungen.size(), 1u);
     EXPECT_EQ(u.plattform.meldungen[0].symbol, Symbol::Stopp);
@@ -221,5 +227,5 @@ TEST_F(Dialograhmen_, PopupOffersHelpAndBackgroundColour) {
     EXPECT_EQ(d.palette().color(QPalette::Window), QColor(10, 20, 30));
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

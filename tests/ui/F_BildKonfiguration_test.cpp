@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -13,6 +15,14 @@
 
 namespace vapro {
 namespace {
+
+// Where a user clicks a check box: on its indicator.
+void Anklicken(QCheckBox* c) {
+    QStyleOptionButton opt;
+    opt.initFrom(c);
+    const QRect r = c->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, c);
+    QTest::mouseClick(c, Qt::LeftButton, {}, r.center());
+}
 
 struct F_BildKonfiguration_ : ::testing::Test {
     test::Umgebung u;
@@ -46,7 +56,8 @@ TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
         int16_t rand;
     } fälle[] = {{"55", 40}, {"-3", 0}, {"40", 40}, {"0", 0}, {"17", 17}};
     for (const auto& f : fälle) {
-        for (QLineEdit* e : {d.E_RandObenP, d.E_RandUntenP, d.E_RandLinksP}) e->setText(f.getippt);
+        for (QLineEdit* e : {d.E_RandObenP, d.E_RandUntenP, d.E_RandLinksP})
+            e->setText(f.getippt);
         d.E_LStärkeKurbel->setText(f.getippt);
         d.Knopf_Übernehmen_Click();
         EXPECT_EQ(u.m.RandObenP, f.rand) << f.getippt;
@@ -61,13 +72,13 @@ TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
 TEST_F(F_BildKonfiguration_, CheckBoxAppliesHalfTypedNumberElsewhere) {
     d.show();
     d.E_DEX->clear();
-    QTest::keyClicks(d.E_DEX, "-7");  // typed, not yet applied
+    QTest::keyClicks(d.E_DEX, "-7"); // typed, not yet applied
     const int16_t stand = u.m.Geometriestand;
-    QTest::mouseClick(d.C_HilfslinienZeigen, Qt::LeftButton);
+    Anklicken(d.C_HilfslinienZeigen);
     EXPECT_EQ(u.m.HilfslinienZeigen, 1);
     EXPECT_EQ(u.m.DEX, -7.0f);
     EXPECT_EQ(u.m.Geometriestand, stand + 1);
-    QTest::mouseClick(d.C_HilfslinienZeigen, Qt::LeftButton);
+    Anklicken(d.C_HilfslinienZeigen);
     EXPECT_EQ(u.m.HilfslinienZeigen, 0);
 }
 
@@ -117,5 +128,5 @@ TEST_F(F_BildKonfiguration_, ColourCountsAsChangeCancelChangesNothing) {
     EXPECT_EQ(u.plattform.hilfen, std::vector<int>{3510});
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

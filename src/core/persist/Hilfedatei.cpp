@@ -8,8 +8,8 @@ namespace vapro {
 
 namespace {
 
-constexpr std::size_t MaxStellen = 9;                 // keeps every number inside int
-constexpr std::streamoff MaxGröße = 8 * 1024 * 1024;  // far beyond any real help file
+constexpr std::size_t MaxStellen = 9;                // keeps every number inside int
+constexpr std::streamoff MaxGröße = 8 * 1024 * 1024; // far beyond any real help file
 
 bool Leer(std::string_view zeile) {
     return zeile.find_first_not_of(" \t") == std::string_view::npos;
@@ -30,7 +30,8 @@ std::optional<Hilfethema> Kopfzeile(std::string_view zeile) {
     std::string_view titel = zeile.substr(i);
     const auto a = titel.find_first_not_of(" \t");
     titel = a == std::string_view::npos ? std::string_view{} : titel.substr(a);
-    while (!titel.empty() && (titel.back() == ' ' || titel.back() == '\t')) titel.remove_suffix(1);
+    while (!titel.empty() && (titel.back() == ' ' || titel.back() == '\t'))
+        titel.remove_suffix(1);
     return Hilfethema{nummer, std::string(titel), {}};
 }
 
@@ -46,13 +47,13 @@ void Abschließen(std::vector<Hilfethema>& themen, std::vector<std::string_view>
     zeilen.clear();
 }
 
-}  // namespace
+} // namespace
 
 std::vector<Hilfethema> HilfeZerlegen(std::string_view inhalt) {
     if (inhalt.starts_with("\xEF\xBB\xBF")) inhalt.remove_prefix(3);
     std::vector<Hilfethema> themen;
-    std::vector<std::string_view> zeilen;  // text lines of the topic being read
-    bool doppelt = false;                  // the current topic repeats a number
+    std::vector<std::string_view> zeilen; // text lines of the topic being read
+    bool doppelt = false;                 // the current topic repeats a number
     while (!inhalt.empty()) {
         const auto n = inhalt.find('\n');
         std::string_view zeile = inhalt.substr(0, n);
@@ -90,4 +91,4 @@ std::optional<std::vector<Hilfethema>> HilfedateiLesen(const std::string& pfad) 
     return HilfeZerlegen(inhalt);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -14,7 +14,7 @@ namespace vapro {
 struct Hilfethema {
     int Nummer = 0;
     std::string Titel;
-    std::string Text;  // paragraphs separated by blank lines, no blank lines at either end
+    std::string Text; // paragraphs separated by blank lines, no blank lines at either end
 };
 
 // Splits help text into topics in file order. Text before the first topic
@@ -29,4 +29,4 @@ const Hilfethema* HilfethemaSuchen(const std::vector<Hilfethema>& themen, int nu
 // Reads and splits a help file; empty when the file cannot be read.
 std::optional<std::vector<Hilfethema>> HilfedateiLesen(const std::string& pfad);
 
-}  // namespace vapro
+} // namespace vapro

@@ -11,8 +11,10 @@ namespace vapro {
 namespace {
 
 std::string_view Getrimmt(std::string_view t) {
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
     return t;
 }
 
@@ -29,11 +31,11 @@ std::string MitSchrägstrich(std::string_view ordner) {
     return s;
 }
 
-}  // namespace
+} // namespace
 
 Zeitpunkt JetztLokal() {
     const std::time_t t = std::time(nullptr);
-    const std::tm* lokal = std::localtime(&t);  // one thread only, see DESIGN
+    const std::tm* lokal = std::localtime(&t); // one thread only, see DESIGN
     char datum[16] = "", zeit[16] = "";
     if (lokal) {
         std::strftime(datum, sizeof datum, "%d.%m.%Y", lokal);
@@ -54,8 +56,7 @@ bool VersionPrüfen(Einstellungsspeicher& s, std::string_view datum, std::string
 }
 
 GeleseneEinstellungen EinstellungenLaden(const Einstellungsspeicher& s, Modell& m,
-                                         Programmzustand& z,
-                                         std::string_view programmpfadVorgabe) {
+                                         Programmzustand& z, std::string_view programmpfadVorgabe) {
     // Only 0 and 1 mean something; anything else keeps the default "reopen".
     const auto start = GanzeZahl(s.Lesen(AbschnittAktuell, "File Start", "1"));
     m.NächsterStart = (start && *start == 0) ? 0 : 1;
@@ -99,4 +100,4 @@ std::string HilfePfad(const Programmzustand& z, const Sprache& sprache) {
     return MitSchrägstrich(z.Programmpfad) + sprache.Hilfedatei;
 }
 
-}  // namespace vapro
+} // namespace vapro

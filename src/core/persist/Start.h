@@ -28,10 +28,10 @@ inline constexpr std::string_view VersionsNummer = "33";
 // The "open window" keys of section "Aktuell", in the order the main window
 // restores them at start-up.
 inline constexpr std::array<std::string_view, 14> FensterZeigenSchlüssel = {
-    "Bild Zeigen",        "Tabelle Zeigen",     "SteuerHub Zeigen",    "SteuerHubWeg Zeigen",
-    "Meßwerte Zeigen",    "Diagramm Zeigen",    "Steuerzeiten Zeigen", "Dampftafel Zeigen",
-    "DampftafelUS Zeigen", "Kurbeltrieb Zeigen", "Umsteuerung Zeigen",  "Schieka Zeigen",
-    "Schieber Zeigen",    "Betriebsparameter Zeigen"};
+    "Bild Zeigen",         "Tabelle Zeigen",          "SteuerHub Zeigen",    "SteuerHubWeg Zeigen",
+    "Meßwerte Zeigen",     "Diagramm Zeigen",         "Steuerzeiten Zeigen", "Dampftafel Zeigen",
+    "DampftafelUS Zeigen", "Kurbeltrieb Zeigen",      "Umsteuerung Zeigen",  "Schieka Zeigen",
+    "Schieber Zeigen",     "Betriebsparameter Zeigen"};
 
 // Local date and time as the store records them ("dd.mm.yyyy", "hh:mm:ss").
 struct Zeitpunkt {
@@ -57,8 +57,7 @@ struct GeleseneEinstellungen {
 // "[mm]", and `programmpfadVorgabe` (the installed data folder) for the
 // help folder. The help folder always ends in '/'.
 GeleseneEinstellungen EinstellungenLaden(const Einstellungsspeicher& s, Modell& m,
-                                         Programmzustand& z,
-                                         std::string_view programmpfadVorgabe);
+                                         Programmzustand& z, std::string_view programmpfadVorgabe);
 
 // Normal shut-down: "File Start", "Filename" (empty unless the file is to be
 // reopened), "Aufruf am"/"Aufruf um" and one "True"/"False" per window key
@@ -77,4 +76,4 @@ void EinstellungenZurücksetzen(Einstellungsspeicher& s, std::string_view datum,
 // Full path of the help file of the current language.
 std::string HilfePfad(const Programmzustand& z, const Sprache& sprache);
 
-}  // namespace vapro
+} // namespace vapro

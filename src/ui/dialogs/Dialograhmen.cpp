@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -27,7 +28,7 @@ char SystemDezimalzeichen() {
     return '.';
 }
 
-}  // namespace
+} // namespace
 
 Dialograhmen::Dialograhmen(Kontext& kontext, Rahmendaten daten, QWidget* eltern)
     : QWidget(eltern, Qt::Tool), k(kontext), daten_(std::move(daten)),
@@ -52,6 +53,8 @@ void Dialograhmen::Form_Load() {
     WechselSprache();
     MZ();
     Einschreiben();
+    // Size the window for its captions now, not after the next event round.
+    if (layout()) layout()->activate();
 }
 
 void Dialograhmen::Form_Deactivate() {
@@ -141,9 +144,8 @@ void Dialograhmen::MZ() {
 
 void Dialograhmen::DatensatzGeändert() {
     // Views compare the counter only for inequality, so it wraps.
-    k.m.Geometriestand = k.m.Geometriestand == 32767
-                             ? int16_t{-32768}
-                             : static_cast<int16_t>(k.m.Geometriestand + 1);
+    k.m.Geometriestand = k.m.Geometriestand == 32767 ? int16_t{-32768}
+                                                     : static_cast<int16_t>(k.m.Geometriestand + 1);
     if (k.ansichten) k.ansichten->DatenGeändert();
 }
 
@@ -202,7 +204,8 @@ bool Dialograhmen::Taste(QObject* ziel, QKeyEvent* e) {
     // Commands such as Ctrl+V are not typed characters. Everything above ':'
     // is: letters (and with them exponents), umlauts, symbols.
     const auto mod = e->modifiers();
-    const bool befehl = (mod & (Qt::ControlModifier | Qt::MetaModifier)) && !(mod & Qt::AltModifier);
+    const bool befehl =
+        (mod & (Qt::ControlModifier | Qt::MetaModifier)) && !(mod & Qt::AltModifier);
     if (befehl) return false;
     for (const QChar c : e->text())
         if (c.unicode() > 58) return true;
@@ -213,6 +216,8 @@ bool Dialograhmen::Taste(QObject* ziel, QKeyEvent* e) {
 
 QLineEdit* Dialograhmen::Feld(QWidget* eltern) {
     auto* feld = new QLineEdit(eltern ? eltern : this);
+    // Room for a 7-digit number with sign and separator, not more.
+    feld->setFixedWidth(feld->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0000")) + 12);
     feld->installEventFilter(this);
     return feld;
 }
@@ -254,4 +259,4 @@ int16_t Dialograhmen::Wert(const QCheckBox* kästchen) {
     return kästchen->isChecked() ? 1 : 0;
 }
 
-}  // namespace vapro
+} // namespace vapro

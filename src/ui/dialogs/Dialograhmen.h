@@ -29,24 +29,24 @@ class GeometrieFehler;
 // Thrown by the field readers when a text is not a number of the kind the
 // field holds, and by a dialog rule that rejects a value outright.
 class Eingabefehler : public std::runtime_error {
-public:
+  public:
     Eingabefehler() : std::runtime_error("input error") {}
 };
 
 // What tells one dialog from another in the frame's behaviour.
 struct Rahmendaten {
-    QString stamm;              // settings keys "<stamm> x" / "<stamm> y"
-    int vorgabeTwips;           // default position, the same for x and y
-    int titel;                  // text of the window caption (German number - 1000)
-    int hilfe;                  // help context
-    std::string rechenname;     // source named to the recomputation
-    uint32_t Modell::*farbe;    // the window's background colour in the model
+    QString stamm;           // settings keys "<stamm> x" / "<stamm> y"
+    int vorgabeTwips;        // default position, the same for x and y
+    int titel;               // text of the window caption (German number - 1000)
+    int hilfe;               // help context
+    std::string rechenname;  // source named to the recomputation
+    uint32_t Modell::*farbe; // the window's background colour in the model
     // Whether the refill and the recomputation still run after a rejected entry.
     bool weiterNachEingabefehler = false;
 };
 
 class Dialograhmen : public QWidget {
-public:
+  public:
     Dialograhmen(Kontext& k, Rahmendaten daten, QWidget* eltern = nullptr);
 
     // Position, then WechselSprache, MZ, Einschreiben. Runs by itself when
@@ -82,8 +82,8 @@ public:
 
     const Rahmendaten& Daten() const { return daten_; }
 
-    // Called after the window has closed (menu tick, shown flag). The window
-    // deletes itself when closed; owners keep a QPointer.
+    // Called when the window closes (menu tick, shown flag). The window
+    // deletes itself when closed: create it with new, keep it in a QPointer.
     std::function<void()> beimSchließen;
 
     QMenu* M_Popup;
@@ -91,7 +91,7 @@ public:
     QAction* M_Hintergrundfarbe;
     QPushButton* Knopf_Übernehmen = nullptr;
 
-protected:
+  protected:
     // --- building controls (parent 0 = the window itself) ---
     // An edit field with the key rules; create controls in tab order.
     QLineEdit* Feld(QWidget* eltern = nullptr);
@@ -136,7 +136,7 @@ protected:
 
     Kontext& k;
 
-private:
+  private:
     // The keyboard rules; true when the key was used up.
     bool Taste(QObject* ziel, QKeyEvent* e);
     void TastenregelnAnbringen();
@@ -147,4 +147,4 @@ private:
     bool warVersteckt_ = false;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -16,7 +16,7 @@ namespace vapro {
 
 namespace {
 
-constexpr int TextRegFehler = 2011;  // "error in writing the register file"
+constexpr int TextRegFehler = 2011; // "error in writing the register file"
 
 std::optional<QByteArray> Lesen(const QString& pfad) {
     QFile f(pfad);
@@ -54,7 +54,7 @@ void Auffrischen(const QString& werkzeug, const QString& ordner) {
     if (p.waitForStarted(5000)) p.waitForFinished(30000);
 }
 
-}  // namespace
+} // namespace
 
 QString BenutzerDatenordner() {
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
@@ -74,7 +74,8 @@ QString ExecZeile(const QString& programm) {
     QString arg = programm;
     arg.replace('%', QStringLiteral("%%"));
     bool quoten = false;
-    for (QChar c : arg) quoten = quoten || reserviert.contains(c);
+    for (QChar c : arg)
+        quoten = quoten || reserviert.contains(c);
     if (quoten) {
         QString q;
         for (QChar c : arg) {
@@ -114,4 +115,4 @@ bool DateiverknüpfungSchreiben(const Verknüpfungsorte& orte, Plattform& plattf
     return gut;
 }
 
-}  // namespace vapro
+} // namespace vapro

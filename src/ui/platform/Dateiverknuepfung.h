@@ -14,10 +14,10 @@ class Plattform;
 struct Sprache;
 
 struct Verknüpfungsorte {
-    QString basis;     // user data folder; applications/, mime/ and icons/ lie below it
-    QString vorlagen;  // folder holding zelto-vapro.desktop, zelto-vapro-mime.xml, vapro.png
-    QString programm;  // absolute path of the executable
-    bool datenbankenAuffrischen = true;  // run update-desktop-database / update-mime-database
+    QString basis;    // user data folder; applications/, mime/ and icons/ lie below it
+    QString vorlagen; // folder holding zelto-vapro.desktop, zelto-vapro-mime.xml, vapro.png
+    QString programm; // absolute path of the executable
+    bool datenbankenAuffrischen = true; // run update-desktop-database / update-mime-database
 };
 
 // $XDG_DATA_HOME, or ~/.local/share when it is not set.
@@ -36,4 +36,4 @@ QString ExecZeile(const QString& programm);
 bool DateiverknüpfungSchreiben(const Verknüpfungsorte& orte, Plattform& plattform,
                                const Sprache& sprache, QWidget* eltern = nullptr);
 
-}  // namespace vapro
+} // namespace vapro

@@ -16,4 +16,4 @@ QString Datenordner() {
     return QDir::cleanPath(QStringLiteral(VAPRO_DATA_DIR)) + '/';
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -11,4 +11,4 @@ namespace vapro {
 // The folder, ending in '/'.
 QString Datenordner();
 
-}  // namespace vapro
+} // namespace vapro

@@ -13,7 +13,7 @@ namespace vapro {
 
 namespace {
 
-constexpr int TextVersionsInfo = 461;  // window caption "Versions-Info"
+constexpr int TextVersionsInfo = 461; // window caption "Versions-Info"
 
 const char* const ÜberDeutsch =
     "Zelto Vapro entwirft und prüft die Dampfverteilung einer kleinen, doppelt wirkenden, "
@@ -28,7 +28,7 @@ const char* const ÜberEnglisch =
     "valve-travel curves and a theoretical indicator diagram, and works out the operating "
     "figures at the chosen speed.";
 
-}  // namespace
+} // namespace
 
 F_Info::F_Info(const Kontext& k, QWidget* eltern)
     : QDialog(eltern), A_Version(new QLabel(QStringLiteral(VAPRO_VERSION), this)),
@@ -96,4 +96,4 @@ void F_Info::hideEvent(QHideEvent* e) {
     QDialog::hideEvent(e);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -13,7 +13,7 @@ namespace vapro {
 struct Kontext;
 
 class F_Info : public QDialog {
-public:
+  public:
     explicit F_Info(const Kontext& k, QWidget* eltern = nullptr);
 
     // Opens a window that deletes itself when it closes.
@@ -27,11 +27,11 @@ public:
     QLabel* T_Über;
     QPushButton* K_OK;
 
-protected:
+  protected:
     void changeEvent(QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Deactivate();
 
@@ -41,4 +41,4 @@ private:
     QLabel* T_HelpE;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -22,8 +22,8 @@ bool Englisch(const Kontext& k) {
 QString Absätze(const std::string& text) {
     QString html;
     for (const QString& absatz : Q(text).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
-        html += "<p>" + absatz.trimmed().toHtmlEscaped().replace('\n', QStringLiteral("<br>")) +
-                "</p>";
+        html +=
+            "<p>" + absatz.trimmed().toHtmlEscaped().replace('\n', QStringLiteral("<br>")) + "</p>";
     return html;
 }
 
@@ -41,7 +41,7 @@ QString Verzeichnis(const std::vector<Hilfethema>& themen, bool englisch) {
     return html + "</p>";
 }
 
-}  // namespace
+} // namespace
 
 QString AktuelleHilfedatei(const Kontext& k) {
     return Q(HilfePfad(k.zustand, k.sprache));
@@ -84,8 +84,9 @@ void Hilfefenster::ThemaLaden(const QString& pfad, int kontext) {
         setWindowTitle(programm);
         browser_->setHtml(
             "<p>" +
-            (englisch ? QStringLiteral("The help file could not be found or read:")
-                      : QStringLiteral("Die Hilfedatei wurde nicht gefunden oder ist nicht lesbar:")) +
+            (englisch
+                 ? QStringLiteral("The help file could not be found or read:")
+                 : QStringLiteral("Die Hilfedatei wurde nicht gefunden oder ist nicht lesbar:")) +
             "</p><p><tt>" + pfad.toHtmlEscaped() + "</tt></p>");
         return;
     }
@@ -110,4 +111,4 @@ void HilfeAnschließen(QtPlattform& plattform, Hilfefenster& fenster) {
     plattform.hilfeZeigen = [&fenster](int kontext) { fenster.Zeigen(kontext); };
 }
 
-}  // namespace vapro
+} // namespace vapro

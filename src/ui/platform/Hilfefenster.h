@@ -14,7 +14,7 @@ struct Kontext;
 class QtPlattform;
 
 class Hilfefenster : public QWidget {
-public:
+  public:
     explicit Hilfefenster(const Kontext& k, QWidget* eltern = nullptr);
 
     // Shows topic `kontext` of the current help file and brings the window up.
@@ -26,7 +26,7 @@ public:
     int Thema() const { return thema_; }
     QTextBrowser& Browser() const { return *browser_; }
 
-private:
+  private:
     const Kontext& k_;
     QTextBrowser* browser_;
     QString pfad_;
@@ -43,4 +43,4 @@ QString Kurzhilfe(const Kontext& k, int kontext);
 // Lets the platform's help call open this window.
 void HilfeAnschließen(QtPlattform& plattform, Hilfefenster& fenster);
 
-}  // namespace vapro
+} // namespace vapro

@@ -15,13 +15,13 @@ inline constexpr int Schieberkasten = 2150;
 inline constexpr int Schieber = 2200;
 inline constexpr int Bild = 3500;
 inline constexpr int BildKonfiguration = 3510;
-inline constexpr int SteuerHub = 3800;  // valve travel over crank angle
-inline constexpr int SteuerHubMenü = 4010;  // its settings window
+inline constexpr int SteuerHub = 3800;     // valve travel over crank angle
+inline constexpr int SteuerHubMenü = 4010; // its settings window
 inline constexpr int SteuerHubWeg = 4000;  // valve travel over piston travel
 inline constexpr int Steuerzeiten = 4100;  // valve-events graph
-inline constexpr int Tabelle = 4200;  // motion table
-inline constexpr int Meßwerte = 4300;  // valve-events table
-inline constexpr int Diagramm = 4500;  // steam diagram
+inline constexpr int Tabelle = 4200;       // motion table
+inline constexpr int Meßwerte = 4300;      // valve-events table
+inline constexpr int Diagramm = 4500;      // steam diagram
 inline constexpr int Betriebsparameter = 5000;
 inline constexpr int Dampftafel = 5020;
 inline constexpr int DampftafelUS = 6000;
@@ -45,12 +45,12 @@ inline constexpr int T_Direkthilfe = 1015;
 inline constexpr int T_Drehung = 1016;
 
 inline constexpr std::array Alle = {
-    Hauptfenster,   Einführung,      Kurbeltrieb,  Umsteuerung,       Schieberkasten,
-    Schieber,       Bild,            BildKonfiguration, SteuerHub,    SteuerHubMenü,
-    SteuerHubWeg,   Steuerzeiten,    Tabelle,      Meßwerte,          Diagramm,
-    Betriebsparameter, Dampftafel,   DampftafelUS, Knopf_Start_Stop,  Knopf_Vor,
-    Knopf_Zurück,   K_NullGrad,      Slider_Zeit,  Slider_Winkel,     Slider_UmWinkel,
-    T_Dateiname,    T_KLproz,        T_kwegmm,     T_Winkel,          T_Springen,
-    T_Schieberhub,  T_Zeit,          T_Direkthilfe, T_Drehung};
+    Hauptfenster,      Einführung,   Kurbeltrieb,       Umsteuerung,      Schieberkasten,
+    Schieber,          Bild,         BildKonfiguration, SteuerHub,        SteuerHubMenü,
+    SteuerHubWeg,      Steuerzeiten, Tabelle,           Meßwerte,         Diagramm,
+    Betriebsparameter, Dampftafel,   DampftafelUS,      Knopf_Start_Stop, Knopf_Vor,
+    Knopf_Zurück,      K_NullGrad,   Slider_Zeit,       Slider_Winkel,    Slider_UmWinkel,
+    T_Dateiname,       T_KLproz,     T_kwegmm,          T_Winkel,         T_Springen,
+    T_Schieberhub,     T_Zeit,       T_Direkthilfe,     T_Drehung};
 
-}  // namespace vapro::HilfeKontext
+} // namespace vapro::HilfeKontext

@@ -22,7 +22,7 @@ QString AlsText(const QVariant& wert) {
     return wert.toString();
 }
 
-}  // namespace
+} // namespace
 
 QtEinstellungsspeicher::QtEinstellungsspeicher()
     : einstellungen_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
@@ -77,8 +77,9 @@ void QtEinstellungsspeicher::Schreiben(std::string_view abschnitt, std::string_v
 }
 
 void QtEinstellungsspeicher::AbschnittLöschen(std::string_view abschnitt) {
-    for (const QString& gruppe : Gleichnamige(abschnitt, {})) einstellungen_->remove(gruppe);
+    for (const QString& gruppe : Gleichnamige(abschnitt, {}))
+        einstellungen_->remove(gruppe);
     einstellungen_->sync();
 }
 
-}  // namespace vapro
+} // namespace vapro

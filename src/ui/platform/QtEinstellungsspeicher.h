@@ -14,7 +14,7 @@
 namespace vapro {
 
 class QtEinstellungsspeicher : public Einstellungsspeicher {
-public:
+  public:
     // The per-user store of the program.
     QtEinstellungsspeicher();
     // A store in this INI file (tests use a temporary folder).
@@ -29,7 +29,7 @@ public:
     // Where the store lives.
     QString Datei() const;
 
-private:
+  private:
     // Group/key names actually present whose lower-case form is that of
     // abschnitt/schlüssel (empty schlüssel: the groups themselves).
     QStringList Gleichnamige(std::string_view abschnitt, std::string_view schlüssel) const;
@@ -37,4 +37,4 @@ private:
     std::unique_ptr<QSettings> einstellungen_;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -30,7 +30,7 @@ int16_t Rand(int16_t prozent) {
     return std::clamp<int16_t>(prozent, 0, 40);
 }
 
-}  // namespace
+} // namespace
 
 F_BildKonfiguration::F_BildKonfiguration(Kontext& kontext, QWidget* eltern)
     : Dialograhmen(kontext, Rahmen(), eltern) {
@@ -58,8 +58,8 @@ F_BildKonfiguration::F_BildKonfiguration(Kontext& kontext, QWidget* eltern)
 
     Fr_Kurven = new QGroupBox(this);
     auto* kurven = new QGridLayout(Fr_Kurven);
-    QLabel** stärkeTitel[] = {&T_LStärkeKurbel, &T_GelenkKurbel, &T_LStärkeSteuer,
-                              &T_GelenkSteuer, &T_LStärkeGelenke};
+    QLabel** stärkeTitel[] = {&T_LStärkeKurbel, &T_GelenkKurbel, &T_LStärkeSteuer, &T_GelenkSteuer,
+                              &T_LStärkeGelenke};
     QLineEdit** stärkeFeld[] = {&E_LStärkeKurbel, &E_GelenkKurbel, &E_LStärkeSteuer,
                                 &E_GelenkSteuer, &E_LStärkeGelenke};
     for (int i = 0; i < 5; ++i) {
@@ -104,8 +104,7 @@ F_BildKonfiguration::F_BildKonfiguration(Kontext& kontext, QWidget* eltern)
 }
 
 std::array<QCheckBox*, 6> F_BildKonfiguration::Kästchen() const {
-    return {C_SpieJa, C_KaJa, C_ZusZei, C_KolbenstangendickeJa, C_UmKonturJa,
-            C_HilfslinienZeigen};
+    return {C_SpieJa, C_KaJa, C_ZusZei, C_KolbenstangendickeJa, C_UmKonturJa, C_HilfslinienZeigen};
 }
 
 void F_BildKonfiguration::WechselSprache() {
@@ -129,7 +128,8 @@ void F_BildKonfiguration::WechselSprache() {
     C_KolbenstangendickeJa->setText(k.T(105));
     M_Infotext->setText(k.T(106));
     M_Hintergrundfarbe->setText(k.T(107));
-    for (int i = 0; i < 4; ++i) T_Hilfslinie[i]->setText(k.T(108 + i));
+    for (int i = 0; i < 4; ++i)
+        T_Hilfslinie[i]->setText(k.T(108 + i));
     C_HilfslinienZeigen->setText(k.T(112));
 }
 
@@ -139,8 +139,7 @@ void F_BildKonfiguration::MZ() {
     for (QCheckBox* c : Kästchen()) {
         QPalette p = c->palette();
         p.setColor(QPalette::Window, farbe);
-        c->setPalette(p);
-        c->setAutoFillBackground(true);
+        c->setPalette(p); // transparent: the window's colour shows through
     }
 }
 
@@ -154,7 +153,8 @@ void F_BildKonfiguration::Einschreiben() {
     Zeigen(E_GelenkSteuer, k.m.GelenkSteuer);
     Zeigen(E_LStärkeGelenke, k.m.LStärkeGelenke);
     Zeigen(E_DEX, k.m.DEX);
-    for (int i = 0; i < 4; ++i) Zeigen(E_Hilfslinie[i], k.m.Hilfslinie[i]);
+    for (int i = 0; i < 4; ++i)
+        Zeigen(E_Hilfslinie[i], k.m.Hilfslinie[i]);
     Zeigen(C_SpieJa, k.m.SpieJa);
     Zeigen(C_KaJa, k.m.KaJa);
     Zeigen(C_ZusZei, k.m.ZusZei);
@@ -180,8 +180,9 @@ void F_BildKonfiguration::Übernehmen() {
     k.m.ZusZei = Wert(C_ZusZei);
     k.m.KolbenstangendickeJa = Wert(C_KolbenstangendickeJa);
     k.m.UmKonturJa = Wert(C_UmKonturJa);
-    for (int i = 0; i < 4; ++i) k.m.Hilfslinie[i] = LiesEinzel(E_Hilfslinie[i]);
+    for (int i = 0; i < 4; ++i)
+        k.m.Hilfslinie[i] = LiesEinzel(E_Hilfslinie[i]);
     k.m.HilfslinienZeigen = Wert(C_HilfslinienZeigen);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -14,7 +14,7 @@ class QLabel;
 namespace vapro {
 
 class F_BildKonfiguration : public Dialograhmen {
-public:
+  public:
     explicit F_BildKonfiguration(Kontext& k, QWidget* eltern = nullptr);
 
     void WechselSprache() override;
@@ -28,8 +28,7 @@ public:
     QLineEdit *E_RandObenP, *E_RandUntenP, *E_RandLinksP;
     std::array<QLabel*, 3> T_Prozent{};
     QGroupBox* Fr_Kurven;
-    QLabel *T_LStärkeKurbel, *T_GelenkKurbel, *T_LStärkeSteuer, *T_GelenkSteuer,
-        *T_LStärkeGelenke;
+    QLabel *T_LStärkeKurbel, *T_GelenkKurbel, *T_LStärkeSteuer, *T_GelenkSteuer, *T_LStärkeGelenke;
     QLineEdit *E_LStärkeKurbel, *E_GelenkKurbel, *E_LStärkeSteuer, *E_GelenkSteuer,
         *E_LStärkeGelenke;
     std::array<QLabel*, 5> T_Pixel{};
@@ -40,12 +39,12 @@ public:
     std::array<QLineEdit*, 4> E_Hilfslinie{};
     QCheckBox* C_HilfslinienZeigen;
 
-protected:
+  protected:
     // Each background change counts as a change of the data set.
     void FarbeGeändert() override { DatensatzGeändert(); }
 
-private:
+  private:
     std::array<QCheckBox*, 6> Kästchen() const;
 };
 
-}  // namespace vapro
+} // namespace vapro

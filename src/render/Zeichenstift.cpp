@@ -1,0 +1,79 @@
+#include "render/Zeichenstift.h"
+
+#include <QPen>
+#include <QRectF>
+#include <cmath>
+#include <numbers>
+
+#include "render/Farben.h"
+
+namespace vapro {
+
+Zeichenstift::Zeichenstift(QPainter& p) : p_(p) { Pinsel(false); }
+
+void Zeichenstift::Stift(uint32_t farbe) {
+    if (farbe == stiftFarbe_ && breite_ == stiftBreite_) return;
+    QPen pen(AlsQColor(farbe), breite_);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    stiftFarbe_ = farbe;
+    stiftBreite_ = breite_;
+}
+
+void Zeichenstift::Pinsel(bool füllen) {
+    if (!füllen) {
+        if (pinselAn_) p_.setBrush(Qt::NoBrush);
+        pinselAn_ = false;
+        return;
+    }
+    if (pinselAn_ && pinselFarbe_ == füllfarbe_) return;
+    p_.setBrush(AlsQColor(füllfarbe_));
+    pinselAn_ = true;
+    pinselFarbe_ = füllfarbe_;
+}
+
+void Zeichenstift::Linie(QPointF a, QPointF b) { Linie(a, b, farbe_); }
+
+void Zeichenstift::Linie(QPointF a, QPointF b, uint32_t farbe) {
+    Stift(farbe);
+    p_.drawLine(a, b);
+}
+
+void Zeichenstift::Rechteck(QPointF a, QPointF b) {
+    Stift(farbe_);
+    Pinsel(voll_);
+    p_.drawRect(QRectF(a, b).normalized());
+}
+
+void Zeichenstift::Fläche(QPointF a, QPointF b, uint32_t farbe) {
+    p_.fillRect(QRectF(a, b).normalized(), AlsQColor(farbe));
+}
+
+void Zeichenstift::Vieleck(const QPointF* punkte, int anzahl, uint32_t farbe) {
+    const QPen alt = p_.pen();
+    const QBrush altPinsel = p_.brush();
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(AlsQColor(farbe));
+    p_.drawPolygon(punkte, anzahl);
+    p_.setPen(alt);
+    p_.setBrush(altPinsel);
+}
+
+void Zeichenstift::Kreis(QPointF mitte, double radius) {
+    Stift(farbe_);
+    Pinsel(voll_);
+    const double r = std::fabs(radius);
+    p_.drawEllipse(mitte, r, r);
+}
+
+void Zeichenstift::Bogen(QPointF mitte, double radius, double von, double bis) {
+    Stift(farbe_);
+    const double r = std::fabs(radius);
+    // Qt takes sixteenths of a degree, counter-clockwise as seen on the device.
+    constexpr double sechzehntel = 180.0 / std::numbers::pi * 16.0;
+    p_.drawArc(QRectF(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r),
+               static_cast<int>(std::lround(von * sechzehntel)),
+               static_cast<int>(std::lround((bis - von) * sechzehntel)));
+}
+
+}  // namespace vapro

@@ -1,0 +1,53 @@
+#pragma once
+// A drawing pen with the state model of the picture routines: a current pen
+// colour and width, a fill colour and a fill style that shapes pick up until
+// they are changed. Coordinates are whatever the painter's transform makes
+// of them (twips for the pictures); pen widths are device pixels.
+
+#include <QPainter>
+#include <QPointF>
+#include <cstdint>
+
+namespace vapro {
+
+class Zeichenstift {
+public:
+    explicit Zeichenstift(QPainter& p);
+
+    void Farbe(uint32_t farbe) { farbe_ = farbe; }
+    uint32_t Farbe() const { return farbe_; }
+    // Widths below one pixel draw as one pixel.
+    void Breite(int pixel) { breite_ = pixel < 1 ? 1 : pixel; }
+    void Füllfarbe(uint32_t farbe) { füllfarbe_ = farbe; }
+    uint32_t Füllfarbe() const { return füllfarbe_; }
+    // Solid: outlines of rectangles and circles are filled with the fill colour.
+    void Voll(bool voll) { voll_ = voll; }
+
+    void Linie(QPointF a, QPointF b);
+    void Linie(QPointF a, QPointF b, uint32_t farbe);
+    // Outline in the pen colour between two corners, filled when solid.
+    void Rechteck(QPointF a, QPointF b);
+    // Box between two corners painted all in one colour.
+    void Fläche(QPointF a, QPointF b, uint32_t farbe);
+    // Filled polygon without outline.
+    void Vieleck(const QPointF* punkte, int anzahl, uint32_t farbe);
+    void Kreis(QPointF mitte, double radius);
+    // Arc between two angles in radians, counter-clockwise from +x as seen.
+    void Bogen(QPointF mitte, double radius, double von, double bis);
+
+private:
+    void Stift(uint32_t farbe);
+    void Pinsel(bool füllen);
+
+    QPainter& p_;
+    uint32_t farbe_ = 0, füllfarbe_ = 0;
+    int breite_ = 1;
+    bool voll_ = false;
+    // What the painter currently holds, so repeated shapes skip the set-up.
+    uint32_t stiftFarbe_ = 0xFFFFFFFFu;
+    int stiftBreite_ = -1;
+    uint32_t pinselFarbe_ = 0xFFFFFFFFu;
+    bool pinselAn_ = true;
+};
+
+}  // namespace vapro

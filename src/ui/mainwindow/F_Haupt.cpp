@@ -1,0 +1,443 @@
+#include "mainwindow/F_Haupt.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <stdexcept>
+
+#include "mainwindow/F_Stein.h"
+#include "mainwindow/F_Tabelle.h"
+#include "mainwindow/Fensteransichten.h"
+#include "model/Bewegungstabelle.h"
+#include "persist/Zahlenformat.h"
+#include "platform/F_Info.h"
+#include "persist/Start.h"
+#include "platform/Fensterlage.h"
+#include "platform/Hilfefenster.h"
+#include "platform/Hilfethemen.h"
+#include "render/Farben.h"
+#include "views/F_Bild.h"
+#include "views/F_BildKonfiguration.h"
+
+namespace vapro {
+
+namespace {
+
+QLabel* Anzeigefeld(QWidget* eltern, const char* name) {
+    auto* l = new QLabel(eltern);
+    l->setObjectName(name);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(70);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+QLabel* Beschriftung(QWidget* eltern, const char* name) {
+    auto* l = new QLabel(eltern);
+    l->setObjectName(name);
+    return l;
+}
+
+QSlider* Schieber(QWidget* eltern, const char* name, int min, int max) {
+    auto* s = new QSlider(Qt::Horizontal, eltern);
+    s->setObjectName(name);
+    s->setRange(min, max);
+    s->setMinimumWidth(220);
+    return s;
+}
+
+char Dezimal() { return QLocale::system().decimalPoint().at(0).toLatin1(); }
+
+}  // namespace
+
+F_Haupt::F_Haupt(Kontext& kontext, QWidget* eltern) : QMainWindow(eltern), k(kontext) {
+    ansichten_ = std::make_unique<Fensteransichten>(*this);
+    k.ansichten = ansichten_.get();
+    SteuerelementeBauen();
+    MenüsBauen();
+    Timer1.setInterval(1);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    HilfeEinrichten();
+    WechselSprache();
+    MZ();
+}
+
+F_Haupt::~F_Haupt() {
+    if (k.ansichten == ansichten_.get()) k.ansichten = nullptr;
+    AllesSchließen();
+}
+
+void F_Haupt::SteuerelementeBauen() {
+    auto* mitte = new QWidget(this);
+    setCentralWidget(mitte);
+    auto* haupt = new QVBoxLayout(mitte);
+
+    // Sliders with their read-outs.
+    auto* schieber = new QGridLayout;
+    T_SlZeit = Beschriftung(mitte, "T_SlZeit");
+    T_SlWinkel = Beschriftung(mitte, "T_SlWinkel");
+    T_SlUmst = Beschriftung(mitte, "T_SlUmst");
+    Slider_Zeit = Schieber(mitte, "Slider_Zeit", 0, 20);
+    Slider_Winkel = Schieber(mitte, "Slider_Winkel", 1, 40);
+    Slider_UmWinkel = Schieber(mitte, "Slider_UmWinkel", -90, 90);
+    Aus_Zeit = Anzeigefeld(mitte, "Aus_Zeit");
+    Aus_WinkelSchritt = Anzeigefeld(mitte, "Aus_WinkelSchritt");
+    Aus_UmWinkel = Anzeigefeld(mitte, "Aus_UmWinkel");
+    const std::array<std::tuple<QLabel*, QSlider*, QLabel*>, 3> zeilen{
+        {{T_SlZeit, Slider_Zeit, Aus_Zeit},
+         {T_SlWinkel, Slider_Winkel, Aus_WinkelSchritt},
+         {T_SlUmst, Slider_UmWinkel, Aus_UmWinkel}}};
+    for (int i = 0; i < 3; ++i) {
+        auto [t, s, a] = zeilen[static_cast<size_t>(i)];
+        schieber->addWidget(t, i, 0);
+        schieber->addWidget(s, i, 1);
+        schieber->addWidget(a, i, 2);
+    }
+    haupt->addLayout(schieber);
+    connect(Slider_Zeit, &QSlider::valueChanged, this, [this] { Slider_Zeit_Scroll(); });
+    connect(Slider_Winkel, &QSlider::valueChanged, this, [this] { Slider_Winkel_Scroll(); });
+    connect(Slider_UmWinkel, &QSlider::valueChanged, this, [this] { Slider_UmWinkel_Scroll(); });
+
+    // Buttons of the animation.
+    auto* knöpfe = new QHBoxLayout;
+    Knopf_Zurück = new QPushButton(mitte);
+    K_NullGrad = new QPushButton(QString::fromUtf8("0°"), mitte);
+    Knopf_Start_Stop = new QPushButton(QStringLiteral("Stop"), mitte);
+    Knopf_Vor = new QPushButton(mitte);
+    for (auto* b : {Knopf_Zurück, K_NullGrad, Knopf_Start_Stop, Knopf_Vor}) knöpfe->addWidget(b);
+    haupt->addLayout(knöpfe);
+    connect(Knopf_Start_Stop, &QPushButton::clicked, this, [this] { Knopf_Start_Stop_Click(); });
+    connect(Knopf_Vor, &QPushButton::clicked, this, [this] { Knopf_Vor_Click(); });
+    connect(Knopf_Zurück, &QPushButton::clicked, this, [this] { Knopf_Zurück_Click(); });
+    connect(K_NullGrad, &QPushButton::clicked, this, [this] { K_NullGrad_Click(); });
+
+    // Read-outs of the position.
+    auto* werte = new QGridLayout;
+    T_Winkel = Beschriftung(mitte, "T_Winkel");
+    T_kwegmm = Beschriftung(mitte, "T_kwegmm");
+    T_KLproz = Beschriftung(mitte, "T_KLproz");
+    T_Schieberhub = Beschriftung(mitte, "T_Schieberhub");
+    T_Springen = Beschriftung(mitte, "T_Springen");
+    T_Zeit = Beschriftung(mitte, "T_Zeit");
+    Aus_Winkel = Anzeigefeld(mitte, "Aus_Winkel");
+    aus_kwegmm = Anzeigefeld(mitte, "aus_kwegmm");
+    Aus_kwegproz = Anzeigefeld(mitte, "Aus_kwegproz");
+    Aus_SchieHub = Anzeigefeld(mitte, "Aus_SchieHub");
+    Aus_Springen = Anzeigefeld(mitte, "Aus_Springen");
+    A_Zeit = Anzeigefeld(mitte, "A_Zeit");
+    for (size_t i = 0; i < T_Einheit.size(); ++i) T_Einheit[i] = Beschriftung(mitte, "T_Einheit");
+    const std::array<std::tuple<QLabel*, QLabel*, QString>, 6> anzeigen{{
+        {T_Winkel, Aus_Winkel, QString::fromUtf8("[°]")},
+        {T_kwegmm, aus_kwegmm, {}},
+        {T_KLproz, Aus_kwegproz, QStringLiteral("[%]")},
+        {T_Schieberhub, Aus_SchieHub, {}},
+        {T_Springen, Aus_Springen, {}},
+        {T_Zeit, A_Zeit, QStringLiteral("[s]")},
+    }};
+    int einheit = 0;
+    for (int i = 0; i < static_cast<int>(anzeigen.size()); ++i) {
+        auto [t, a, rechts] = anzeigen[static_cast<size_t>(i)];
+        werte->addWidget(t, i, 0);
+        werte->addWidget(a, i, 1);
+        if (rechts.isEmpty())
+            werte->addWidget(T_Einheit[static_cast<size_t>(einheit++)], i, 2);
+        else
+            werte->addWidget(new QLabel(rechts, mitte), i, 2);
+    }
+    haupt->addLayout(werte);
+
+    T_Drehung = Beschriftung(mitte, "T_Drehung");
+    T_Drehung->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
+    T_Drehung->setVisible(false);
+    haupt->addWidget(T_Drehung);
+
+    // Buttons that open the other windows.
+    auto* fenster = new QGridLayout;
+    C_Bild = new QPushButton(mitte);
+    C_Kurbeltrieb = new QPushButton(mitte);
+    C_Umsteuerung = new QPushButton(mitte);
+    C_Schieberkasten = new QPushButton(mitte);
+    C_Schieber = new QPushButton(mitte);
+    C_Betriebsparameter = new QPushButton(mitte);
+    C_Dampfdiagramm = new QPushButton(mitte);
+    const QPushButton* reihe[] = {C_Bild,     C_Kurbeltrieb,       C_Umsteuerung,  C_Schieberkasten,
+                                  C_Schieber, C_Betriebsparameter, C_Dampfdiagramm};
+    for (int i = 0; i < 7; ++i)
+        fenster->addWidget(const_cast<QPushButton*>(reihe[i]), i / 4, i % 4);
+    // The geometry dialogs, operating parameters and the steam diagram come later.
+    for (auto* b : {C_Kurbeltrieb, C_Umsteuerung, C_Schieberkasten, C_Schieber,
+                    C_Betriebsparameter, C_Dampfdiagramm})
+        b->setEnabled(false);
+    connect(C_Bild, &QPushButton::clicked, this, [this] { FensterZeigen(Fenster::Bild, true); });
+    haupt->addLayout(fenster);
+
+    T_Dateiname = Beschriftung(mitte, "T_Dateiname");
+    T_Dateiname->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    haupt->addWidget(T_Dateiname);
+    T_Direkthilfe = Beschriftung(mitte, "T_Direkthilfe");
+    T_Direkthilfe->setVisible(false);
+}
+
+QAction* F_Haupt::Eintrag(QMenu* menü, const char* name, bool abhakbar) {
+    auto* a = menü->addAction(QString());
+    a->setObjectName(name);
+    a->setCheckable(abhakbar);
+    einträge_[name] = {a, 0};
+    return a;
+}
+
+void F_Haupt::MenüsBauen() {
+    M_Datei = menuBar()->addMenu(QString());
+    M_Ansicht = menuBar()->addMenu(QString());
+    M_Einstellungen = menuBar()->addMenu(QString());
+    M_Hilfe = menuBar()->addMenu(QStringLiteral("?"));
+    struct Def {
+        QMenu* menü;
+        const char* name;
+        int text;
+        bool abhakbar;
+        bool aktiv;
+    };
+    M_Geo = new QMenu(this);
+    const Def defs[] = {
+        {M_Datei, "M_Laden", 433, false, true},
+        {M_Datei, "M_Speichern", 434, false, false},
+        {M_Datei, "M_Speichernunter", 435, false, true},
+        {M_Datei, "M_Druckereigenschaften", 436, false, false},
+        {M_Datei, "M_Beenden", 437, false, true},
+        {M_Ansicht, "M_Bild", 438, true, true},
+        {M_Ansicht, "M_Tabelle", 439, true, true},
+        {M_Ansicht, "M_Stein", 440, true, true},
+        {M_Ansicht, "M_SteuerHub", 441, true, false},
+        {M_Ansicht, "M_SteuerHubWeg", 442, true, false},
+        {M_Ansicht, "M_Steuerzeiten", 443, true, false},
+        {M_Ansicht, "M_Meßwerte", 444, true, false},
+        {M_Ansicht, "M_Diagramm", 445, true, false},
+        {M_Ansicht, "M_Dampftafel", 446, true, false},
+        {M_Ansicht, "M_DampftafelUS", 465, true, false},
+        {M_Geo, "M_Kurbeltrieb", 447, true, false},
+        {M_Geo, "M_Umsteuerung", 448, true, false},
+        {M_Geo, "M_Schieka", 449, true, false},
+        {M_Geo, "M_Schieber", 450, true, false},
+        {M_Einstellungen, "M_Betriebsparameter", 452, true, false},
+        {M_Einstellungen, "M_Grunddaten_mm", 453, false, true},
+        {M_Einstellungen, "M_Grunddaten_inch", 454, false, true},
+        {M_Einstellungen, "M_NächsterStart", 455, true, true},
+        {M_Einstellungen, "M_RegeditLöschen", 456, true, true},
+        {M_Einstellungen, "M_Umrechnen", 0, false, true},
+        {M_Einstellungen, "M_Sprache", 0, false, true},
+        {M_Einstellungen, "M_Hintergrundfarbe", 462, false, true},
+        {M_Hilfe, "M_Direkthilfe", 458, false, true},
+        {M_Hilfe, "M_Hilfedatei", 459, false, true},
+        {M_Hilfe, "M_Infotext_Hauptmenü1", 460, false, true},
+        {M_Hilfe, "M_Info", 461, false, true},
+    };
+    for (const Def& d : defs) {
+        if (d.menü == M_Einstellungen && std::string(d.name) == "M_Betriebsparameter") {
+            QAction* geo = M_Einstellungen->addMenu(M_Geo);
+            geo->setObjectName("M_Geo");
+            einträge_["M_Geo"] = {geo, 451};
+        }
+        QAction* a = Eintrag(d.menü, d.name, d.abhakbar);
+        einträge_[d.name].text = d.text;
+        a->setEnabled(d.aktiv);
+        const std::string n = d.name;
+        if (n == "M_Betriebsparameter" || n == "M_Grunddaten_inch" || n == "M_RegeditLöschen")
+            d.menü->addSeparator();
+    }
+
+    auto verbinde = [this](const char* name, auto f) {
+        connect(einträge_.at(name).aktion, &QAction::triggered, this, f);
+    };
+    verbinde("M_Laden", [this] { M_Laden_Click(); });
+    verbinde("M_Speichern", [this] { M_Speichern_Click(); });
+    verbinde("M_Speichernunter", [this] { M_Speichernunter_Click(); });
+    verbinde("M_Beenden", [this] { M_Beenden_Click(); });
+    verbinde("M_Bild", [this] { FensterZeigen(Fenster::Bild, !FensterOffen(Fenster::Bild)); });
+    verbinde("M_Tabelle",
+             [this] { FensterZeigen(Fenster::Tabelle, !FensterOffen(Fenster::Tabelle)); });
+    verbinde("M_Stein", [this] { FensterZeigen(Fenster::Stein, !FensterOffen(Fenster::Stein)); });
+    verbinde("M_Grunddaten_mm", [this] { M_Grunddaten_Click("[mm]"); });
+    verbinde("M_Grunddaten_inch", [this] { M_Grunddaten_Click("[inch]"); });
+    verbinde("M_NächsterStart", [this] { M_NächsterStart_Click(); });
+    verbinde("M_RegeditLöschen", [this] { M_RegeditLöschen_Click(); });
+    verbinde("M_Umrechnen", [this] { M_Umrechnen_Click(); });
+    verbinde("M_Sprache", [this] { M_Sprache_Click(); });
+    verbinde("M_Hintergrundfarbe", [this] {
+        if (auto f = k.plattform.FarbeWählen(this, AlsQColor(k.m.FarbeHaupt))) {
+            k.m.FarbeHaupt = AlsFarbe(*f);
+            MZ();
+        }
+    });
+    verbinde("M_Info", [this] { FensterZeigen(Fenster::Info, true); });
+
+    M_Popup = new QMenu(this);
+    auto* popupInfo = M_Popup->addAction(QString());
+    popupInfo->setObjectName("M_Infotext_Hauptmenü2");
+    einträge_["M_Infotext_Hauptmenü2"] = {popupInfo, 460};
+    M_Popup->addAction(einträge_.at("M_Hintergrundfarbe").aktion);
+}
+
+QAction& F_Haupt::Menüeintrag(const char* name) const {
+    auto it = einträge_.find(name);
+    if (it == einträge_.end()) throw std::out_of_range(name);
+    return *it->second.aktion;
+}
+
+QLabel& F_Haupt::Anzeige(const char* name) const {
+    auto* l = findChild<QLabel*>(name);
+    if (!l) throw std::out_of_range(name);
+    return *l;
+}
+
+void F_Haupt::WechselSprache() {
+    setWindowTitle(k.T(400));
+    T_SlZeit->setText(k.T(401));
+    T_SlWinkel->setText(k.T(402));
+    T_SlUmst->setText(k.T(403));
+    T_kwegmm->setText(k.T(404));
+    T_KLproz->setText(k.T(405));
+    T_Winkel->setText(k.T(406));
+    T_Springen->setText(k.T(407));
+    T_Schieberhub->setText(k.T(408));
+    T_Zeit->setText(k.T(409));
+    T_Drehung->setText(k.T(410));
+    Knopf_Zurück->setText(k.T(201));
+    Knopf_Vor->setText(k.T(203));
+    M_Datei->setTitle(k.T(430));
+    M_Ansicht->setTitle(k.T(431));
+    M_Einstellungen->setTitle(k.T(432));
+    M_Geo->setTitle(k.T(451));
+    for (auto& [name, e] : einträge_)
+        if (e.text) e.aktion->setText(k.T(e.text));
+    // The window buttons carry the captions of their menu entries.
+    C_Bild->setText(k.T(438));
+    C_Kurbeltrieb->setText(k.T(447));
+    C_Umsteuerung->setText(k.T(448));
+    C_Schieberkasten->setText(k.T(449));
+    C_Schieber->setText(k.T(450));
+    C_Betriebsparameter->setText(k.T(452));
+    C_Dampfdiagramm->setText(k.T(445));
+    einträge_.at("M_Sprache").aktion->setText(
+        k.sprache.Sprachbasis == SprachbasisEnglisch ? "Deutsch" : "English");
+    einträge_.at("M_Umrechnen").aktion->setText(k.T(457) +
+                                                (IstMM(k.m) ? " [inch]" : " [mm]"));
+    DirekthilfeTexte();
+}
+
+void F_Haupt::MZ() {
+    const QColor c = AlsQColor(k.m.FarbeHaupt);
+    QPalette p = centralWidget()->palette();
+    p.setColor(QPalette::Window, c);
+    centralWidget()->setPalette(p);
+    centralWidget()->setAutoFillBackground(true);
+    for (QLabel* a : {Aus_Winkel, aus_kwegmm, Aus_kwegproz, Aus_SchieHub, Aus_Springen,
+                      Aus_UmWinkel, Aus_WinkelSchritt, Aus_Zeit, A_Zeit}) {
+        QPalette ap = a->palette();
+        ap.setColor(QPalette::Window, c);
+        a->setPalette(ap);
+    }
+}
+
+void F_Haupt::Einschreiben() {
+    {
+        const QSignalBlocker sperre(Slider_Winkel);
+        Slider_Winkel->setValue(static_cast<int>(RundeHalbGerade(2.0 * k.m.WinkelSchritt)));
+    }
+    Slider_Winkel_Scroll();
+    {
+        const QSignalBlocker sperre(Slider_UmWinkel);
+        Slider_UmWinkel->setValue(static_cast<int>(
+            RundeHalbGerade(k.m.UmWinkel / 3.14159265358979 * 180.0 * 2.0 * k.m.Vorzeichen)));
+    }
+    Slider_UmWinkel_Scroll();
+    Aus_Zeit->setText(QStringLiteral("0"));
+}
+
+void F_Haupt::Ausgabe() {
+    const char d = Dezimal();
+    Aus_Winkel->setText(Q(FormatMuster(k.m.Winkel, WinkelMuster(k.m.WinkelSchritt), d)));
+    aus_kwegmm->setText(Q(FormatMuster(k.m.kwegmm, "##0.0", d)));
+    Aus_kwegproz->setText(Q(FormatMuster(k.m.kwegproz, "##0.0", d)));
+    Aus_SchieHub->setText(Q(FormatMuster(k.m.SchieHub, "###0.00", d)));
+    Aus_Springen->setText(Q(FormatMuster(k.m.Springen, "###0.00", d)));
+}
+
+void F_Haupt::Umlaufzeit(double sekunden) {
+    A_Zeit->setText(Q(FormatMuster(sekunden, "0.00", Dezimal())));
+}
+
+void F_Haupt::DrehrichtungsbilanzZeigen(int16_t bilanz) {
+    aus_kwegmm->setText(QString::number(bilanz));
+}
+
+void F_Haupt::Daten_Zustand() {
+    if (!k.zustand.Dateiname.empty()) {
+        T_Dateiname->setText(Q(k.zustand.Dateiname));
+        return;
+    }
+    T_Dateiname->setText(k.T(IstMM(k.m) ? 490 : 491) + k.T(k.m.Geometriestand == 0 ? 492 : 493));
+}
+
+void F_Haupt::contextMenuEvent(QContextMenuEvent* e) { M_Popup->popup(e->globalPos()); }
+
+void F_Haupt::HilfeEinrichten() {
+    namespace H = HilfeKontext;
+    const std::pair<QWidget*, int> themen[] = {
+        {Knopf_Start_Stop, H::Knopf_Start_Stop}, {Knopf_Vor, H::Knopf_Vor},
+        {Knopf_Zurück, H::Knopf_Zurück},         {K_NullGrad, H::K_NullGrad},
+        {Slider_Zeit, H::Slider_Zeit},           {Slider_Winkel, H::Slider_Winkel},
+        {Slider_UmWinkel, H::Slider_UmWinkel},   {T_Dateiname, H::T_Dateiname},
+        {T_KLproz, H::T_KLproz},                 {T_kwegmm, H::T_kwegmm},
+        {T_Winkel, H::T_Winkel},                 {T_Springen, H::T_Springen},
+        {T_Schieberhub, H::T_Schieberhub},       {T_Zeit, H::T_Zeit},
+        {T_Drehung, H::T_Drehung},
+    };
+    for (auto [w, thema] : themen) {
+        w->setProperty("hilfe", thema);
+        w->installEventFilter(this);
+        hilfeSteuerelemente_.push_back(w);
+    }
+    auto verbinde = [this](const char* name, int thema) {
+        connect(einträge_.at(name).aktion, &QAction::triggered, this,
+                [this, thema] { k.plattform.Hilfe(thema); });
+    };
+    verbinde("M_Hilfedatei", H::Einführung);
+    verbinde("M_Infotext_Hauptmenü1", H::Hauptfenster);
+    verbinde("M_Infotext_Hauptmenü2", H::Hauptfenster);
+    connect(einträge_.at("M_Direkthilfe").aktion, &QAction::triggered, this,
+            [] { QWhatsThis::enterWhatsThisMode(); });
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { k.plattform.Hilfe(H::Hauptfenster); });
+}
+
+// The direct-help texts are the controls' topics from the help file of the language.
+void F_Haupt::DirekthilfeTexte() {
+    for (QWidget* w : hilfeSteuerelemente_) w->setWhatsThis(Kurzhilfe(k, w->property("hilfe").toInt()));
+}
+
+bool F_Haupt::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+        const QVariant thema = o->property("hilfe");
+        if (thema.isValid()) {
+            k.plattform.Hilfe(thema.toInt());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+}  // namespace vapro

@@ -1,0 +1,142 @@
+#pragma once
+// The main window: the animation loop with its sliders, buttons and
+// read-outs, the menus, and the owner of every other window.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Kontext.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+
+namespace vapro {
+
+class F_Bild;
+class F_BildKonfiguration;
+class F_Info;
+class F_Stein;
+class F_Tabelle;
+class Fensteransichten;
+
+class F_Haupt : public QMainWindow {
+public:
+    explicit F_Haupt(Kontext& k, QWidget* eltern = nullptr);
+    ~F_Haupt() override;
+
+    // Start-up: position, texts, reopened windows, slider range, the file
+    // named on the command line or remembered from the last run.
+    void Form_Load(const QString& befehlszeilenDatei);
+
+    // --- animation ---
+    void Timer1_Timer();
+    void Knopf_Start_Stop_Click();
+    void Knopf_Vor_Click();
+    void Knopf_Zurück_Click();
+    void K_NullGrad_Click();
+    void Slider_Zeit_Scroll();
+    void Slider_Winkel_Scroll();
+    void Slider_UmWinkel_Scroll();
+    void Slider_UmWinkel_Einstellen();
+    void Einschreiben();
+    void Ausgabe();
+    void Daten_Zustand();
+    void Umlaufzeit(double sekunden);
+    void DrehrichtungsbilanzZeigen(int16_t bilanz);
+    bool Läuft() const { return Timer1.isActive(); }
+
+    // --- files, units, languages, next start ---
+    void M_Laden_Click();
+    void M_Speichern_Click();
+    void M_Speichernunter_Click();
+    bool Ladeaktion(const QString& pfad);
+    bool SpeicherAktion(const QString& pfad);
+    void M_Umrechnen_Click();
+    void EinheitenAktualisieren();
+    void StandarddatenLaden();
+    void M_Grunddaten_Click(const char* einheit);
+    void M_Sprache_Click();
+    void WechselSprache();
+    void M_NächsterStart_Click();
+    void M_RegeditLöschen_Click();
+    void M_Beenden_Click();
+
+    // --- windows ---
+    enum class Fenster { Bild, Tabelle, Stein, BildKonfiguration, Info };
+    void FensterZeigen(Fenster f, bool zeigen);
+    bool FensterOffen(Fenster f) const;
+    F_Bild& Bild();
+    F_Tabelle* Tabelle();
+    F_BildKonfiguration* BildKonfiguration();
+
+    // Controls, for tests and the context help.
+    QLabel& Anzeige(const char* name) const;
+    QSlider& SliderZeit() { return *Slider_Zeit; }
+    QSlider& SliderWinkel() { return *Slider_Winkel; }
+    QSlider& SliderUmWinkel() { return *Slider_UmWinkel; }
+    QPushButton& KnopfStartStop() { return *Knopf_Start_Stop; }
+    QAction& Menüeintrag(const char* name) const;
+    const QTimer& Zeitgeber() const { return Timer1; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void SteuerelementeBauen();
+    void MenüsBauen();
+    QAction* Eintrag(QMenu* menü, const char* name, bool abhakbar = false);
+    void Menühäkchen();
+    void Geometriefehler(int meldung);
+    void FensterNeuLaden();
+    void AllesSchließen();
+    // Shut-down: settings (or their reset) and every window closed.
+    void Aufräumen();
+    QString Zeitstempel() const;
+    void MZ();
+    void HilfeEinrichten();
+    void DirekthilfeTexte();
+
+    Kontext& k;
+    std::vector<QWidget*> hilfeSteuerelemente_;
+    std::unique_ptr<Fensteransichten> ansichten_;
+    QTimer Timer1;
+    float UmWinkelAlt = 0;
+    bool beenden_ = false;
+
+    QPushButton *Knopf_Start_Stop, *Knopf_Vor, *Knopf_Zurück, *K_NullGrad;
+    QPushButton *C_Bild, *C_Kurbeltrieb, *C_Umsteuerung, *C_Schieberkasten, *C_Schieber,
+        *C_Betriebsparameter, *C_Dampfdiagramm;
+    QSlider *Slider_Zeit, *Slider_Winkel, *Slider_UmWinkel;
+    QLabel *T_SlZeit, *T_SlWinkel, *T_SlUmst, *T_kwegmm, *T_KLproz, *T_Winkel, *T_Springen,
+        *T_Schieberhub, *T_Zeit, *T_Drehung, *T_Dateiname, *T_Direkthilfe;
+    std::array<QLabel*, 3> T_Einheit{};
+    QLabel *Aus_Winkel, *aus_kwegmm, *Aus_kwegproz, *Aus_SchieHub, *Aus_Springen, *Aus_UmWinkel,
+        *Aus_WinkelSchritt, *Aus_Zeit, *A_Zeit;
+    QMenu *M_Datei, *M_Ansicht, *M_Einstellungen, *M_Geo, *M_Hilfe, *M_Popup;
+    // Menu entries by name, with the text each shows (0: set elsewhere).
+    struct Eintragsdaten {
+        QAction* aktion;
+        int text;
+    };
+    std::map<std::string, Eintragsdaten> einträge_;
+
+    QPointer<F_Bild> bild_;
+    QPointer<F_Tabelle> tabelle_;
+    QPointer<F_Stein> stein_;
+    QPointer<F_BildKonfiguration> bildKonfiguration_;
+    QPointer<F_Info> info_;
+};
+
+}  // namespace vapro

@@ -1,0 +1,364 @@
+// The main window's menus: machine files, units, default engines, language,
+// next start, the other windows, start-up and shut-down.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWhatsThis>
+
+#include "mainwindow/F_Haupt.h"
+#include "mainwindow/F_Stein.h"
+#include "mainwindow/F_Tabelle.h"
+#include "model/Bewegung.h"
+#include "model/GeometrieFehler.h"
+#include "model/Standarddaten.h"
+#include "persist/Hilfedatei.h"
+#include "persist/Maschinendatei.h"
+#include "persist/Start.h"
+#include "platform/F_Info.h"
+#include "platform/Fensterlage.h"
+#include "platform/Hilfethemen.h"
+#include "views/F_Bild.h"
+#include "views/F_BildKonfiguration.h"
+
+namespace vapro {
+
+namespace {
+
+// Shows the busy pointer and keeps the settings menu off while a long action runs.
+class Beschäftigt {
+public:
+    explicit Beschäftigt(QMenu* menü) : menü_(menü) {
+        menü_->setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    ~Beschäftigt() {
+        QApplication::restoreOverrideCursor();
+        menü_->setEnabled(true);
+    }
+
+private:
+    QMenu* menü_;
+};
+
+}  // namespace
+
+QString F_Haupt::Zeitstempel() const {
+    const QLocale l = QLocale::system();
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    return l.toString(jetzt.date(), QLocale::ShortFormat) + ",  " +
+           l.toString(jetzt.time(), QLocale::LongFormat);
+}
+
+// --- start-up ---
+
+void F_Haupt::Form_Load(const QString& befehlszeilenDatei) {
+    PositionLaden(*this, k.speicher, "Haupt", 300);
+    WechselSprache();
+    EinheitenAktualisieren();
+    Menühäkchen();
+    Slider_UmWinkel_Einstellen();
+    if (!befehlszeilenDatei.isEmpty()) {
+        k.zustand.Dateiname = befehlszeilenDatei.toStdString();
+        k.m.NächsterStart = 1;
+    }
+    Menüeintrag("M_NächsterStart").setChecked(false);
+    if (k.m.NächsterStart == 1 && !k.zustand.Dateiname.empty()) {
+        Menüeintrag("M_NächsterStart").setChecked(true);
+        const QString datei = Q(k.zustand.Dateiname);
+        if (!Ladeaktion(datei)) k.zustand.Dateiname.clear();
+    }
+    Daten_Zustand();
+    Timer1.start();
+    Knopf_Start_Stop->setText(QStringLiteral("Stop"));
+}
+
+void F_Haupt::Menühäkchen() {
+    const std::pair<const char*, Fenster> fenster[] = {{"Bild Zeigen", Fenster::Bild},
+                                                       {"Tabelle Zeigen", Fenster::Tabelle}};
+    for (const auto& [schlüssel, f] : fenster)
+        if (k.speicher.Lesen(AbschnittAktuell, schlüssel, "False") == "True") FensterZeigen(f, true);
+}
+
+// --- windows ---
+
+F_Bild& F_Haupt::Bild() {
+    if (!bild_) {
+        bild_ = new F_Bild(k, this);
+        bild_->beimSchließen = [this] {
+            Menüeintrag("M_Bild").setChecked(false);
+            if (bildKonfiguration_) bildKonfiguration_->close();
+        };
+        bild_->einstellungenÖffnen = [this] { FensterZeigen(Fenster::BildKonfiguration, true); };
+    }
+    return *bild_;
+}
+
+F_Tabelle* F_Haupt::Tabelle() { return tabelle_; }
+F_BildKonfiguration* F_Haupt::BildKonfiguration() { return bildKonfiguration_; }
+
+bool F_Haupt::FensterOffen(Fenster f) const {
+    switch (f) {
+    case Fenster::Bild:
+        return bild_ && bild_->isVisible();
+    case Fenster::Tabelle:
+        return tabelle_ && tabelle_->isVisible();
+    case Fenster::Stein:
+        return stein_ && stein_->isVisible();
+    case Fenster::BildKonfiguration:
+        return bildKonfiguration_ && bildKonfiguration_->isVisible();
+    case Fenster::Info:
+        return info_ && info_->isVisible();
+    }
+    return false;
+}
+
+void F_Haupt::FensterZeigen(Fenster f, bool zeigen) {
+    QWidget* w = nullptr;
+    switch (f) {
+    case Fenster::Bild:
+        w = &Bild();
+        k.m.BildZeigen = zeigen ? Wahr : Falsch;
+        Menüeintrag("M_Bild").setChecked(zeigen);
+        if (!zeigen && bildKonfiguration_) bildKonfiguration_->hide();
+        break;
+    case Fenster::Tabelle:
+        if (!tabelle_) {
+            tabelle_ = new F_Tabelle(k, this);
+            tabelle_->beimSchließen = [this] { Menüeintrag("M_Tabelle").setChecked(false); };
+        }
+        w = tabelle_;
+        k.m.TabelleZeigen = zeigen ? Wahr : Falsch;
+        Menüeintrag("M_Tabelle").setChecked(zeigen);
+        break;
+    case Fenster::Stein:
+        if (!stein_) {
+            stein_ = new F_Stein(k, this);
+            stein_->beimSchließen = [this] { Menüeintrag("M_Stein").setChecked(false); };
+        }
+        w = stein_;
+        // Only hiding touches the flag: nothing marks the placeholder as shown.
+        if (!zeigen) k.m.SteinZeigen = Falsch;
+        Menüeintrag("M_Stein").setChecked(zeigen);
+        break;
+    case Fenster::BildKonfiguration:
+        if (!bildKonfiguration_) bildKonfiguration_ = new F_BildKonfiguration(k, this);
+        w = bildKonfiguration_;
+        break;
+    case Fenster::Info:
+        if (!info_) info_ = new F_Info(k, this);
+        w = info_;
+        break;
+    }
+    if (!zeigen) {
+        w->hide();
+        return;
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void F_Haupt::FensterNeuLaden() {
+    if (bild_) {
+        bild_->MZ();
+        bild_->WechselSprache();
+    }
+    if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    if (tabelle_) {
+        tabelle_->TabelleEinrichten();
+        tabelle_->Einschreiben();
+        tabelle_->MZ();
+    }
+    MZ();
+}
+
+void F_Haupt::AllesSchließen() {
+    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
+        if (w) w->close();
+}
+
+// --- machine files ---
+
+bool F_Haupt::Ladeaktion(const QString& pfad) {
+    const Ladeergebnis e = Laden(k.m, std::filesystem::path(pfad.toStdString()), k.sprache);
+    if (e.art != Ladeergebnis::Ok) {
+        // The core loads into a scratch copy: the engine that was there stays.
+        k.plattform.Meldung(this, Q(e.meldung), Symbol::Stopp);
+        return false;
+    }
+    k.zustand.Dateiname = pfad.toStdString();
+    EinheitenAktualisieren();
+    Slider_UmWinkel_Einstellen();
+    FensterNeuLaden();
+    try {
+        Neuberechnung(k.m, *k.ansichten, "10");
+    } catch (const GeometrieFehler&) {
+        Geometriefehler(2013);
+    }
+    Menüeintrag("M_Speichern").setEnabled(true);
+    Menüeintrag("M_NächsterStart").setEnabled(true);
+    Menüeintrag("M_NächsterStart").setChecked(true);
+    k.m.NächsterStart = 1;
+    Daten_Zustand();
+    return true;
+}
+
+bool F_Haupt::SpeicherAktion(const QString& pfad) {
+    const Speicherergebnis e = Speichern(k.m, std::filesystem::path(pfad.toStdString()),
+                                        k.sprache, Zeitstempel().toStdString());
+    if (!e.ok) {
+        k.plattform.Meldung(this, Q(e.meldung), Symbol::Ausruf);
+        return false;
+    }
+    k.zustand.Dateiname = pfad.toStdString();
+    Menüeintrag("M_NächsterStart").setEnabled(true);
+    Menüeintrag("M_NächsterStart").setChecked(true);
+    k.m.NächsterStart = 1;
+    Menüeintrag("M_Speichern").setEnabled(true);
+    Daten_Zustand();
+    return true;
+}
+
+void F_Haupt::M_Laden_Click() {
+    // Cancelling the chooser cancels the load.
+    if (auto pfad = k.plattform.DateiÖffnen(this, k.T(416), Q(k.zustand.Dateiname)))
+        Ladeaktion(*pfad);
+}
+
+void F_Haupt::M_Speichern_Click() {
+    if (k.zustand.Dateiname.empty())
+        M_Speichernunter_Click();
+    else
+        SpeicherAktion(Q(k.zustand.Dateiname));
+}
+
+void F_Haupt::M_Speichernunter_Click() {
+    if (auto pfad = k.plattform.DateiSpeichern(this, k.T(415), Q(k.zustand.Dateiname)))
+        SpeicherAktion(*pfad);
+}
+
+// --- units and default engines ---
+
+void F_Haupt::EinheitenAktualisieren() {
+    EinheitenSetzen(k.einheiten, k.m.Einheit);
+    einträge_.at("M_Umrechnen").aktion->setText(k.T(457) + (IstMM(k.m) ? " [inch]" : " [mm]"));
+    for (QLabel* l : T_Einheit) l->setText(Q(k.m.Einheit));
+    if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    if (tabelle_) tabelle_->TabelleEinrichten();
+}
+
+void F_Haupt::M_Umrechnen_Click() {
+    Beschäftigt warten(M_Einstellungen);
+    try {
+        EinheitUmschalten(k.m);
+    } catch (const GeometrieFehler&) {
+        Geometriefehler(2013);  // nothing was converted
+        return;
+    }
+    k.speicher.Schreiben(AbschnittVersion, "Einheit", k.m.Einheit);
+    EinheitenAktualisieren();
+    try {
+        Neuberechnung(k.m, *k.ansichten, "Haupt_Umrechnen");
+    } catch (const GeometrieFehler&) {
+        Geometriefehler(2013);
+    }
+}
+
+void F_Haupt::StandarddatenLaden() {
+    Beschäftigt warten(M_Einstellungen);
+    const std::string einheit = k.speicher.Lesen(AbschnittVersion, "Einheit", "[mm]");
+    k.zustand.Dateiname.clear();
+    Menüeintrag("M_NächsterStart").setChecked(false);
+    Menüeintrag("M_NächsterStart").setEnabled(false);
+    Menüeintrag("M_Speichern").setEnabled(false);
+    try {
+        vapro::StandarddatenLaden(k.m, *k.ansichten, einheit);
+    } catch (const GeometrieFehler&) {
+        Geometriefehler(2013);
+    }
+    EinheitenAktualisieren();
+    Slider_UmWinkel_Einstellen();
+    FensterNeuLaden();
+    k.m.Geometriestand = 0;
+    Daten_Zustand();
+}
+
+void F_Haupt::M_Grunddaten_Click(const char* einheit) {
+    k.speicher.Schreiben(AbschnittVersion, "Einheit", einheit);
+    StandarddatenLaden();
+}
+
+// --- language ---
+
+void F_Haupt::M_Sprache_Click() {
+    menuBar()->setEnabled(false);
+    SpracheEinstellen(k.sprache, k.sprache.Sprachbasis == SprachbasisDeutsch ? SprachbasisEnglisch
+                                                                             : SprachbasisDeutsch);
+    k.speicher.Schreiben(AbschnittVersion, "Sprache", std::to_string(k.sprache.Sprachbasis));
+    Daten_Zustand();
+    WechselSprache();
+    if (bild_) bild_->WechselSprache();
+    if (bildKonfiguration_) bildKonfiguration_->WechselSprache();
+    if (tabelle_) tabelle_->TabelleEinrichten();
+    if (stein_) stein_->WechselSprache();
+    menuBar()->setEnabled(true);
+}
+
+// --- next start and shut-down ---
+
+void F_Haupt::M_NächsterStart_Click() {
+    k.m.NächsterStart = Menüeintrag("M_NächsterStart").isChecked() ? 1 : 0;
+}
+
+void F_Haupt::M_RegeditLöschen_Click() {
+    k.zustand.Rücksetzen = Menüeintrag("M_RegeditLöschen").isChecked() ? 1 : 0;
+}
+
+void F_Haupt::M_Beenden_Click() {
+    Aufräumen();
+    close();
+}
+
+void F_Haupt::Aufräumen() {
+    beenden_ = true;
+    const Zeitpunkt jetzt = JetztLokal();
+    if (k.zustand.Rücksetzen == 0) {
+        const std::vector<std::pair<std::string, bool>> offen{
+            {"Bild Zeigen", FensterOffen(Fenster::Bild)},
+            {"Tabelle Zeigen", FensterOffen(Fenster::Tabelle)},
+        };
+        EinstellungenSichern(k.speicher, k.m, k.zustand, jetzt.Datum, jetzt.Zeit, offen);
+        PositionSpeichern(*this, k.speicher, "Haupt");
+    }
+    Timer1.stop();
+    AllesSchließen();
+    if (k.zustand.Rücksetzen == 1) EinstellungenZurücksetzen(k.speicher, jetzt.Datum, jetzt.Zeit);
+}
+
+void F_Haupt::closeEvent(QCloseEvent* e) {
+    if (!beenden_) {
+        if (!k.plattform.JaNein(this, k.T(411), windowTitle())) {
+            e->ignore();
+            return;
+        }
+        Aufräumen();
+    }
+    QMainWindow::closeEvent(e);
+}
+
+void F_Haupt::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow() && k.zustand.Rücksetzen == 0 &&
+        isVisible())
+        PositionSpeichern(*this, k.speicher, "Haupt");
+    QMainWindow::changeEvent(e);
+}
+
+}  // namespace vapro

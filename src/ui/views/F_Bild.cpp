@@ -1,0 +1,201 @@
+#include "views/F_Bild.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "model/Bewegung.h"
+#include "model/GeometrieFehler.h"
+#include "model/Kinematik.h"
+#include "persist/Zahlenformat.h"
+#include "platform/Fensterlage.h"
+#include "render/Farben.h"
+
+namespace vapro {
+
+namespace {
+
+const QString Stamm = QStringLiteral("Bild");
+constexpr int VorgabeX = 2000, VorgabeY = 2500, VorgabeHöhe = 4000, VorgabeBreite = 3500;
+constexpr int HilfeBild = 3500;
+
+bool ZahlGespeichert(const Einstellungsspeicher& s, const QString& schlüssel) {
+    const auto z = LiesZahl(s.Lesen("Aktuell", schlüssel.toStdString(), ""));
+    return z && std::fabs(*z) <= 1e7;
+}
+
+void ÄnderungZählen(Modell& m) {
+    // Views compare the counter only for inequality, so it wraps.
+    m.Geometriestand = m.Geometriestand == 32767 ? int16_t{-32768}
+                                                  : static_cast<int16_t>(m.Geometriestand + 1);
+}
+
+}  // namespace
+
+F_Bild::F_Bild(Kontext& k, QWidget* eltern) : QWidget(eltern, Qt::Window), k_(k) {
+    // The backing image covers every pixel.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    MenüEinrichten();
+    GrößeLaden(*this, k_.speicher, Stamm, VorgabeHöhe, VorgabeBreite);
+    PositionLaden(*this, k_.speicher, Stamm, VorgabeX);
+    // x and y have different defaults.
+    if (!ZahlGespeichert(k_.speicher, Stamm + " y")) move(x(), VorgabeY / TwipsProPixel);
+    WechselSprache();
+    MZ();
+}
+
+void F_Bild::MenüEinrichten() {
+    M_Click = new QMenu(this);
+    M_Infotext = M_Click->addAction(QString());
+    M_Einstellungen = M_Click->addAction(QString());
+    M_Drucken = M_Click->addAction(QString());
+    M_Hintergrundfarbe = M_Click->addAction(QString());
+    connect(M_Infotext, &QAction::triggered, this, [this] { k_.plattform.Hilfe(HilfeBild); });
+    connect(M_Einstellungen, &QAction::triggered, this, [this] {
+        if (einstellungenÖffnen) einstellungenÖffnen();
+    });
+    connect(M_Drucken, &QAction::triggered, this, [this] {
+        if (druckenÖffnen) druckenÖffnen();
+    });
+    connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] { HintergrundfarbeWählen(); });
+    // The callbacks may be set after construction.
+    connect(M_Click, &QMenu::aboutToShow, this, [this] {
+        M_Einstellungen->setEnabled(static_cast<bool>(einstellungenÖffnen));
+        M_Drucken->setEnabled(static_cast<bool>(druckenÖffnen));
+    });
+}
+
+void F_Bild::WechselSprache() {
+    setWindowTitle(k_.T(600));
+    M_Infotext->setText(k_.T(601));
+    M_Einstellungen->setText(k_.T(602));
+    M_Drucken->setText(k_.T(603));
+    M_Hintergrundfarbe->setText(k_.T(604));
+}
+
+void F_Bild::MZ() {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, AlsQColor(k_.m.FarbeBild));
+    setPalette(p);
+}
+
+void F_Bild::PufferAnpassen() {
+    if (puffer_.size() == size()) return;
+    puffer_ = QImage(size(), QImage::Format_RGB32);
+    puffer_.fill(AlsQColor(k_.m.FarbeBild));
+}
+
+void F_Bild::Skalierung() {
+    PufferAnpassen();
+    bild_.Skalierung(k_.m, QSizeF(size()) * TwipsJePixel);
+}
+
+void F_Bild::Neuzeichnen() {
+    // A fresh start: the running extremes reset at the next solve, and the
+    // picture shows the crank where the animation goes on from.
+    k_.m.LetzterUmWinkel = k_.m.UmWinkel + 1;
+    k_.m.Winkel = 0;
+    Kinematik(k_.m);
+    Löschen();
+    Zeichnen();
+}
+
+void F_Bild::Löschen() {
+    if (puffer_.isNull()) return;
+    QPainter p(&puffer_);
+    p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
+    bild_.Löschen(p, k_.m.FarbeBild);
+    update();
+}
+
+void F_Bild::Zeichnen() {
+    if (puffer_.isNull()) return;
+    QPainter p(&puffer_);
+    p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
+    bild_.Zeichnen(p, k_.m, Bildschirmstil(k_.m));
+    update();
+}
+
+void F_Bild::HintergrundfarbeWählen() {
+    const auto farbe = k_.plattform.FarbeWählen(this, AlsQColor(k_.m.FarbeBild));
+    if (!farbe) return;
+    k_.m.FarbeBild = AlsFarbe(*farbe);
+    MZ();
+    try {
+        Neuzeichnen();
+        if (k_.ansichten) Schritt(k_.m, *k_.ansichten);
+    } catch (const GeometrieFehler& f) {
+        Fehler(f);
+    }
+    ÄnderungZählen(k_.m);
+    if (k_.ansichten) k_.ansichten->DatenGeändert();
+}
+
+void F_Bild::Fehler(const std::exception& e) {
+    const std::string text = Meldungstext(k_.sprache.Text(2004),
+                                          {{"|1", e.what()}, {"|2", "\n"}, {"|3", "\n"}});
+    k_.plattform.Meldung(this, Q(text), Symbol::Ausruf);
+}
+
+void F_Bild::LageSpeichern() {
+    PositionSpeichern(*this, k_.speicher, Stamm);
+    GrößeSpeichern(*this, k_.speicher, Stamm);
+}
+
+void F_Bild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (puffer_.isNull())
+        p.fillRect(rect(), AlsQColor(k_.m.FarbeBild));
+    else
+        p.drawImage(0, 0, puffer_);
+}
+
+void F_Bild::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    PufferAnpassen();
+    try {
+        if (k_.ansichten) {
+            Neuberechnung(k_.m, *k_.ansichten, "20");
+        } else {
+            // On its own the window still fits and redraws the picture.
+            Skalierung();
+            Neuzeichnen();
+        }
+    } catch (const GeometrieFehler& f) {
+        Fehler(f);
+    }
+}
+
+void F_Bild::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::RightButton) {
+        QWidget::mousePressEvent(e);
+        return;
+    }
+    M_Click->popup(e->globalPosition().toPoint());
+}
+
+void F_Bild::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    k_.m.BildZeigen = Wahr;
+}
+
+void F_Bild::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange) return;
+    if (isActiveWindow())
+        k_.m.BildZeigen = Wahr;
+    else
+        LageSpeichern();
+}
+
+void F_Bild::closeEvent(QCloseEvent* e) {
+    LageSpeichern();
+    k_.m.BildZeigen = Falsch;
+    if (beimSchließen) beimSchließen();
+    e->accept();
+}
+
+}  // namespace vapro

@@ -1,0 +1,215 @@
+#include "mainwindow/F_Haupt.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "Umgebung.h"
+#include "mainwindow/F_Tabelle.h"
+#include "model/Bewegung.h"
+#include "persist/Maschinendatei.h"
+#include "views/F_Bild.h"
+
+namespace vapro {
+namespace {
+
+struct Haupt : ::testing::Test {
+    test::Umgebung u;
+    F_Haupt h{u.k};
+    void SetUp() override { h.Form_Load({}); }
+    QString Anzeige(const char* name) { return h.Anzeige(name).text(); }
+};
+
+TEST_F(Haupt, StartsRunningWithTheDefaultEngine) {
+    EXPECT_TRUE(h.Läuft());
+    EXPECT_EQ(h.Zeitgeber().interval(), 1);
+    EXPECT_EQ(h.KnopfStartStop().text(), "Stop");
+    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [mm]  / nicht geändert");
+    EXPECT_EQ(h.windowTitle(), "Zelto Vapro ");
+}
+
+TEST_F(Haupt, SliderRulesAndReadOutPatterns) {
+    h.SliderZeit().setValue(0);
+    EXPECT_EQ(h.Zeitgeber().interval(), 1);
+    EXPECT_EQ(Anzeige("Aus_Zeit"), "0");
+    h.SliderZeit().setValue(20);
+    EXPECT_EQ(h.Zeitgeber().interval(), 500);
+    EXPECT_EQ(Anzeige("Aus_Zeit"), "500");
+
+    h.SliderWinkel().setValue(3);
+    EXPECT_FLOAT_EQ(u.m.WinkelSchritt, 1.5f);
+    EXPECT_EQ(Anzeige("Aus_WinkelSchritt"), "1.5");
+    u.m.Winkel = 12;
+    h.Ausgabe();
+    EXPECT_EQ(Anzeige("Aus_Winkel"), "12.0");
+    h.SliderWinkel().setValue(4);
+    h.Ausgabe();
+    EXPECT_EQ(Anzeige("Aus_Winkel"), "12");
+
+    // Sign -1 (default): to the right gives a negative reversing angle.
+    h.SliderUmWinkel().setValue(20);
+    EXPECT_NEAR(u.m.UmWinkel, -10 * 3.14159265358979 / 180, 1e-7);
+    EXPECT_EQ(Anzeige("Aus_UmWinkel"), "10.0");
+    EXPECT_EQ(h.SliderUmWinkel().minimum(), -90);
+    EXPECT_EQ(h.SliderUmWinkel().maximum(), 90);
+}
+
+TEST_F(Haupt, ReversingSliderWhileStoppedRedrawsWithoutTurning) {
+    h.Knopf_Start_Stop_Click();
+    ASSERT_FALSE(h.Läuft());
+    u.m.Winkel = 70;
+    const float vorher = u.m.SchieberY;
+    h.SliderUmWinkel().setValue(-30);
+    EXPECT_EQ(u.m.Winkel, 70);
+    EXPECT_NE(u.m.SchieberY, vorher);
+}
+
+TEST_F(Haupt, TickTurnsOnlyWithADecisiveScore) {
+    h.Timer1_Timer();  // takes up the reversing angle
+    struct Fall {
+        int16_t bilanz;
+        bool dreht;
+    };
+    for (Fall f : {Fall{10, false}, Fall{-10, false}, Fall{11, true}, Fall{-11, true}}) {
+        u.m.Drehrichtungsbilanz = f.bilanz;
+        u.m.Drehrichtung = f.bilanz > 0;
+        u.m.Winkel = 100;
+        h.Timer1_Timer();
+        EXPECT_EQ(u.m.Winkel != 100, f.dreht) << f.bilanz;
+        EXPECT_EQ(h.Anzeige("T_Drehung").isVisibleTo(&h), !f.dreht) << f.bilanz;
+        if (!f.dreht) {
+            EXPECT_EQ(Anzeige("T_Drehung"),
+                      QString::fromUtf8("Maschine Stop! Ungenügende Einlaßmenge."));
+        }
+    }
+}
+
+TEST_F(Haupt, GeometryFailureDuringATickStopsTheEngine) {
+    ASSERT_TRUE(h.Läuft());
+    u.m.PLänge = 10;
+    h.Timer1_Timer();
+    EXPECT_FALSE(h.Läuft());
+    EXPECT_EQ(h.KnopfStartStop().text(), "Start");
+    ASSERT_EQ(u.plattform.meldungen.size(), 1u);
+    EXPECT_TRUE(u.plattform.meldungen[0].text.startsWith("Geometriefehler bei der Maschinendrehung"));
+    EXPECT_EQ(u.plattform.meldungen[0].symbol, Symbol::Stopp);
+}
+
+TEST_F(Haupt, SingleStepsStopTheEngineAndSetTheDirection) {
+    u.m.Winkel = 0;
+    h.Knopf_Vor_Click();
+    EXPECT_FALSE(h.Läuft());
+    EXPECT_EQ(u.m.Winkel, 10);
+    EXPECT_TRUE(u.m.Drehrichtung);
+    h.Knopf_Zurück_Click();
+    h.Knopf_Zurück_Click();
+    EXPECT_EQ(u.m.Winkel, 350);
+    h.K_NullGrad_Click();
+    EXPECT_EQ(u.m.Winkel, 0);
+    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [mm]  / nicht geändert") << "0° is no change";
+}
+
+TEST_F(Haupt, LanguageSwitchRelabelsOpenWindowsAndIsStored) {
+    h.FensterZeigen(F_Haupt::Fenster::Tabelle, true);
+    h.M_Sprache_Click();
+    EXPECT_EQ(u.speicher.Lesen("Version", "Sprache", ""), "11000");
+    EXPECT_EQ(h.Menüeintrag("M_Sprache").text(), "Deutsch");
+    EXPECT_EQ(h.Menüeintrag("M_Laden").text(), "Load ...");
+    EXPECT_EQ(Anzeige("T_Dateiname"), "Basic data in [mm]  / not changed");
+    EXPECT_EQ(h.Tabelle()->windowTitle(), "Engine Movement - List");
+    EXPECT_EQ(h.Bild().windowTitle(), "Engine Animation");
+    h.M_Sprache_Click();
+    EXPECT_EQ(h.Menüeintrag("M_Sprache").text(), "English");
+}
+
+TEST_F(Haupt, SaveAndLoadThroughTheMenus) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("motor.kmf");
+    u.plattform.dateien = {datei};
+    h.M_Speichernunter_Click();
+    EXPECT_TRUE(u.plattform.meldungen.empty());
+    EXPECT_EQ(Anzeige("T_Dateiname"), datei);
+    EXPECT_TRUE(h.Menüeintrag("M_NächsterStart").isChecked());
+
+    u.m.PLänge = 280;
+    u.plattform.dateien = {datei};
+    h.M_Laden_Click();
+    EXPECT_EQ(u.m.PLänge, 270);
+
+    // Cancelling the chooser loads nothing.
+    u.m.PLänge = 290;
+    h.M_Laden_Click();
+    EXPECT_EQ(u.m.PLänge, 290);
+
+    // A broken file leaves the engine that was there.
+    std::ofstream(ordner.filePath("kaputt.kmf").toStdString()) << "10000,\"x\"\r\n";
+    u.plattform.dateien = {ordner.filePath("kaputt.kmf")};
+    h.M_Laden_Click();
+    EXPECT_EQ(u.m.PLänge, 290);
+    ASSERT_EQ(u.plattform.meldungen.size(), 1u);
+    EXPECT_TRUE(u.plattform.meldungen[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
+    EXPECT_EQ(Anzeige("T_Dateiname"), datei);
+}
+
+TEST_F(Haupt, UnitConversionAndDefaultEngines) {
+    h.M_Umrechnen_Click();
+    EXPECT_EQ(u.m.Einheit, "[inch]");
+    EXPECT_EQ(u.speicher.Lesen("Version", "Einheit", ""), "[inch]");
+    EXPECT_EQ(h.Menüeintrag("M_Umrechnen").text(), "Alles umrechnen in  [mm]");
+    EXPECT_NEAR(u.m.KWRadius, 51 / 25.4, 1e-5);
+    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [inch]  / geändert");
+
+    h.M_Grunddaten_Click("[mm]");
+    EXPECT_EQ(u.m.Einheit, "[mm]");
+    EXPECT_EQ(u.m.KWRadius, 51);
+    EXPECT_EQ(u.m.Geometriestand, 0);
+    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [mm]  / nicht geändert");
+}
+
+TEST_F(Haupt, ClosingAsksAndNoKeepsTheProgramRunning) {
+    h.show();
+    u.plattform.antwortJa = false;
+    EXPECT_FALSE(h.close());
+    EXPECT_TRUE(h.isVisible());
+    ASSERT_EQ(u.plattform.fragen.size(), 1u);
+    EXPECT_EQ(u.plattform.fragen[0], QString::fromUtf8("Möchten Sie die Anwendung wirklich beenden?"));
+
+    u.plattform.antwortJa = true;
+    h.FensterZeigen(F_Haupt::Fenster::Tabelle, true);
+    EXPECT_TRUE(h.close());
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle Zeigen", ""), "True");
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", "fehlt"), "");  // a default engine
+}
+
+TEST_F(Haupt, ResetDeletesTheCurrentSection) {
+    h.move(100, 100);
+    h.Menüeintrag("M_RegeditLöschen").trigger();
+    ASSERT_EQ(u.zustand.Rücksetzen, 1);
+    h.M_Beenden_Click();
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Haupt x", "fehlt"), "fehlt");
+    EXPECT_NE(u.speicher.Lesen("Aktuell", "Aufruf am", ""), "");
+}
+
+TEST(HauptStart, CommandLineFileIsOpenedAndRemembered) {
+    test::Umgebung u;
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("start.kmf");
+    Modell anders = u.m;
+    anders.PLänge = 250;
+    ASSERT_TRUE(Speichern(anders, std::filesystem::path(datei.toStdString()), u.sprache, "x").ok);
+    u.m.NächsterStart = 0;
+    F_Haupt h(u.k);
+    h.Form_Load(datei);
+    EXPECT_EQ(u.m.PLänge, 250);
+    EXPECT_EQ(u.m.NächsterStart, 1);
+    EXPECT_TRUE(h.Menüeintrag("M_NächsterStart").isChecked());
+    h.M_Beenden_Click();
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", ""), datei.toStdString());
+}
+
+}  // namespace
+}  // namespace vapro

@@ -1,0 +1,89 @@
+#include "mainwindow/F_Tabelle.h"
+
+#include <QCheckBox>
+#include <gtest/gtest.h>
+
+#include "Umgebung.h"
+#include "model/Bewegung.h"
+#include "model/Kinematik.h"
+
+namespace vapro {
+namespace {
+
+// Turns the engine `schritte` steps and writes each position as a frame does.
+void Drehen(test::Umgebung& u, F_Tabelle& t, int schritte) {
+    for (int i = 0; i < schritte; ++i) {
+        Kinematik(u.m);
+        t.Ausgeben();
+        WinkelWeiter(u.m);
+    }
+}
+
+TEST(F_Tabelle, OneRevolutionFillsARowPerStep) {
+    test::Umgebung u;
+    u.m.Winkel = 0;
+    SpiegelBerechnen(u.m);
+    F_Tabelle t(u.k);
+    EXPECT_EQ(u.m.TabellenZeilen, 36);
+    Drehen(u, t, 36);
+    for (int k = 0; k < 36; ++k) EXPECT_EQ(t.Zelle(k + 1, 1), QString::number(10 * k)) << k;
+    EXPECT_EQ(t.Zelle(1, 2), "102.0");  // piston at the top
+    EXPECT_EQ(t.Zelle(1, 3), "100.0");
+    EXPECT_EQ(t.AktuelleZeile(), 36);
+}
+
+TEST(F_Tabelle, BackwardFromZeroAndStepChange) {
+    test::Umgebung u;
+    u.m.Drehrichtung = false;
+    u.m.Winkel = 0;
+    F_Tabelle t(u.k);
+    Drehen(u, t, 3);
+    EXPECT_EQ(t.Zelle(1, 1), "0");
+    EXPECT_EQ(t.Zelle(36, 1), "350");
+    EXPECT_EQ(t.Zelle(35, 1), "340");
+
+    u.m.WinkelSchritt = 2.5f;  // half-degree steps show a decimal
+    Drehen(u, t, 1);
+    EXPECT_EQ(u.m.TabellenZeilen, 144);
+    EXPECT_EQ(t.Zelle(t.AktuelleZeile(), 1), "330.0");
+    EXPECT_TRUE(t.Zelle(1, 1).isEmpty()) << "laid out afresh";
+}
+
+TEST(F_Tabelle, SwitchingContinuousUpdateOnClearsTheTable) {
+    test::Umgebung u;
+    F_Tabelle t(u.k);
+    Drehen(u, t, 2);
+    t.Aktualisieren().click();  // off
+    EXPECT_EQ(u.m.TabelleAktualisieren, 0);
+    EXPECT_FALSE(t.Zelle(1, 1).isEmpty());
+    t.Aktualisieren().click();  // on again
+    EXPECT_EQ(u.m.TabelleAktualisieren, 1);
+    EXPECT_TRUE(t.Zelle(1, 1).isEmpty());
+}
+
+TEST(F_Tabelle, ValveColumnStartsAtTheLowestPosition) {
+    test::Umgebung u;
+    SpiegelBerechnen(u.m);
+    u.m.LetzterUmWinkel = u.m.UmWinkel + 1;
+    F_Tabelle t(u.k);
+    Drehen(u, t, 36);
+    double min = 1e9;
+    for (int z = 1; z <= 36; ++z) min = std::min(min, t.Zelle(z, 4).toDouble());
+    EXPECT_EQ(min, 0.0);
+}
+
+TEST(F_Tabelle, ClosingClearsTheFlagAndStoresThePosition) {
+    test::Umgebung u;
+    u.m.TabelleZeigen = Wahr;
+    F_Tabelle t(u.k);
+    bool gemeldet = false;
+    t.beimSchließen = [&] { gemeldet = true; };
+    t.move(30, 40);
+    t.close();
+    EXPECT_TRUE(gemeldet);
+    EXPECT_EQ(u.m.TabelleZeigen, Falsch);
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle x", ""), "450");
+}
+
+}  // namespace
+}  // namespace vapro
