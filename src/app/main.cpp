@@ -10,10 +10,10 @@
 
 #include "Kontext.h"
 #include "mainwindow/F_Haupt.h"
+#include "mainwindow/Programmstart.h"
 #include "model/Bewegung.h"
 #include "model/Grunddaten.h"
 #include "model/Schieber.h"
-#include "persist/Start.h"
 #include "platform/Dateiverknuepfung.h"
 #include "platform/Datenordner.h"
 #include "platform/Hilfefenster.h"
@@ -74,26 +74,11 @@ int main(int argc, char** argv) {
         return MaschinenbildRendern(m, optionen.größe).save(optionen.bild) ? 0 : 1;
     }
 
-    // Start-up: version record, stored choices, defaults, default engine.
-    const Zeitpunkt jetzt = JetztLokal();
-    const bool ersterStart = VersionPrüfen(speicher, jetzt.Datum, jetzt.Zeit);
-    const GeleseneEinstellungen gelesen =
-        EinstellungenLaden(speicher, m, zustand, Datenordner().toStdString());
-    const int16_t nächsterStart = m.NächsterStart;
-    Grundfarben(m);
-    SpracheEinstellen(sprache, gelesen.Sprachbasis);
-    GrunddatenFürEinheit(m, gelesen.Einheit);
-    m.NächsterStart = nächsterStart;
-    SchieberAbleiten(m);
-    EinheitenSetzen(einheiten, m.Einheit);
-    if (ersterStart) DateiverknüpfungSchreiben(StandardVerknüpfungsorte(), plattform, sprache);
-
     Hilfefenster hilfe(k);
     HilfeAnschließen(plattform, hilfe);
-    F_Haupt haupt(k);
-    haupt.Form_Load(optionen.datei);
-    haupt.show();
-    haupt.FensterZeigen(F_Haupt::Fenster::Bild, true);
+    const auto haupt = ProgrammStarten(k, optionen.datei, Datenordner(), [&] {
+        DateiverknüpfungSchreiben(StandardVerknüpfungsorte(), plattform, sprache);
+    });
 
     if (!optionen.foto.isEmpty()) {
         QTimer::singleShot(optionen.nach * 1000, &app, [&] {

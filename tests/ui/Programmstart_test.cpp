@@ -1,0 +1,119 @@
+#include "mainwindow/Programmstart.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "Aufzeichner.h"
+#include "mainwindow/F_Haupt.h"
+#include "persist/Maschinendatei.h"
+
+namespace vapro {
+namespace {
+
+// One run of the program against a store that outlives it, as the user's does.
+struct Lauf {
+    Modell m;
+    Sprache sprache;
+    Einheitennamen einheiten;
+    Programmzustand zustand;
+    test::Aufzeichner plattform;
+    Kontext k;
+    int registriert = 0;
+    std::unique_ptr<F_Haupt> haupt;
+
+    Lauf(Einstellungsspeicher& speicher, const QString& datei = {})
+        : k{m, sprache, einheiten, speicher, plattform, zustand} {
+        haupt = ProgrammStarten(k, datei, "/daten/", [this] { ++registriert; });
+    }
+    void Beenden() { haupt->M_Beenden_Click(); }
+};
+
+TEST(Programmstart, FirstAndSecondStart) {
+    SpeicherImSpeicher speicher;
+    {
+        Lauf erster(speicher);
+        EXPECT_EQ(erster.registriert, 1);
+        EXPECT_EQ(speicher.Lesen("Version", "Versions Nr", ""), "33");
+        EXPECT_EQ(erster.sprache.Sprachbasis, SprachbasisDeutsch);
+        EXPECT_EQ(erster.m.Einheit, "[mm]");
+        EXPECT_TRUE(erster.haupt->FensterOffen(F_Haupt::Fenster::Bild));
+        EXPECT_EQ(erster.haupt->pos(), QPoint(20, 20));  // 300 twips
+        EXPECT_TRUE(erster.haupt->Läuft());
+        erster.haupt->move(60, 75);
+        erster.haupt->M_Sprache_Click();
+        erster.haupt->FensterZeigen(F_Haupt::Fenster::Tabelle, true);
+        erster.Beenden();
+    }
+    Lauf zweiter(speicher);
+    EXPECT_EQ(zweiter.registriert, 0);
+    EXPECT_EQ(zweiter.sprache.Sprachbasis, SprachbasisEnglisch);  // the language survives
+    EXPECT_EQ(zweiter.haupt->windowTitle(), "Zelto Vapro ");
+    EXPECT_EQ(zweiter.haupt->Menüeintrag("M_Laden").text(), "Load ...");
+    EXPECT_EQ(zweiter.haupt->pos(), QPoint(60, 75));
+    EXPECT_TRUE(zweiter.haupt->FensterOffen(F_Haupt::Fenster::Tabelle));
+}
+
+TEST(Programmstart, ResetGivesDefaultPositionsButKeepsLanguageAndUnit) {
+    SpeicherImSpeicher speicher;
+    {
+        Lauf lauf(speicher);
+        lauf.haupt->M_Sprache_Click();
+        lauf.haupt->M_Grunddaten_Click("[inch]");
+        lauf.haupt->move(200, 200);
+        lauf.haupt->FensterZeigen(F_Haupt::Fenster::Tabelle, true);
+        lauf.haupt->Menüeintrag("M_RegeditLöschen").trigger();
+        lauf.Beenden();
+    }
+    Lauf danach(speicher);
+    EXPECT_EQ(danach.haupt->pos(), QPoint(20, 20));
+    EXPECT_FALSE(danach.haupt->FensterOffen(F_Haupt::Fenster::Tabelle));
+    EXPECT_EQ(danach.sprache.Sprachbasis, SprachbasisEnglisch);
+    EXPECT_EQ(danach.m.Einheit, "[inch]");
+}
+
+TEST(Programmstart, MachineFileFromTheCommandLineAndTheNextStart) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("motor.kmf");
+    {
+        Sprache s;
+        SpracheEinstellen(s, SprachbasisDeutsch);
+        SpeicherImSpeicher leer;
+        Lauf vorlage(leer);
+        vorlage.m.KWRadius = 40;
+        ASSERT_TRUE(Speichern(vorlage.m, std::filesystem::path(datei.toStdString()), s, "x").ok);
+        vorlage.Beenden();
+    }
+    SpeicherImSpeicher speicher;
+    speicher.Schreiben("Aktuell", "File Start", "0");
+    {
+        Lauf lauf(speicher, datei);  // a path on the command line opens even with "File Start" 0
+        EXPECT_EQ(lauf.m.KWRadius, 40);
+        EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(), datei);
+        lauf.Beenden();
+    }
+    {
+        Lauf wieder(speicher);  // remembered
+        EXPECT_EQ(wieder.m.KWRadius, 40);
+        wieder.haupt->Menüeintrag("M_NächsterStart").trigger();  // untick
+        wieder.Beenden();
+    }
+    EXPECT_EQ(speicher.Lesen("Aktuell", "File Start", ""), "0");
+    EXPECT_EQ(speicher.Lesen("Aktuell", "Filename", "x"), "");
+    Lauf ohne(speicher);
+    EXPECT_EQ(ohne.m.KWRadius, 51);
+}
+
+TEST(Programmstart, MissingFileToReopenGivesTheLoadMessageAndTheDefaultEngine) {
+    SpeicherImSpeicher speicher;
+    speicher.Schreiben("Aktuell", "Filename", "/gibt/es/nicht.kmf");
+    Lauf lauf(speicher);
+    ASSERT_EQ(lauf.plattform.meldungen.size(), 1u);
+    EXPECT_TRUE(lauf.plattform.meldungen[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
+    EXPECT_EQ(lauf.m.KWRadius, 51);
+    EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(), "Grunddaten in [mm]  / nicht geändert");
+}
+
+}  // namespace
+}  // namespace vapro
