@@ -69,7 +69,7 @@ void BM_LöschenUndZeigen(benchmark::State& state) {
 }
 BENCHMARK(BM_LöschenUndZeigen)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -15,7 +15,7 @@ Dampfzustand Geschlossen(bool fallB) {
     return fallB ? Dampfzustand::GeschlossenB : Dampfzustand::GeschlossenA;
 }
 
-}  // namespace
+} // namespace
 
 uint32_t Dampffarben::Farbe(Dampfzustand z) const {
     switch (z) {
@@ -50,4 +50,4 @@ Dampfzustand ZustandUnten(const Modell& m) {
     return Geschlossen(m.Winkel < 180 ? m.Drehrichtung : !m.Drehrichtung);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -23,7 +23,7 @@ enum class Dampfzustand : uint8_t { Frisch, Abdampf, GeschlossenA, GeschlossenB 
 
 struct Dampffarben {
     uint32_t Frisch, Abdampf, GeschlossenA, GeschlossenB;
-    uint32_t Kasten, Höhlung;  // fill of the chest and of the valve cavity
+    uint32_t Kasten, Höhlung; // fill of the chest and of the valve cavity
 
     uint32_t Farbe(Dampfzustand z) const;
 };
@@ -36,4 +36,4 @@ Dampffarben DampffarbenFür(int16_t einströmung);
 Dampfzustand ZustandOben(const Modell& m);
 Dampfzustand ZustandUnten(const Modell& m);
 
-}  // namespace vapro
+} // namespace vapro

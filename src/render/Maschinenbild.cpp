@@ -12,13 +12,13 @@
 namespace vapro {
 
 Bildstil Bildschirmstil(const Modell& m) {
-    return {m.LStärkeKurbel, m.GelenkKurbel, m.LStärkeSteuer, m.GelenkSteuer,
-            m.LStärkeGelenke, 1, m.FarbeBild};
+    return {m.LStärkeKurbel, m.GelenkKurbel, m.LStärkeSteuer, m.GelenkSteuer, m.LStärkeGelenke, 1,
+            m.FarbeBild};
 }
 
 Bildstil Druckstil(const Modell& m) {
-    return {m.LStärkeKurbelD, m.GelenkKurbelD,   m.LStärkeSteuerD, m.GelenkSteuerD,
-            m.LStärkeGelenkeD, m.LStärkeRestD, 0xFFFFFF};
+    return {m.LStärkeKurbelD,  m.GelenkKurbelD, m.LStärkeSteuerD, m.GelenkSteuerD,
+            m.LStärkeGelenkeD, m.LStärkeRestD,  0xFFFFFF};
 }
 
 void Maschinenbild::Skalierung(Modell& m, QSizeF fläche) {
@@ -26,7 +26,8 @@ void Maschinenbild::Skalierung(Modell& m, QSizeF fläche) {
     Bildrahmen r;
     r.Breite = Einzel(fläche.width(), was);
     r.Höhe = Einzel(fläche.height(), was);
-    r.HöheKurbelseite = Einzel(2.0 * m.KWRadius + m.KsLänge + m.PLänge + m.KDicke + m.KOFreihub, was);
+    r.HöheKurbelseite =
+        Einzel(2.0 * m.KWRadius + m.KsLänge + m.PLänge + m.KDicke + m.KOFreihub, was);
     r.HöheSchieberseite =
         Einzel(static_cast<double>(m.kaumy) + m.KWRadius + m.SpieLänge - m.KaLaufU + m.SkOben, was);
     // The lower side is moved down so that both end on the bottom margin.
@@ -43,9 +44,9 @@ void Maschinenbild::Skalierung(Modell& m, QSizeF fläche) {
     r.RandOben = Einzel(m.RandObenP * static_cast<double>(m.BildHöhe) / 100.0, was);
     r.RandUnten = Einzel(m.RandUntenP * static_cast<double>(m.BildHöhe) / 100.0, was);
     // Only the height decides the scale; whatever does not fit the width is cut off.
-    m.Maßstab = Einzel(Teilen(static_cast<double>(m.BildHöhe) - r.RandOben - r.RandUnten,
-                              r.BildHöheModell, was),
-                       was);
+    m.Maßstab = Einzel(
+        Teilen(static_cast<double>(m.BildHöhe) - r.RandOben - r.RandUnten, r.BildHöheModell, was),
+        was);
     r.ZylOben = Einzel(r.RandOben + static_cast<double>(d) * m.Maßstab, was);
     m.YKwUnten = Einzel(static_cast<double>(m.KWRadius) * m.Maßstab + r.RandUnten, was);
     // The left margin is a share of the height, too.
@@ -68,7 +69,8 @@ void Maschinenbild::SchieberkastenBildpunkte(Modell& m) {
     const std::array<float, 8> höhen{m.SpiegelU,  m.KaKanteUU, m.KaKanteUO, m.KaKanteMU,
                                      m.KaKanteMO, m.KaKanteOU, m.KaKanteOO, m.SpiegelO};
     Schieberkastenpunkte k;
-    for (std::size_t i = 0; i < höhen.size(); ++i) k.Y[i] = Einzel(y0 - höhen[i] * s, was);
+    for (std::size_t i = 0; i < höhen.size(); ++i)
+        k.Y[i] = Einzel(y0 - höhen[i] * s, was);
     const double xs = m.XSteuerung;
     k.SpiegelX = Einzel(xs - m.kaumx * s, was);
     k.KastenX = Einzel(xs - (static_cast<double>(m.kaumx) - m.SkHöhe) * s, was);
@@ -106,4 +108,4 @@ QImage MaschinenbildRendern(const Modell& m, QSize pixel) {
     return image;
 }
 
-}  // namespace vapro
+} // namespace vapro

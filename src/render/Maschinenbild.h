@@ -23,12 +23,12 @@ inline constexpr double TwipsJePixel = 15.0;
 
 // Pen widths (device pixels), joint radii (picture units) and background.
 struct Bildstil {
-    int Kurbel = 3;         // crank arm, connecting rod, piston rod
-    int GelenkKurbel = 50;  // joints of the crank drive
-    int Steuer = 1;         // valve gear
-    int GelenkSteuer = 40;  // joints of the valve gear
-    int Gelenke = 1;        // outline of every joint circle
-    int Rest = 1;           // cylinder, chest, ports, pipes, help lines
+    int Kurbel = 3;        // crank arm, connecting rod, piston rod
+    int GelenkKurbel = 50; // joints of the crank drive
+    int Steuer = 1;        // valve gear
+    int GelenkSteuer = 40; // joints of the valve gear
+    int Gelenke = 1;       // outline of every joint circle
+    int Rest = 1;          // cylinder, chest, ports, pipes, help lines
     uint32_t Hintergrund = 0xFFFFFF;
 };
 
@@ -40,15 +40,15 @@ Bildstil Druckstil(const Modell& m);
 // What the scaling keeps beside the model's own frame fields (`Maßstab`,
 // `XKw`, `XSteuerung`, `BildHöhe`, `YKwUnten`).
 struct Bildrahmen {
-    float Breite = 0, Höhe = 0;  // drawing area
+    float Breite = 0, Höhe = 0; // drawing area
     float RandOben = 0, RandUnten = 0, RandLinks = 0;
     float HöheKurbelseite = 0, HöheSchieberseite = 0, BildHöheModell = 0;
-    float ZylOben = 0;  // inside of the top cylinder cover
+    float ZylOben = 0; // inside of the top cylinder cover
 };
 
 // Fixed points of the valve chest and the slide valve's section.
 struct Schieberkastenpunkte {
-    std::array<float, 8> Y{};  // port-face levels SpiegelU .. SpiegelO
+    std::array<float, 8> Y{}; // port-face levels SpiegelU .. SpiegelO
     float SpiegelX = 0, KastenX = 0, StutzenX = 0;
     // Heights of the valve's section above the top of the valve rod.
     float Unterkante = 0, InnenUntenOben = 0, LaufUntenOben = 0, LaufObenUnten = 0,
@@ -58,7 +58,7 @@ struct Schieberkastenpunkte {
 };
 
 class Maschinenbild {
-public:
+  public:
     // Fits the engine to the height of a drawing area (twips): writes the
     // model's frame fields and port-face levels, keeps margins and chest
     // points. Throws GeometrieFehler when the engine has no height.
@@ -74,7 +74,7 @@ public:
     const Bildrahmen& Rahmen() const { return rahmen_; }
     const Schieberkastenpunkte& Kasten() const { return kasten_; }
 
-private:
+  private:
     void SchieberkastenBildpunkte(Modell& m);
 
     Bildrahmen rahmen_;
@@ -86,4 +86,4 @@ private:
 // throws GeometrieFehler when the engine cannot be assembled.
 QImage MaschinenbildRendern(const Modell& m, QSize pixel);
 
-}  // namespace vapro
+} // namespace vapro

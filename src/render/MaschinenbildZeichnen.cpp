@@ -16,12 +16,12 @@ namespace {
 using P = QPointF;
 
 class Zeichner {
-public:
+  public:
     Zeichner(QPainter& p, const Modell& m, const Bildrahmen& r, const Schieberkastenpunkte& k,
              const Bildstil& stil);
     void Alles();
 
-private:
+  private:
     void Hilfslinien();
     void Öffnungen(uint32_t unten, uint32_t oben);
     void KanalLinien();
@@ -44,18 +44,18 @@ private:
     const Bildrahmen& r_;
     const Schieberkastenpunkte& k_;
     const Bildstil& stil_;
-    const double ms_;  // picture units per length unit
-    const bool zus_;   // colour by steam state
+    const double ms_; // picture units per length unit
+    const bool zus_;  // colour by steam state
     Dampffarben f_;
-    uint32_t oben_ = 0, unten_ = 0;  // steam-state colours of the two cylinder ends
+    uint32_t oben_ = 0, unten_ = 0; // steam-state colours of the two cylinder ends
     double kwY_, zylLinks_, zylRechts_, zylUnten_, öffnungOben_, öffnungUnten_;
-    double schieberOben_;  // top of the valve rod
+    double schieberOben_; // top of the valve rod
     double steinX_;
-    P welle_;  // the valve gear's copy of the crankshaft centre
+    P welle_; // the valve gear's copy of the crankshaft centre
 };
 
-Zeichner::Zeichner(QPainter& p, const Modell& m, const Bildrahmen& r,
-                   const Schieberkastenpunkte& k, const Bildstil& stil)
+Zeichner::Zeichner(QPainter& p, const Modell& m, const Bildrahmen& r, const Schieberkastenpunkte& k,
+                   const Bildstil& stil)
     : s_(p), m_(m), r_(r), k_(k), stil_(stil), ms_(m.Maßstab), zus_(m.ZusZei == 1),
       f_(DampffarbenFür(m.Einströmung)) {
     if (zus_) {
@@ -65,8 +65,9 @@ Zeichner::Zeichner(QPainter& p, const Modell& m, const Bildrahmen& r,
     kwY_ = static_cast<double>(m.BildHöhe) - m.YKwUnten;
     zylLinks_ = m.XKw - m.KDurchmesser / 2.0 * ms_;
     zylRechts_ = zylLinks_ + m.KDurchmesser * ms_;
-    zylUnten_ = r.ZylOben +
-                (static_cast<double>(m.KOFreihub) + m.KDicke + m.KUFreihub + 2.0 * m.KWRadius) * ms_;
+    zylUnten_ =
+        r.ZylOben +
+        (static_cast<double>(m.KOFreihub) + m.KDicke + m.KUFreihub + 2.0 * m.KWRadius) * ms_;
     öffnungOben_ = m.KOFreihub * ms_;
     öffnungUnten_ = m.KUFreihub * ms_;
     schieberOben_ = m.SteinYBild - m.SstLänge * ms_;
@@ -171,7 +172,7 @@ void Zeichner::Dampfzustand() {
 void Zeichner::Spiegel() {
     const double x = k_.SpiegelX, st = k_.StutzenX;
     const auto& y = k_.Y;
-    const double w = (y[3] - y[4]) / 2.0;  // the middle port ends in its outlet circle
+    const double w = (y[3] - y[4]) / 2.0; // the middle port ends in its outlet circle
     s_.Farbe(FarbeSchwarz);
     s_.Linie(P(x, y[0]), P(x, y[1]));
     s_.Linie(P(x, y[1]), P(st - 1.0, y[1]));
@@ -216,8 +217,8 @@ void Zeichner::Kanäle() {
     if (zus_) {
         const P oben[] = {P(zylRechts_, r_.ZylOben), P(st, k_.Y[6]), P(st, k_.Y[5]),
                           P(zylRechts_, r_.ZylOben + öffnungOben_)};
-        const P unten[] = {P(zylRechts_, zylUnten_ - öffnungUnten_), P(st, k_.Y[2]),
-                           P(st, k_.Y[1]), P(zylRechts_, zylUnten_)};
+        const P unten[] = {P(zylRechts_, zylUnten_ - öffnungUnten_), P(st, k_.Y[2]), P(st, k_.Y[1]),
+                           P(zylRechts_, zylUnten_)};
         s_.Vieleck(oben, 4, oben_);
         s_.Vieleck(unten, 4, unten_);
     }
@@ -272,7 +273,8 @@ void Zeichner::Exzenter(P mitte, P stangenende, uint32_t farbe) {
 }
 
 void Zeichner::Stephenson() {
-    const P exRück(m_.ExRückXBild, m_.ExRückYBild), balkenRück(m_.BalkenRückXBild, m_.BalkenRückYBild);
+    const P exRück(m_.ExRückXBild, m_.ExRückYBild),
+        balkenRück(m_.BalkenRückXBild, m_.BalkenRückYBild);
     const P exVor(m_.ExVorXBild, m_.ExVorYBild), stangeVor(m_.StangeVorXBild, m_.StangeVorYBild);
     const P hebel(m_.HebelXBild, m_.HebelYBild), umm(m_.ummxBild, m_.ummyBild);
     s_.Breite(stil_.Steuer);
@@ -359,11 +361,11 @@ void Zeichner::SchieberUndStange() {
     s_.Füllfarbe(stil_.Hintergrund);
 }
 
-}  // namespace
+} // namespace
 
 void Maschinenbild::Zeichnen(QPainter& p, const Modell& m, const Bildstil& stil) const {
     Löschen(p, stil.Hintergrund);
     Zeichner(p, m, rahmen_, kasten_, stil).Alles();
 }
 
-}  // namespace vapro
+} // namespace vapro

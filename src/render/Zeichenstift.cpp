@@ -9,7 +9,9 @@
 
 namespace vapro {
 
-Zeichenstift::Zeichenstift(QPainter& p) : p_(p) { Pinsel(false); }
+Zeichenstift::Zeichenstift(QPainter& p) : p_(p) {
+    Pinsel(false);
+}
 
 void Zeichenstift::Stift(uint32_t farbe) {
     if (farbe == stiftFarbe_ && breite_ == stiftBreite_) return;
@@ -32,7 +34,9 @@ void Zeichenstift::Pinsel(bool füllen) {
     pinselFarbe_ = füllfarbe_;
 }
 
-void Zeichenstift::Linie(QPointF a, QPointF b) { Linie(a, b, farbe_); }
+void Zeichenstift::Linie(QPointF a, QPointF b) {
+    Linie(a, b, farbe_);
+}
 
 void Zeichenstift::Linie(QPointF a, QPointF b, uint32_t farbe) {
     Stift(farbe);
@@ -76,4 +80,4 @@ void Zeichenstift::Bogen(QPointF mitte, double radius, double von, double bis) {
                static_cast<int>(std::lround((bis - von) * sechzehntel)));
 }
 
-}  // namespace vapro
+} // namespace vapro

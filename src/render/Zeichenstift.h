@@ -11,7 +11,7 @@
 namespace vapro {
 
 class Zeichenstift {
-public:
+  public:
     explicit Zeichenstift(QPainter& p);
 
     void Farbe(uint32_t farbe) { farbe_ = farbe; }
@@ -35,7 +35,7 @@ public:
     // Arc between two angles in radians, counter-clockwise from +x as seen.
     void Bogen(QPointF mitte, double radius, double von, double bis);
 
-private:
+  private:
     void Stift(uint32_t farbe);
     void Pinsel(bool füllen);
 
@@ -50,4 +50,4 @@ private:
     bool pinselAn_ = true;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <cmath>
 
 #include "Maschine.h"
@@ -18,10 +17,10 @@ namespace vapro {
 namespace {
 
 constexpr QSize Größe(1000, 800);
-constexpr double Tw = 15.0;  // twips per pixel
+constexpr double Tw = 15.0; // twips per pixel
 
-const QRgb Schwarz = 0x000000, Weiß = 0xFFFFFF, Rot = 0xFF0000, Blau = 0x0000FF,
-           HellRot = 0xFF8080, HellCyan = 0xC0FFFF;
+const QRgb Schwarz = 0x000000, Weiß = 0xFFFFFF, Rot = 0xFF0000, Blau = 0x0000FF, HellRot = 0xFF8080,
+           HellCyan = 0xC0FFFF;
 
 QRgb Pixel(const QImage& im, double xTwips, double yTwips) {
     return im.pixel(static_cast<int>(xTwips / Tw), static_cast<int>(yTwips / Tw)) & 0xFFFFFF;
@@ -56,7 +55,7 @@ TEST(Maschinenbild, SkalierungNachHandrechnung) {
     struct Fall {
         const char* name;
         float kaumy, kDurchmesser;
-        int16_t rand;  // all three margins in percent, -1 = defaults
+        int16_t rand; // all three margins in percent, -1 = defaults
         double höhe, d, halbeBreite, randOU, randL;
     };
     const Fall fälle[] = {
@@ -96,7 +95,7 @@ TEST(Maschinenbild, SkalierungNachHandrechnung) {
 }
 
 TEST(Maschinenbild, OhneHöheKeinMaßstab) {
-    Modell m;  // all lengths 0
+    Modell m; // all lengths 0
     Maschinenbild bild;
     EXPECT_THROW(bild.Skalierung(m, QSizeF(15000, 12000)), GeometrieFehler);
 }
@@ -105,7 +104,7 @@ TEST(Maschinenbild, OhneHöheKeinMaßstab) {
 // geometry (port face from kaumy upward: 12 port, 10 bar, 20 exhaust, 10 bar, 12 port).
 enum class Offen { Kasten, Höhlung, Zu };
 Offen ObenOffen(const Modell& m) {
-    const double kante = m.kaumy + 12 + 10 + 20 + 10;  // lower edge of the top port
+    const double kante = m.kaumy + 12 + 10 + 20 + 10; // lower edge of the top port
     const double unterkante = m.SchieberY - m.SchiEU;
     if (unterkante + m.SchiLänge < kante + 12) return Offen::Kasten;
     if (unterkante + m.SchiLänge - m.SchiLaufO > kante) return Offen::Höhlung;
@@ -148,7 +147,7 @@ TEST(Maschinenbild, DampfzustandInZylinderKanalUndStutzen) {
             ++gesehen[1][static_cast<int>(unten)];
             const QRgb farbeOben = farbe(oben, w > 180), farbeUnten = farbe(unten, w < 180);
 
-            const double M = g.m.Maßstab, x = g.m.XKw - 30 * M;  // beside the piston rod
+            const double M = g.m.Maßstab, x = g.m.XKw - 30 * M; // beside the piston rod
             const double kolbenOben = g.m.KolbenYBild - g.m.KDicke * M;
             const double deckel = g.Y(51 + 270 + 120 + 20 + 10), boden = g.Y(270 - 51 + 120 - 10);
             const double stutzenX = (k.SpiegelX + k.StutzenX) / 2;
@@ -165,7 +164,8 @@ TEST(Maschinenbild, DampfzustandInZylinderKanalUndStutzen) {
         }
         // The sweep passed through every state at both ends.
         for (const auto& ende : gesehen)
-            for (int n : ende) EXPECT_GT(n, 0);
+            for (int n : ende)
+                EXPECT_GT(n, 0);
     }
 }
 
@@ -180,14 +180,17 @@ TEST(Maschinenbild, VerdeckteKanäleAmUnterenTotpunkt) {
         Z oben, unten;
     };
     const Fall fälle[] = {
-        {179, true, Z::GeschlossenA, Z::GeschlossenB},  {180, true, Z::GeschlossenA, Z::GeschlossenA},
-        {181, true, Z::GeschlossenB, Z::GeschlossenA},  {179, false, Z::GeschlossenB, Z::GeschlossenA},
-        {180, false, Z::GeschlossenB, Z::GeschlossenB}, {181, false, Z::GeschlossenA, Z::GeschlossenB},
+        {179, true, Z::GeschlossenA, Z::GeschlossenB},
+        {180, true, Z::GeschlossenA, Z::GeschlossenA},
+        {181, true, Z::GeschlossenB, Z::GeschlossenA},
+        {179, false, Z::GeschlossenB, Z::GeschlossenA},
+        {180, false, Z::GeschlossenB, Z::GeschlossenB},
+        {181, false, Z::GeschlossenA, Z::GeschlossenB},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(testing::Message() << f.winkel << (f.vorwärts ? " forward" : " backward"));
         Modell m = test::Standardmaschine();
-        m.SchieberY = m.kaumy;  // lower valve edge 5 below the lower port, as the laps are
+        m.SchieberY = m.kaumy; // lower valve edge 5 below the lower port, as the laps are
         m.Winkel = f.winkel;
         m.Drehrichtung = f.vorwärts;
         EXPECT_EQ(ZustandOben(m), f.oben);
@@ -202,7 +205,8 @@ TEST(Maschinenbild, OhneDampfzustandBleibenKanäleLeer) {
     const Gelöst g(m);
     const QImage im = MaschinenbildRendern(m, Größe);
     const double stutzenX = (g.bild.Kasten().SpiegelX + g.bild.Kasten().StutzenX) / 2;
-    for (double h : {6.0, 32.0, 58.0}) EXPECT_EQ(Pixel(im, stutzenX, g.Y(m.kaumy + h)), Weiß);
+    for (double h : {6.0, 32.0, 58.0})
+        EXPECT_EQ(Pixel(im, stutzenX, g.Y(m.kaumy + h)), Weiß);
     EXPECT_EQ(Pixel(im, g.m.XKw - 30 * g.m.Maßstab, g.m.KolbenYBild + 5 * g.m.Maßstab), Weiß);
 }
 
@@ -211,7 +215,7 @@ TEST(Maschinenbild, KurbelzapfenWoDerLöserIhnHinlegt) {
         SCOPED_TRACE(w);
         Modell m = test::Standardmaschine();
         m.Winkel = static_cast<float>(w);
-        m.GelenkKurbel = 150;  // a joint ring of 10 pixels
+        m.GelenkKurbel = 150; // a joint ring of 10 pixels
         const Gelöst g(m);
         const double M = g.m.Maßstab, a = w * 3.14159265358979 / 180;
         const double x = g.m.XKw + 51 * std::sin(a) * M, y = g.KwY() - 51 * std::cos(a) * M;
@@ -237,9 +241,9 @@ TEST(Maschinenbild, HöhereSchieberseiteSetztKurbelseiteTiefer) {
         const double M = (12000 - 240) / höhe;
         const double kwY = 12000 - 120 - 51 * M, deckel = 120 + (höhe - 522) * M;
         const QImage im = MaschinenbildRendern(m, Größe);
-        EXPECT_TRUE(FarbeNahe(im, g.m.XKw, kwY, Schwarz, 0));  // filled shaft joint
+        EXPECT_TRUE(FarbeNahe(im, g.m.XKw, kwY, Schwarz, 0)); // filled shaft joint
         const double x = g.m.XKw - 40 * M;
-        EXPECT_TRUE(FarbeNahe(im, x, deckel, Schwarz));  // top cylinder cover
+        EXPECT_TRUE(FarbeNahe(im, x, deckel, Schwarz)); // top cylinder cover
         EXPECT_EQ(Pixel(im, x, deckel - 3 * Tw), Weiß);
     }
 }
@@ -250,16 +254,16 @@ TEST(Maschinenbild, BeideSteuerungsarten) {
         int16_t typ;
         float exRadius, dex;
     };
-    for (const Fall& f : {Fall{"link", 1, 0, 150}, Fall{"link, sheaves", 1, 25, 150},
-                          Fall{"eccentric", 0, 0, 150}, Fall{"eccentric, sheave", 0, 25, 150},
-                          Fall{"link about the crankshaft", 1, 0, 0}}) {
+    for (const Fall& f :
+         {Fall{"link", 1, 0, 150}, Fall{"link, sheaves", 1, 25, 150}, Fall{"eccentric", 0, 0, 150},
+          Fall{"eccentric, sheave", 0, 25, 150}, Fall{"link about the crankshaft", 1, 0, 0}}) {
         SCOPED_TRACE(f.name);
         Modell m = test::Standardmaschine();
-        m.ussmx = 15;  // a link die off the shaft's vertical
+        m.ussmx = 15; // a link die off the shaft's vertical
         m.Winkel = 70;
         m.ExRadius = f.exRadius;
         m.DEX = f.dex;
-        Kinematik(m);  // leaves a die position that the single eccentric must not use
+        Kinematik(m); // leaves a die position that the single eccentric must not use
         m.Umsteuertyp = f.typ;
         const Gelöst g(m);
         const QImage im = MaschinenbildRendern(m, Größe);
@@ -268,7 +272,7 @@ TEST(Maschinenbild, BeideSteuerungsarten) {
         // The link's die block is a filled joint, the eccentric rod's end an open one.
         EXPECT_EQ(Pixel(im, steinX, g.m.SteinYBild), f.typ == 1 ? Schwarz : Weiß);
         EXPECT_TRUE(FarbeNahe(im, steinX + 40, g.m.SteinYBild, Schwarz));
-        EXPECT_TRUE(FarbeNahe(im, g.m.XSteuerung, g.KwY(), Schwarz, 0));  // filled shaft joint
+        EXPECT_TRUE(FarbeNahe(im, g.m.XSteuerung, g.KwY(), Schwarz, 0)); // filled shaft joint
         // Valve rod half way up to the valve.
         EXPECT_TRUE(FarbeNahe(im, steinX, g.m.SteinYBild - 75.5 / 2 * M, Schwarz));
         // The forward eccentric rod in blue half way to its end.
@@ -294,7 +298,7 @@ TEST(Maschinenbild, HilfslinienInIhrenHöhen) {
         SCOPED_TRACE(zeigen);
         Modell m = test::Standardmaschine();
         m.HilfslinienZeigen = zeigen;
-        m.Hilfslinie = {0, 120, 260, 310};  // all below the cylinder, which covers them
+        m.Hilfslinie = {0, 120, 260, 310}; // all below the cylinder, which covers them
         const Gelöst g(m);
         const QImage im = MaschinenbildRendern(m, Größe);
         for (float h : m.Hilfslinie) {
@@ -311,7 +315,7 @@ TEST(Maschinenbild, HilfslinienInIhrenHöhen) {
 TEST(Maschinenbild, KolbenstangeMaßstäblich) {
     struct Fall {
         float unten, oben;
-        int breite;  // expected width in pixels
+        int breite; // expected width in pixels
     };
     // 16 mm at 11760 / 522 twips per mm are 24 pixels; 0.1 mm still one.
     for (const Fall& f : {Fall{16, 0, 24}, Fall{0.1f, 0, 1}, Fall{16, 10, 24}}) {
@@ -334,30 +338,5 @@ TEST(Maschinenbild, KolbenstangeMaßstäblich) {
     }
 }
 
-TEST(Maschinenbild, DruckstilNimmtDruckbreiten) {
-    Modell m = test::Standardmaschine();
-    m.LStärkeKurbelD = 35;
-    m.LStärkeRestD = 4;
-    m.FarbeBild = 0x00FF00;
-    const Bildstil druck = Druckstil(m), schirm = Bildschirmstil(m);
-    EXPECT_EQ(druck.Kurbel, 35);
-    EXPECT_EQ(druck.Rest, 4);
-    EXPECT_EQ(druck.Hintergrund, 0xFFFFFFu);
-    EXPECT_EQ(schirm.Kurbel, m.LStärkeKurbel);
-    EXPECT_EQ(schirm.Hintergrund, 0x00FF00u);
-
-    // Print widths are device pixels: the crank arm gets thicker at the same scale.
-    const Gelöst g(m);
-    QImage im(Größe, QImage::Format_RGB32);
-    QPainter p(&im);
-    p.scale(1 / Tw, 1 / Tw);
-    g.bild.Zeichnen(p, g.m, druck);
-    p.end();
-    const double mitteX = g.m.XKw / 2 + g.m.KurbelXBild / 2, mitteY = g.KwY() / 2 + g.m.KurbelYBild / 2;
-    EXPECT_TRUE(FarbeNahe(im, mitteX + 12 * Tw, mitteY, Schwarz, 0) ||
-                FarbeNahe(im, mitteX, mitteY + 12 * Tw, Schwarz, 0));
-    EXPECT_EQ(Pixel(im, 1, 1), Weiß);
-}
-
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

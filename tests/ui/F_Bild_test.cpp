@@ -37,7 +37,8 @@ struct F_Bild_ : ::testing::Test {
     QRgb Pixel(int x, int y) const { return bild.Bildpuffer().pixel(x, y) & 0xFFFFFF; }
     // The filled joint at the crankshaft centre.
     QRgb Kurbelwelle() const {
-        return Pixel(static_cast<int>(u.m.XKw / 15), static_cast<int>((u.m.BildHöhe - u.m.YKwUnten) / 15));
+        return Pixel(static_cast<int>(u.m.XKw / 15),
+                     static_cast<int>((u.m.BildHöhe - u.m.YKwUnten) / 15));
     }
 };
 
@@ -84,8 +85,8 @@ TEST_F(F_Bild_, GrößenänderungRechnetNeuUndZeichnet) {
     // The height alone sets the scale: 9000 twips less 1 % margins over 522 mm.
     EXPECT_NEAR(u.m.Maßstab, (9000 - 180) / 522.0, 1e-4);
     EXPECT_NE(u.m.Geometriestand, stand);
-    EXPECT_EQ(ansichten.geändert, 0);  // a resize is no change of the data
-    EXPECT_EQ(u.m.Winkel, 0);          // the picture starts afresh at 0°
+    EXPECT_EQ(ansichten.geändert, 0); // a resize is no change of the data
+    EXPECT_EQ(u.m.Winkel, 0);         // the picture starts afresh at 0°
     EXPECT_EQ(Kurbelwelle(), 0x000000u);
     EXPECT_EQ(u.m.BildZeigen, Wahr);
 
@@ -93,9 +94,10 @@ TEST_F(F_Bild_, GrößenänderungRechnetNeuUndZeichnet) {
     u.m.Winkel = 90;
     Schritt(u.m, ansichten);
     EXPECT_EQ(ansichten.zeichnen, 1);
-    const int x = static_cast<int>(u.m.KurbelXBild / 15), y = static_cast<int>(u.m.KurbelYBild / 15);
+    const int x = static_cast<int>(u.m.KurbelXBild / 15),
+              y = static_cast<int>(u.m.KurbelYBild / 15);
     EXPECT_EQ(x, static_cast<int>((u.m.XKw + 51 * u.m.Maßstab) / 15));
-    EXPECT_EQ(Pixel(x, y), 0xFFFFFFu);  // inside the open crank-pin joint
+    EXPECT_EQ(Pixel(x, y), 0xFFFFFFu); // inside the open crank-pin joint
 }
 
 TEST(F_Bild, OhneHauptfensterZeichnetEsSelbst) {
@@ -108,12 +110,13 @@ TEST(F_Bild, OhneHauptfensterZeichnetEsSelbst) {
     EXPECT_NEAR(u.m.Maßstab, (6000 - 120) / 522.0, 1e-4);
     const QImage& im = bild.Bildpuffer();
     EXPECT_EQ(im.pixel(static_cast<int>(u.m.XKw / 15),
-                       static_cast<int>((u.m.BildHöhe - u.m.YKwUnten) / 15)) & 0xFFFFFF,
+                       static_cast<int>((u.m.BildHöhe - u.m.YKwUnten) / 15)) &
+                  0xFFFFFF,
               0u);
 }
 
 TEST_F(F_Bild_, UnmöglicheGeometrieWirdGemeldet) {
-    u.m.PLänge = 20;  // shorter than the crank radius
+    u.m.PLänge = 20; // shorter than the crank radius
     bild.resize(400, 300);
     bild.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bild));
@@ -152,7 +155,7 @@ TEST_F(F_Bild_, Hintergrundfarbe) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bild));
     const int16_t stand = u.m.Geometriestand;
 
-    u.plattform.farben.push_back(std::nullopt);  // cancelled
+    u.plattform.farben.push_back(std::nullopt); // cancelled
     bild.M_Hintergrundfarbe->trigger();
     EXPECT_EQ(u.m.FarbeBild, 0xFFFFFFu);
     EXPECT_EQ(u.m.Geometriestand, stand);
@@ -162,7 +165,7 @@ TEST_F(F_Bild_, Hintergrundfarbe) {
     bild.M_Hintergrundfarbe->trigger();
     EXPECT_EQ(u.m.FarbeBild, AlsFarbe(QColor(0, 128, 255)));
     EXPECT_EQ(Pixel(399, 299), QColor(0, 128, 255).rgb() & 0xFFFFFF);
-    EXPECT_EQ(ansichten.zeichnen, 1);  // one frame
+    EXPECT_EQ(ansichten.zeichnen, 1); // one frame
     EXPECT_EQ(u.m.Geometriestand, stand + 1);
     EXPECT_EQ(ansichten.geändert, 1);
 }
@@ -177,5 +180,5 @@ TEST_F(F_Bild_, SchließenMeldetSichAb) {
     EXPECT_TRUE(u.speicher.Enthält("Aktuell", "Bild Breite"));
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

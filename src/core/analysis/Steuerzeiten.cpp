@@ -36,13 +36,13 @@ void SteuerzeitenSuchen(Modell& m) {
     const float start = vor ? 0.0f : 360.0f;
     const float schritt = vor ? 0.25f : -0.25f;
     m.Winkel = vor ? 359.99f : 0.01f;
-    Kinematik(m);
+    KinematikOhneBild(m);
     Kanten alt = KantenJetzt(m);
 
     for (int i = 0; i <= 1440; ++i) {
         const float w = start + schritt * static_cast<float>(i);
         m.Winkel = w;
-        Kinematik(m);
+        KinematikOhneBild(m);
         const float p = m.kwegmm;
         const Kanten neu = KantenJetzt(m);
 

@@ -96,12 +96,17 @@ void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle) {
 
 namespace {
 
-template <typename Test>
-void Sweep(Modell& m, int von, int bis, int punkte, Test test) {
+// Both strokes are swept twice with different tests (A and C over 20°…160°,
+// B and D over 200°…340°). The positions at an angle do not depend on the
+// test, so each angle is solved once and scored for both of its tests: the
+// score, the running extremes and the last solved angle come out the same.
+template <typename Plus, typename Minus>
+void Hub(Modell& m, int von, int bis, Plus plus, Minus minus) {
     for (int w = von; w <= bis; ++w) {
         m.Winkel = static_cast<float>(w);
-        Kinematik(m);
-        if (test(m))
+        KinematikOhneBild(m);
+        const int punkte = (plus(m) ? 1 : 0) - (minus(m) ? 1 : 0);
+        if (punkte != 0)
             m.Drehrichtungsbilanz = Plus16(m.Drehrichtungsbilanz, punkte, "direction score");
     }
 }
@@ -111,16 +116,17 @@ void Sweep(Modell& m, int von, int bis, int punkte, Test test) {
 void DrehrichtungBestimmen(Modell& m) {
     WinkelMerker merker(m);
     m.Drehrichtungsbilanz = 0;
+    // Top port open while the piston goes down, bottom port while it goes up.
     if (m.Einströmung == 1) {
-        Sweep(m, 20, 160, +1, [](const Modell& x) { return KanteObenInnen(x) > x.KaKanteOU; });
-        Sweep(m, 200, 340, +1, [](const Modell& x) { return KanteUntenInnen(x) < x.KaKanteUO; });
-        Sweep(m, 20, 160, -1, [](const Modell& x) { return KanteUntenInnen(x) < x.KaKanteUO; });
-        Sweep(m, 200, 340, -1, [](const Modell& x) { return KanteObenInnen(x) > x.KaKanteOU; });
+        auto oben = [](const Modell& x) { return KanteObenInnen(x) > x.KaKanteOU; };
+        auto unten = [](const Modell& x) { return KanteUntenInnen(x) < x.KaKanteUO; };
+        Hub(m, 20, 160, oben, unten);
+        Hub(m, 200, 340, unten, oben);
     } else {
-        Sweep(m, 20, 160, +1, [](const Modell& x) { return KanteObenAußen(x) < x.KaKanteOO; });
-        Sweep(m, 200, 340, +1, [](const Modell& x) { return KanteUntenAußen(x) > x.KaKanteUU; });
-        Sweep(m, 20, 160, -1, [](const Modell& x) { return KanteUntenAußen(x) > x.KaKanteUU; });
-        Sweep(m, 200, 340, -1, [](const Modell& x) { return KanteObenAußen(x) < x.KaKanteOO; });
+        auto oben = [](const Modell& x) { return KanteObenAußen(x) < x.KaKanteOO; };
+        auto unten = [](const Modell& x) { return KanteUntenAußen(x) > x.KaKanteUU; };
+        Hub(m, 20, 160, oben, unten);
+        Hub(m, 200, 340, unten, oben);
     }
     if (m.Drehrichtungsbilanz > 0)
         m.Drehrichtung = true;

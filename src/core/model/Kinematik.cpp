@@ -1,6 +1,10 @@
 #include "model/Kinematik.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <cstdio>
 #include <string>
 
@@ -23,6 +27,30 @@ double ArcSin(double x) { return ArcSinFür(x, "ArcSin"); }
 
 namespace {
 
+// Sine and cosine of the crank and eccentric angles. Sweeps and the animation
+// visit the same angles again and again (whole and quarter degrees), so the
+// results are remembered by their exact argument: a hit returns the very
+// numbers sincos gave, a miss computes them.
+SinCos WinkelSinCos(double x) {
+    struct Eintrag {
+        double x = std::numeric_limits<double>::quiet_NaN();
+        SinCos sc{0, 1};
+    };
+    constexpr int kBits = 15;
+    thread_local std::array<Eintrag, 1u << kBits> tafel{};
+    const uint64_t bits = std::bit_cast<uint64_t>(x);
+    Eintrag& e = tafel[static_cast<size_t>((bits * 0x9E3779B97F4A7C15ull) >> (64 - kBits))];
+    if (e.x != x) {
+        e.sc = SinUndCos(x);
+        e.x = x;
+    }
+    return e.sc;
+}
+
+// Stores a value whose size is bounded by construction (a length times a
+// sine, an arc function's angle): it cannot leave the float range.
+float Begrenzt(double v) { return static_cast<float>(v); }
+
 // Picture coordinates of a model point in the cylinder view and the valve-gear view.
 float BildX(const Modell& m, double x) { return Einzel(x * m.Maßstab + m.XKw, "picture x"); }
 float BildXSteuerung(const Modell& m, double x) {
@@ -33,9 +61,9 @@ float BildY(const Modell& m, double y) {
 }
 
 void Kurbeltrieb(Modell& m) {
-    const SinCos phi = SinUndCos(Rad(450.0 - m.Winkel));
-    m.KurbelX = Einzel(m.KWRadius * phi.cos, "crank pin");
-    m.KurbelY = Einzel(m.KWRadius * phi.sin, "crank pin");
+    const SinCos phi = WinkelSinCos(Rad(450.0 - m.Winkel));
+    m.KurbelX = Begrenzt(m.KWRadius * phi.cos);
+    m.KurbelY = Begrenzt(m.KWRadius * phi.sin);
     const double pl = m.PLänge, kx = m.KurbelX;
     m.KreuzkopfY = Einzel(Wurzel(pl * pl - kx * kx, "connecting rod cannot reach the crank pin") +
                               m.KurbelY,
@@ -44,16 +72,12 @@ void Kurbeltrieb(Modell& m) {
     m.kwegproz = Einzel(Teilen(m.kwegmm, m.Hub, "piston travel in percent (stroke is 0)") * 100.0,
                         "piston travel in percent");
 
-    m.KurbelXBild = BildX(m, m.KurbelX);
-    m.KurbelYBild = BildY(m, m.KurbelY);
-    m.KreuzkopfYBild = BildY(m, m.KreuzkopfY);
-    m.KolbenYBild = Einzel(static_cast<double>(m.KreuzkopfYBild) - m.KsLänge * m.Maßstab, "piston");
 }
 
 void Exzenter(Modell& m, float voreilwinkel, float& x, float& y) {
-    const SinCos psi = SinUndCos(Rad(450.0 - m.Winkel + voreilwinkel));
-    x = Einzel(m.ExZentrizität * psi.cos, "eccentric");
-    y = Einzel(m.ExZentrizität * psi.sin, "eccentric");
+    const SinCos psi = WinkelSinCos(Rad(450.0 - m.Winkel + voreilwinkel));
+    x = Begrenzt(m.ExZentrizität * psi.cos);
+    y = Begrenzt(m.ExZentrizität * psi.sin);
 }
 
 void HubExtreme(Modell& m) {
@@ -65,10 +89,16 @@ void HubExtreme(Modell& m) {
 }
 
 void Stephenson(Modell& m) {
-    const SinCos u = SinUndCos(m.UmWinkel);
+    auto& vorrat = m.Kinematikvorrat;
+    if (!(vorrat.UmWinkel == m.UmWinkel)) {
+        const SinCos u = SinUndCos(m.UmWinkel);
+        vorrat.UmSin = u.sin;
+        vorrat.UmCos = u.cos;
+        vorrat.UmWinkel = m.UmWinkel;
+    }
     // 5. reversing lever
-    m.HebelX = Einzel(m.ummx - m.UmLänge * u.sin, "reversing lever");
-    m.HebelY = Einzel(m.ummy - m.UmLänge * u.cos, "reversing lever");
+    m.HebelX = Einzel(m.ummx - m.UmLänge * vorrat.UmSin, "reversing lever");
+    m.HebelY = Einzel(m.ummy - m.UmLänge * vorrat.UmCos, "reversing lever");
 
     // 6./7. forward eccentric and the link pin it meets with the suspension link
     Exzenter(m, m.ExVorWinkel, m.ExVorX, m.ExVorY);
@@ -77,11 +107,11 @@ void Stephenson(Modell& m) {
         const float dx = Einzel(static_cast<double>(m.HebelX) - m.ExVorX, was);
         const float dy = Einzel(static_cast<double>(m.HebelY) - m.ExVorY, was);
         const float d = Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
-        const float beta = Einzel(std::atan(Teilen(dx, dy, was)), was);
+        const float beta = Begrenzt(std::atan(Teilen(dx, dy, was)));
         const double he = m.HeLänge, st = m.ExStangenlängeV;
         const float c = Einzel(Teilen(he * he + static_cast<double>(d) * d - st * st, 2.0 * d * he, was), was);
-        const float gamma = Einzel(ArcCosFür(c, was), was);
-        const float theta = Einzel(Pi - gamma - beta, was);
+        const float gamma = Begrenzt(ArcCosFür(c, was));
+        const float theta = Begrenzt(Pi - gamma - beta);
         const SinCos t = SinUndCos(theta);
         m.BalkenVorX = Einzel(m.HebelX - he * t.sin, was);
         m.BalkenVorY = Einzel(m.HebelY + he * t.cos, was);
@@ -95,11 +125,11 @@ void Stephenson(Modell& m) {
         const float dx = Einzel(static_cast<double>(m.ExRückX) - m.BalkenVorX, was);
         const float dy = Einzel(static_cast<double>(m.BalkenVorY) - m.ExRückY, was);
         const float d = Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
-        const float beta2 = Einzel(std::atan(Teilen(dx, dy, was)), was);
+        const float beta2 = Begrenzt(std::atan(Teilen(dx, dy, was)));
         const double ba = m.BaLänge, st = m.ExStangenlängeR;
         const float c2 = Einzel(Teilen(ba * ba + static_cast<double>(d) * d - st * st, 2.0 * d * ba, was), was);
-        const float gamma2 = Einzel(ArcCosFür(c2, was), was);
-        theta2 = Einzel(Pi / 2.0 - gamma2 - beta2, was);
+        const float gamma2 = Begrenzt(ArcCosFür(c2, was));
+        theta2 = Begrenzt(Pi / 2.0 - gamma2 - beta2);
         const SinCos t2 = SinUndCos(theta2);
         m.BalkenRückX = Einzel(m.BalkenVorX + ba * t2.cos, was);
         m.BalkenRückY = Einzel(m.BalkenVorY - ba * t2.sin, was);
@@ -109,7 +139,13 @@ void Stephenson(Modell& m) {
     {
         const char* was = "expansion link (chord too long for its radius)";
         const float ue = Einzel(Teilen(m.BaÜberstand, m.BaRadius, was), was);
-        const float sigma = Einzel(2.0 * ArcSinFür(Teilen(m.BaLänge / 2.0, m.BaRadius, was), was), was);
+        if (!(vorrat.BaLänge == m.BaLänge && vorrat.BaRadius == m.BaRadius)) {
+            vorrat.Sigma =
+                Einzel(2.0 * ArcSinFür(Teilen(m.BaLänge / 2.0, m.BaRadius, was), was), was);
+            vorrat.BaLänge = m.BaLänge;
+            vorrat.BaRadius = m.BaRadius;
+        }
+        const float sigma = vorrat.Sigma;
         const float mu = Einzel((Pi / 2.0 - theta2) - (Pi / 2.0 - sigma / 2.0), was);
         m.KulisseAnfang = Einzel((Pi / 2.0 - sigma) + mu - ue, was);
         m.KulisseEnde = Einzel(static_cast<double>(m.KulisseAnfang) + sigma + 2.0 * ue, was);
@@ -124,7 +160,7 @@ void Stephenson(Modell& m) {
         const double r = m.BaRadius, ex = static_cast<double>(m.ussmx) - m.KulisseMitteX;
         m.SteinY = Einzel(m.KulisseMitteY + Wurzel(r * r - ex * ex, was), was);
         m.SchieberY = Einzel(static_cast<double>(m.SteinY) + m.SstLänge, "valve position");
-        const float alpha = Einzel(ArcCosFür(Teilen(ex, r, was), was), was);
+        const float alpha = Begrenzt(ArcCosFür(Teilen(ex, r, was), was));
         m.SteinWinkel = Einzel(static_cast<double>(m.KulisseAnfang) - alpha, was);
     }
 
@@ -140,10 +176,57 @@ void Stephenson(Modell& m) {
         m.SteinMax = m.SteinWinkel;
     const int16_t n = RundeGerade16(
         (static_cast<double>(m.SteinMax) - m.SteinMin) * m.BaRadius * 100.0, "die slip");
-    m.Springen = Einzel(n / 100.0, "die slip");
+    m.Springen = Begrenzt(n / 100.0);
     HubExtreme(m);
 
-    // picture points of the valve gear
+}
+
+void FesterExzenter(Modell& m) {
+    Exzenter(m, m.ExVorWinkel, m.ExVorX, m.ExVorY);
+    const char* was = "eccentric rod cannot reach the valve rod";
+    const double st = m.ExStangenlängeV, ex = m.ExVorX;
+    m.SteinY = Einzel(Wurzel(st * st - ex * ex, was) + m.ExVorY, was);
+    m.SchieberY = Einzel(static_cast<double>(m.SteinY) + m.SstLänge, "valve position");
+    if (m.UmWinkel != m.LetzterUmWinkel) {
+        m.LetzterUmWinkel = m.UmWinkel;
+        m.HubMax = m.HubMin = m.SteinY;
+        m.SteinMin = m.SteinMax = m.SteinWinkel;
+    }
+    HubExtreme(m);
+
+}
+
+}  // namespace
+
+void KinematikOhneBild(Modell& m) {
+    try {
+        Kurbeltrieb(m);
+        if (m.Umsteuertyp == 1)
+            Stephenson(m);
+        else
+            FesterExzenter(m);
+    } catch (const GeometrieFehler& e) {
+        char winkel[32];
+        std::snprintf(winkel, sizeof winkel, "%.2f", static_cast<double>(m.Winkel));
+        throw GeometrieFehler(std::string(e.what()) + " at crank angle " + winkel + "°");
+    }
+}
+
+void Bildpunkte(Modell& m) {
+    m.KurbelXBild = BildX(m, m.KurbelX);
+    m.KurbelYBild = BildY(m, m.KurbelY);
+    m.KreuzkopfYBild = BildY(m, m.KreuzkopfY);
+    m.KolbenYBild = Einzel(static_cast<double>(m.KreuzkopfYBild) - m.KsLänge * m.Maßstab, "piston");
+    m.ExVorXBild = BildXSteuerung(m, m.ExVorX);
+    m.ExVorYBild = BildY(m, m.ExVorY);
+    m.ummxBild = BildXSteuerung(m, m.ummx);
+    m.ummyBild = BildY(m, m.ummy);
+    if (m.Umsteuertyp != 1) {
+        m.SteinYBild = BildY(m, m.SteinY);
+        m.StangeVorXBild = m.XSteuerung;
+        m.StangeVorYBild = m.SteinYBild;
+        return;
+    }
     m.HebelXBild = BildXSteuerung(m, m.HebelX);
     m.HebelYBild = BildY(m, m.HebelY);
     m.ExRückXBild = BildXSteuerung(m, m.ExRückX);
@@ -160,42 +243,9 @@ void Stephenson(Modell& m) {
     m.StangeVorYBild = m.BalkenVorYBild;
 }
 
-void FesterExzenter(Modell& m) {
-    Exzenter(m, m.ExVorWinkel, m.ExVorX, m.ExVorY);
-    const char* was = "eccentric rod cannot reach the valve rod";
-    const double st = m.ExStangenlängeV, ex = m.ExVorX;
-    m.SteinY = Einzel(Wurzel(st * st - ex * ex, was) + m.ExVorY, was);
-    m.SchieberY = Einzel(static_cast<double>(m.SteinY) + m.SstLänge, "valve position");
-    if (m.UmWinkel != m.LetzterUmWinkel) {
-        m.LetzterUmWinkel = m.UmWinkel;
-        m.HubMax = m.HubMin = m.SteinY;
-        m.SteinMin = m.SteinMax = m.SteinWinkel;
-    }
-    HubExtreme(m);
-
-    m.SteinYBild = BildY(m, m.SteinY);
-    m.StangeVorXBild = m.XSteuerung;
-    m.StangeVorYBild = m.SteinYBild;
-}
-
-}  // namespace
-
 void Kinematik(Modell& m) {
-    try {
-        Kurbeltrieb(m);
-        if (m.Umsteuertyp == 1)
-            Stephenson(m);
-        else
-            FesterExzenter(m);
-    } catch (const GeometrieFehler& e) {
-        char winkel[32];
-        std::snprintf(winkel, sizeof winkel, "%.2f", static_cast<double>(m.Winkel));
-        throw GeometrieFehler(std::string(e.what()) + " at crank angle " + winkel + "°");
-    }
-    m.ExVorXBild = BildXSteuerung(m, m.ExVorX);
-    m.ExVorYBild = BildY(m, m.ExVorY);
-    m.ummxBild = BildXSteuerung(m, m.ummx);
-    m.ummyBild = BildY(m, m.ummy);
+    KinematikOhneBild(m);
+    Bildpunkte(m);
 }
 
 }  // namespace vapro

@@ -11,4 +11,10 @@ namespace vapro {
 // results computed before the failing step keep their new values.
 void Kinematik(Modell& m);
 
+// The same without the picture coordinates, for sweeps that only need the
+// positions (the picture is always drawn after a full solve).
+void KinematikOhneBild(Modell& m);
+// The picture coordinates of the current positions, from the picture frame.
+void Bildpunkte(Modell& m);
+
 }  // namespace vapro

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace vapro {
@@ -86,6 +87,15 @@ struct Modell {
     float SteinY = 0, SteinWinkel = 0, SchieberY = 0;
     float SteinMin = 0, SteinMax = 0, Springen = 0, HubMin = 0, HubMax = 0, SchieHub = 0;
     float LetzterUmWinkel = 0;
+
+    // Terms of the solver that depend only on the reversing angle or the link,
+    // kept so that sweeps do not compute them again at every angle.
+    struct Vorrat {
+        float UmWinkel = std::numeric_limits<float>::quiet_NaN();
+        double UmSin = 0, UmCos = 1;
+        float BaLänge = std::numeric_limits<float>::quiet_NaN(), BaRadius = 0;
+        float Sigma = 0;
+    } Kinematikvorrat;
 
     // --- picture frame, set by the picture's scaling ---
     float Maßstab = 1, XKw = 0, XSteuerung = 0, BildHöhe = 0, YKwUnten = 0;

@@ -29,11 +29,11 @@ bool ZahlGespeichert(const Einstellungsspeicher& s, const QString& schlüssel) {
 
 void ÄnderungZählen(Modell& m) {
     // Views compare the counter only for inequality, so it wraps.
-    m.Geometriestand = m.Geometriestand == 32767 ? int16_t{-32768}
-                                                  : static_cast<int16_t>(m.Geometriestand + 1);
+    m.Geometriestand =
+        m.Geometriestand == 32767 ? int16_t{-32768} : static_cast<int16_t>(m.Geometriestand + 1);
 }
 
-}  // namespace
+} // namespace
 
 F_Bild::F_Bild(Kontext& k, QWidget* eltern) : QWidget(eltern, Qt::Window), k_(k) {
     // The backing image covers every pixel.
@@ -135,8 +135,8 @@ void F_Bild::HintergrundfarbeWählen() {
 }
 
 void F_Bild::Fehler(const std::exception& e) {
-    const std::string text = Meldungstext(k_.sprache.Text(2004),
-                                          {{"|1", e.what()}, {"|2", "\n"}, {"|3", "\n"}});
+    const std::string text =
+        Meldungstext(k_.sprache.Text(2004), {{"|1", e.what()}, {"|2", "\n"}, {"|3", "\n"}});
     k_.plattform.Meldung(this, Q(text), Symbol::Ausruf);
 }
 
@@ -198,4 +198,4 @@ void F_Bild::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-}  // namespace vapro
+} // namespace vapro

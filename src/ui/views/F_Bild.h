@@ -17,7 +17,7 @@ class QMenu;
 namespace vapro {
 
 class F_Bild : public QWidget {
-public:
+  public:
     explicit F_Bild(Kontext& k, QWidget* eltern = nullptr);
 
     // Fits the picture to the window's current size (model frame, port face).
@@ -37,8 +37,8 @@ public:
 
     // Set by the main window.
     std::function<void()> beimSchließen;       // untick the menu entry, close the layout dialog
-    std::function<void()> einstellungenÖffnen;  // the picture layout dialog
-    std::function<void()> druckenÖffnen;        // the print dialog; the entry is off while empty
+    std::function<void()> einstellungenÖffnen; // the picture layout dialog
+    std::function<void()> druckenÖffnen;       // the print dialog; the entry is off while empty
 
     // Pop-up menu of the right mouse button.
     QMenu* M_Click = nullptr;
@@ -47,7 +47,7 @@ public:
     QAction* M_Drucken = nullptr;
     QAction* M_Hintergrundfarbe = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -55,7 +55,7 @@ protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void PufferAnpassen();
     void LageSpeichern();
     void MenüEinrichten();
@@ -67,4 +67,4 @@ private:
     QImage puffer_;
 };
 
-}  // namespace vapro
+} // namespace vapro
