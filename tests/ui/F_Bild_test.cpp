@@ -43,9 +43,9 @@ struct F_Bild_ : ::testing::Test {
 };
 
 TEST_F(F_Bild_, StandardLageUndTexte) {
-    // 2000 / 2500 twips position, 3500 x 4000 twips size.
-    EXPECT_EQ(bild.pos(), QPoint(133, 166));
-    EXPECT_EQ(bild.size(), QSize(233, 266));
+    // 10000 / 300 twips position, 7500 x 9000 twips size.
+    EXPECT_EQ(bild.pos(), QPoint(666, 20));
+    EXPECT_EQ(bild.size(), QSize(500, 600));
     EXPECT_EQ(bild.windowTitle(), "Maschinenanimation");
     EXPECT_EQ(bild.M_Infotext->text(), "Infotext - Maschinenanimation");
     EXPECT_EQ(bild.M_Einstellungen->text(), "Konfiguration Maschinenanimation ...");

@@ -19,7 +19,9 @@ namespace vapro {
 namespace {
 
 const QString Stamm = QStringLiteral("Bild");
-constexpr int VorgabeX = 2000, VorgabeY = 2500, VorgabeHöhe = 4000, VorgabeBreite = 3500;
+// First start: beside the main window (about 640 pixels wide) and large
+// enough to read the valve gear; the stored place and size win afterwards.
+constexpr int VorgabeX = 10000, VorgabeY = 300, VorgabeHöhe = 9000, VorgabeBreite = 7500;
 constexpr int HilfeBild = 3500;
 
 bool ZahlGespeichert(const Einstellungsspeicher& s, const QString& schlüssel) {

@@ -1,0 +1,76 @@
+// Start-up to the first painted engine picture, offscreen: settings, default
+// engine, main window, picture window, one pass of the event loop. Target:
+// under 1 s. The baseline creates and paints an empty top-level window, the
+// least a start of any Qt program costs here.
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include "Zaehler.h"
+#include "Kontext.h"
+#include "mainwindow/F_Haupt.h"
+#include "mainwindow/Programmstart.h"
+#include "views/F_Bild.h"
+
+namespace {
+
+using namespace vapro;
+
+// Answers nothing and shows nothing: a start without a user.
+struct StillePlattform : Plattform {
+    void Meldung(QWidget*, const QString&, Symbol, const QString&) override {}
+    bool JaNein(QWidget*, const QString&, const QString&) override { return true; }
+    std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override { return {}; }
+    std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QString> DateiSpeichern(QWidget*, const QString&, const QString&) override { return {}; }
+    void Hilfe(int) override {}
+};
+
+void BM_Programmstart(benchmark::State& state) {
+    for (auto _ : state) {
+        Modell m;
+        Sprache sprache;
+        Einheitennamen einheiten;
+        Programmzustand zustand;
+        StillePlattform plattform;
+        SpeicherImSpeicher speicher;
+        Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
+        auto haupt = ProgrammStarten(k, {}, VAPRO_DATA_DIR "/", {});
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(haupt->Bild().Bildpuffer().constBits());
+        state.PauseTiming();
+        haupt.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Programmstart)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_LeeresFenster(benchmark::State& state) {
+    for (auto _ : state) {
+        auto w = std::make_unique<QWidget>();
+        w->resize(600, 400);
+        w->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(w->grab().size());
+        state.PauseTiming();
+        w.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LeeresFenster)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    vapro::bench::Verhältnisse reporter({{"BM_Programmstart/iterations:10",
+                                          "BM_LeeresFenster/iterations:10", 50.0}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}
