@@ -84,19 +84,6 @@ TEST(SteuerzeitenSuchen, EdgeStandingOnItsSeatRecordsClosingsOnly) {
     }
 }
 
-TEST(SteuerzeitenAuswerten, TopAdmissionDependsOnTheDirection) {
-    Modell m;
-    m.KWRadius = 50;
-    for (auto [vor, bezug] : {std::pair{true, 2}, std::pair{false, 1}}) {
-        m.Drehrichtung = vor;
-        m.EinlaßAufOben = {10, 98};
-        SteuerzeitenAuswerten(m);
-        EXPECT_EQ(m.Oben.Einlaßbeginn.Winkel, 10);
-        EXPECT_EQ(m.Oben.Einlaßbeginn.Bezug, bezug);
-        EXPECT_EQ(m.Oben.Einlaßbeginn.Weg, 2);
-    }
-}
-
 TEST(SteuerzeitenAuswerten, CutOffAndCompression) {
     Modell m;
     m.KWRadius = 50;  // stroke 100
@@ -145,7 +132,15 @@ TEST(SteuerzeitenAuswerten, CutOffAndCompression) {
 TEST(SteuerzeitenAuswerten, BackwardRunningMirrorsTheAngles) {
     Modell m;
     m.KWRadius = 50;
-    m.Drehrichtung = false;
+    // A top admission opening at raw 10° is 10° after TDC forward, before TDC backward.
+    for (auto [vor, bezug] : {std::pair{true, 2}, std::pair{false, 1}}) {
+        m.Drehrichtung = vor;
+        m.EinlaßAufOben = {10, 98};
+        SteuerzeitenAuswerten(m);
+        EXPECT_EQ(m.Oben.Einlaßbeginn.Winkel, 10);
+        EXPECT_EQ(m.Oben.Einlaßbeginn.Bezug, bezug);
+        EXPECT_EQ(m.Oben.Einlaßbeginn.Weg, 2);
+    }
     m.EinlaßZuOben = {150, 80};  // cut-off 30° before BDC... seen running backward
     m.EinlaßZuUnten = {300, 40};
     SteuerzeitenAuswerten(m);

@@ -80,12 +80,5 @@ TEST(Bewegungstabelle, ChangedStepLaysTheTableOutAgain) {
     EXPECT_FALSE(NächsteTabellenzeile(m).neuEingerichtet);
 }
 
-TEST(Bewegungstabelle, AngleColumnPattern) {
-    EXPECT_STREQ(WinkelMuster(10), "##0");
-    EXPECT_STREQ(WinkelMuster(0.5), "##0.0");
-    EXPECT_STREQ(WinkelMuster(7.5), "##0.0");
-    EXPECT_STREQ(WinkelMuster(20), "##0");
-}
-
 }  // namespace
 }  // namespace vapro
