@@ -136,10 +136,7 @@ void Dialograhmen::M_Hintergrundfarbe_Click() {
 }
 
 void Dialograhmen::MZ() {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, AlsQColor(k.m.*daten_.farbe));
-    setPalette(p);
-    setAutoFillBackground(true);
+    HintergrundSetzen(*this, AlsQColor(k.m.*daten_.farbe));
 }
 
 void Dialograhmen::DatensatzGeändert() {

@@ -339,16 +339,10 @@ void F_Haupt::WechselSprache() {
 
 void F_Haupt::MZ() {
     const QColor c = AlsQColor(k.m.FarbeHaupt);
-    QPalette p = centralWidget()->palette();
-    p.setColor(QPalette::Window, c);
-    centralWidget()->setPalette(p);
-    centralWidget()->setAutoFillBackground(true);
+    HintergrundSetzen(*centralWidget(), c);
     for (QLabel* a : {Aus_Winkel, aus_kwegmm, Aus_kwegproz, Aus_SchieHub, Aus_Springen,
-                      Aus_UmWinkel, Aus_WinkelSchritt, Aus_Zeit, A_Zeit}) {
-        QPalette ap = a->palette();
-        ap.setColor(QPalette::Window, c);
-        a->setPalette(ap);
-    }
+                      Aus_UmWinkel, Aus_WinkelSchritt, Aus_Zeit, A_Zeit})
+        HintergrundSetzen(*a, c);
 }
 
 void F_Haupt::Einschreiben() {

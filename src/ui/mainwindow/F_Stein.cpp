@@ -29,10 +29,7 @@ void F_Stein::WechselSprache() {
 void F_Stein::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
         if (auto f = k.plattform.FarbeWählen(this, palette().color(QPalette::Window))) {
-            QPalette p = palette();
-            p.setColor(QPalette::Window, *f);
-            setPalette(p);
-            setAutoFillBackground(true);
+            HintergrundSetzen(*this, *f);
         }
         return;
     }

@@ -69,10 +69,7 @@ void F_Tabelle::WechselSprache() {
 }
 
 void F_Tabelle::MZ() {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, AlsQColor(k.m.FarbeTabelle));
-    setPalette(p);
-    setAutoFillBackground(true);
+    HintergrundSetzen(*this, AlsQColor(k.m.FarbeTabelle));
 }
 
 void F_Tabelle::Kopfzeile() {

@@ -49,4 +49,11 @@ void GrößeSpeichern(const QWidget& fenster, Einstellungsspeicher& speicher, co
     TwipsSchreiben(speicher, stamm + " Breite", fenster.width());
 }
 
+void HintergrundSetzen(QWidget& w, const QColor& farbe) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, farbe);
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
+}
+
 }  // namespace vapro

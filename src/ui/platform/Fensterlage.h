@@ -2,6 +2,7 @@
 // Window positions in the settings store: section "Aktuell", keys "<stem> x"
 // and "<stem> y", in twips (15 twips to a logical pixel).
 
+#include <QColor>
 #include <QString>
 
 class QWidget;
@@ -21,5 +22,8 @@ void PositionSpeichern(const QWidget& fenster, Einstellungsspeicher& speicher, c
 void GrößeLaden(QWidget& fenster, const Einstellungsspeicher& speicher, const QString& stamm,
                 int vorgabeHöhe, int vorgabeBreite);
 void GrößeSpeichern(const QWidget& fenster, Einstellungsspeicher& speicher, const QString& stamm);
+
+// Paints a window's (or control's) background in a colour.
+void HintergrundSetzen(QWidget& w, const QColor& farbe);
 
 }  // namespace vapro
