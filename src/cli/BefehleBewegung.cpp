@@ -1,6 +1,7 @@
 // The kinematic commands: solve, sweep, direction, events, motion.
 
 #include <array>
+#include <tuple>
 #include <cmath>
 #include <ostream>
 #include <string_view>
@@ -84,6 +85,59 @@ void ErgebnisAusgeben(std::string_view ende, const Steuerzeitergebnis& e, const 
     aus.Wert(p + ".Kompression", e.Kompression);
 }
 
+// Pads UTF-8 text to a width in characters.
+std::string Spalte(std::string_view text, size_t breite, bool rechts = false) {
+    size_t n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    const std::string füll(n < breite ? breite - n : 0, ' ');
+    return rechts ? füll + std::string(text) : std::string(text) + füll;
+}
+
+// The valve events as the valve-events table shows them, for people.
+void SteuerzeitenTabelle(const Modell& m, const Sprache& s, std::ostream& out) {
+    const std::string einheit = m.Einheit == "[mm]" ? "mm" : "inch";
+    auto winkel = [](float w) { return FormatMuster(w, "0.0") + "°"; };
+    auto weg = [&](float w) { return FormatMuster(w, "0.00") + " " + einheit; };
+
+    out << s.Text(805) << "\n" << Spalte("", 14) << Spalte(s.Text(807), 24) << s.Text(819) << "\n";
+    const std::array<std::tuple<int, const Steuerzeit*, const Steuerzeit*>, 4> roh{{
+        {808, &m.EinlaßAufOben, &m.EinlaßAufUnten},
+        {809, &m.EinlaßZuOben, &m.EinlaßZuUnten},
+        {810, &m.AuslaßAufOben, &m.AuslaßAufUnten},
+        {811, &m.AuslaßZuOben, &m.AuslaßZuUnten},
+    }};
+    for (const auto& [text, oben, unten] : roh)
+        out << Spalte(s.Text(text), 14) << Spalte(winkel(oben->Winkel), 9, true)
+            << Spalte(weg(oben->Weg), 13, true) << "  " << Spalte(winkel(unten->Winkel), 9, true)
+            << Spalte(weg(unten->Weg), 13, true) << "\n";
+
+    out << "\n" << s.Text(806) << "\n" << Spalte("", 14) << Spalte(s.Text(812), 36) << s.Text(824)
+        << "\n";
+    auto ereignis = [&](const Steuerereignis& e) {
+        return Spalte(winkel(e.Winkel), 9, true) + " " +
+               Spalte(e.Bezug >= 1 && e.Bezug <= 4 ? s.Text(830 + e.Bezug) : "?", 11) +
+               Spalte(weg(e.Weg), 13, true);
+    };
+    const std::array<std::pair<int, Steuerereignis Steuerzeitergebnis::*>, 4> ereignisse{{
+        {813, &Steuerzeitergebnis::Einlaßbeginn},
+        {814, &Steuerzeitergebnis::Einlaßende},
+        {815, &Steuerzeitergebnis::Auslaßbeginn},
+        {816, &Steuerzeitergebnis::Auslaßende},
+    }};
+    for (const auto& [text, feld] : ereignisse)
+        out << Spalte(s.Text(text), 14) << ereignis(m.Oben.*feld) << "  " << ereignis(m.Unten.*feld)
+            << "\n";
+    auto anteil = [&](float anteil, float w) {
+        return Spalte(FormatMuster(anteil * 100.0, "0.0") + " %", 20, true) + Spalte(weg(w), 14, true);
+    };
+    out << Spalte(s.Text(817), 14) << anteil(m.Oben.Füllung, m.Oben.FüllungWeg) << "  "
+        << anteil(m.Unten.Füllung, m.Unten.FüllungWeg) << "\n";
+    out << Spalte(s.Text(818), 14) << anteil(m.Oben.Kompression, m.Oben.KompressionWeg) << "  "
+        << anteil(m.Unten.Kompression, m.Unten.KompressionWeg) << "\n\n";
+    out << s.Text(803) << "\n" << s.Text(804) << "\n";
+}
+
 }  // namespace
 
 void RichtungWählen(Modell& m, Richtung r) {
@@ -118,6 +172,10 @@ void RichtungAusgeben(const Modell& m, Ausgabe& aus) {
 void Steuerzeiten(Modell& m, const Sprache& sprache, Ausgabe& aus) {
     SteuerzeitenSuchen(m);
     SteuerzeitenAuswerten(m);
+    if (!aus.kv()) {
+        SteuerzeitenTabelle(m, sprache, aus.roh());
+        return;
+    }
     aus.Wahrheit("Drehrichtung", m.Drehrichtung);
     const std::array<std::pair<std::string_view, const Steuerzeit*>, 8> roh{{
         {"EinlaßAufOben", &m.EinlaßAufOben},
