@@ -48,6 +48,12 @@ public:
         }
     }
 
+    // Mean real time per iteration of a benchmark, in its own time unit; 0 if it did not run.
+    double Zeit(const std::string& name) const {
+        auto it = zeiten_.find(name);
+        return it == zeiten_.end() ? 0.0 : it->second;
+    }
+
 private:
     std::vector<std::tuple<std::string, std::string, double>> paare_;
     std::map<std::string, double> zeiten_;
