@@ -65,8 +65,8 @@ GeleseneEinstellungen EinstellungenLaden(const Einstellungsspeicher& s, Modell& 
 
     GeleseneEinstellungen e;
     const std::string einheit = s.Lesen(AbschnittVersion, "Einheit", "[mm]");
-    // A damaged unit key falls back to millimetres rather than to inches.
-    e.Einheit = SchlüsselForm(Getrimmt(einheit)) == "[inch]" ? "[inch]" : "[mm]";
+    // Exactly "[mm]" is millimetres; every other text means inches, as everywhere.
+    e.Einheit = einheit == "[mm]" ? "[mm]" : "[inch]";
 
     const auto sprache = GanzeZahl(s.Lesen(AbschnittVersion, "Sprache", "1000"));
     e.Sprachbasis =

@@ -54,8 +54,9 @@ struct GeleseneEinstellungen {
 // Reads the next-start flag (into m.NächsterStart), the file to reopen and
 // the help folder (into z), and answers language and unit. Missing or
 // unusable values give their defaults: file start 1, no file, German,
-// "[mm]", and `programmpfadVorgabe` (the installed data folder) for the
-// help folder. The help folder always ends in '/'.
+// "[mm]" when no unit is stored (a stored unit other than exactly "[mm]"
+// means inches), and `programmpfadVorgabe` (the installed data folder) for
+// the help folder. The help folder always ends in '/'.
 GeleseneEinstellungen EinstellungenLaden(const Einstellungsspeicher& s, Modell& m,
                                          Programmzustand& z, std::string_view programmpfadVorgabe);
 

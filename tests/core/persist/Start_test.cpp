@@ -38,11 +38,12 @@ TEST(StartTest, FirstStartUsesDefaultsAndRecordsTheVersion) {
 // Only this version's number stored spares the registration.
 TEST(StartTest, StoredValuesAreReadAndUnusableOnesGiveDefaults) {
     const std::array<const char*, 6> fälle[] = {
-        // Versions Nr, File Start, Sprache, Einheit, Programmpfad; what the start reads
+        // Versions Nr, File Start, Sprache, Einheit, Programmpfad; what the start reads.
+        // Any unit text but exactly "[mm]" means inches.
         {"33", "0", "11000", "[inch]", "/opt/vapro/", "0|0|11000|[inch]|/opt/vapro/|"},
         {" 33 ", "1", "1000", "[mm]", "/opt/vapro", "0|1|1000|[mm]|/opt/vapro/|"},
-        {"32", "x", "Deutsch", "[cm]", "", "1|1|1000|[mm]|/usr/share/zelto-vapro/|"},
-        {"33.5", "2", "12000", "", "  ", "1|1|1000|[mm]|/usr/share/zelto-vapro/|"},
+        {"32", "x", "Deutsch", "[MM]", "", "1|1|1000|[inch]|/usr/share/zelto-vapro/|"},
+        {"33.5", "2", "12000", "", "  ", "1|1|1000|[inch]|/usr/share/zelto-vapro/|"},
         {"abc", " 0 ", "99999999999", " [INCH] ", "c:\\V\\", "1|0|1000|[inch]|c:\\V\\|"},
     };
     for (const auto& f : fälle) {
