@@ -6,24 +6,20 @@
 
 namespace vapro::cli {
 
-namespace {
-// Display width of UTF-8 text: count code points, not bytes.
-size_t Breite(std::string_view s) {
+std::string Spalte(std::string_view text, size_t breite, bool rechts) {
     size_t n = 0;
-    for (unsigned char c : s)
+    for (unsigned char c : text)
         if ((c & 0xC0) != 0x80) ++n;
-    return n;
+    const std::string füll(n < breite ? breite - n : 0, ' ');
+    return rechts ? füll + std::string(text) : std::string(text) + füll;
 }
-}  // namespace
 
 void Ausgabe::Zeile(std::string_view schlüssel, std::string_view text) {
     if (kv_) {
         out_ << schlüssel << '=' << text << '\n';
         return;
     }
-    out_ << schlüssel;
-    for (size_t i = Breite(schlüssel); i < 28; ++i) out_ << ' ';
-    out_ << ' ' << text << '\n';
+    out_ << Spalte(schlüssel, 28) << ' ' << text << '\n';
 }
 
 void Ausgabe::Wert(std::string_view schlüssel, float wert) {

@@ -4,9 +4,13 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace vapro::cli {
+
+// Pads UTF-8 text to a width in characters (not bytes), left or right aligned.
+std::string Spalte(std::string_view text, size_t breite, bool rechts = false);
 
 class Ausgabe {
 public:

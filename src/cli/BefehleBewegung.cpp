@@ -85,18 +85,9 @@ void ErgebnisAusgeben(std::string_view ende, const Steuerzeitergebnis& e, const 
     aus.Wert(p + ".Kompression", e.Kompression);
 }
 
-// Pads UTF-8 text to a width in characters.
-std::string Spalte(std::string_view text, size_t breite, bool rechts = false) {
-    size_t n = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++n;
-    const std::string füll(n < breite ? breite - n : 0, ' ');
-    return rechts ? füll + std::string(text) : std::string(text) + füll;
-}
-
 // The valve events as the valve-events table shows them, for people.
 void SteuerzeitenTabelle(const Modell& m, const Sprache& s, std::ostream& out) {
-    const std::string einheit = m.Einheit == "[mm]" ? "mm" : "inch";
+    const std::string einheit = IstMM(m) ? "mm" : "inch";
     auto winkel = [](float w) { return FormatMuster(w, "0.0") + "°"; };
     auto weg = [&](float w) { return FormatMuster(w, "0.00") + " " + einheit; };
 

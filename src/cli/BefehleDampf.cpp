@@ -1,13 +1,12 @@
 // Steam table, operating figures, indicator-diagram numbers and saving.
 
-#include <ctime>
-
 #include "Befehle_intern.h"
 #include "analysis/Betriebswerte.h"
 #include "analysis/Dampfdiagramm.h"
 #include "analysis/Dampftafel.h"
 #include "analysis/Steuerzeiten.h"
 #include "persist/Maschinendatei.h"
+#include "persist/Start.h"
 
 namespace vapro::cli {
 
@@ -23,12 +22,8 @@ Dampftafel TafelLaden(const Modell& m, const Sprache& sprache, Dampftafelart& ar
 }
 
 std::string Zeitstempel() {
-    const std::time_t t = std::time(nullptr);
-    char text[64];
-    std::tm lokal{};
-    localtime_r(&t, &lokal);
-    std::strftime(text, sizeof text, "%d.%m.%Y,  %H:%M:%S", &lokal);
-    return text;
+    const Zeitpunkt jetzt = JetztLokal();
+    return jetzt.Datum + ",  " + jetzt.Zeit;
 }
 
 }  // namespace

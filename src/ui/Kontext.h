@@ -2,6 +2,7 @@
 // What every window works with: the one model and the program's services.
 // Created once by the application and passed by reference.
 
+#include <QLocale>
 #include <QString>
 #include <string_view>
 
@@ -28,6 +29,14 @@ struct Kontext {
     // Text k (German number - 1000) of the current language.
     QString T(int k) const { return QString::fromUtf8(sprache.Text(k).data(), static_cast<qsizetype>(sprache.Text(k).size())); }
 };
+
+// The user's decimal separator, for read-outs and edit fields.
+// A separator outside ASCII cannot be typed through the fields' filter; '.' then.
+inline char Dezimalzeichen() {
+    const QString punkt = QLocale::system().decimalPoint();
+    if (punkt.size() == 1 && punkt[0].unicode() < 128) return static_cast<char>(punkt[0].unicode());
+    return '.';
+}
 
 // UTF-8 text of the core as QString.
 inline QString Q(std::string_view s) {

@@ -12,10 +12,7 @@ namespace vapro::test {
 inline Modell Standardmaschine(bool mm = true) {
     Modell m;
     Grundfarben(m);
-    if (mm)
-        GrunddatenMM(m);
-    else
-        GrunddatenInch(m);
+    GrunddatenFürEinheit(m, mm ? "[mm]" : "[inch]");
     SchieberAbleiten(m);
     SpiegelBerechnen(m);
     return m;

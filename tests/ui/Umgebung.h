@@ -20,10 +20,7 @@ struct Umgebung {
 
     explicit Umgebung(bool mm = true) {
         Grundfarben(m);
-        if (mm)
-            GrunddatenMM(m);
-        else
-            GrunddatenInch(m);
+        GrunddatenFürEinheit(m, mm ? "[mm]" : "[inch]");
         SchieberAbleiten(m);
         SpracheEinstellen(sprache, SprachbasisDeutsch);
         EinheitenSetzen(einheiten, m.Einheit);

@@ -1,5 +1,7 @@
 #include "analysis/Dampftafel.h"
 
+#include "model/Modell.h"
+
 #include <cmath>
 #include <exception>
 #include <fstream>
@@ -270,7 +272,7 @@ std::filesystem::path DampftafelPfad(Dampftafelart art) {
 }
 
 Dampftafelart DampftafelartFürEinheit(std::string_view einheit) {
-    return einheit == "[mm]" ? Dampftafelart::SI : Dampftafelart::US;
+    return IstMM(einheit) ? Dampftafelart::SI : Dampftafelart::US;
 }
 
 int V2StrichSpalte(Dampftafelart art) {

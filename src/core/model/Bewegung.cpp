@@ -80,10 +80,13 @@ bool DialogQuelle(std::string_view q) {
 
 }  // namespace
 
-void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle) {
-    // Views only compare the counter for inequality, so it wraps instead of overflowing.
+void GeometriestandErhöhen(Modell& m) {
     m.Geometriestand = m.Geometriestand == 32767 ? int16_t{-32768}
                                                   : static_cast<int16_t>(m.Geometriestand + 1);
+}
+
+void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle) {
+    GeometriestandErhöhen(m);
     if (DialogQuelle(quelle)) a.DatenGeändert();
     SpiegelBerechnen(m);
     a.BildSkalieren();

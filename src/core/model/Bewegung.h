@@ -15,6 +15,10 @@ void SpiegelBerechnen(Modell& m);
 // Advances `Winkel` by one step in the direction of rotation, with wrap-around.
 void WinkelWeiter(Modell& m);
 
+// Counts one change of the data set. Views only compare the counter for
+// inequality, so it wraps around instead of overflowing.
+void GeometriestandErhöhen(Modell& m);
+
 // One animation frame: solve, let the open views add the step, solve again,
 // then table, read-outs, picture and print page.
 void Schritt(Modell& m, Ansichten& a);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Rechnen.h"
 #include "persist/Zahlenformat.h"
 
 namespace vapro {
@@ -160,7 +161,7 @@ const Feld* FeldSuchen(std::string_view name) {
 
 namespace {
 
-constexpr double kGrad = 180.0 / 3.14159265358979;
+constexpr double kGrad = 180.0 / Pi;
 
 }  // namespace
 

@@ -4,8 +4,6 @@
 
 namespace vapro {
 
-bool IstMM(const Modell& m) { return m.Einheit == "[mm]"; }
-
 void Grundfarben(Modell& m) {
     m.FarbeBild = 0xFFFFFF;
     m.FarbeBildKonfiguration = 0xC0C0FF;
@@ -248,7 +246,7 @@ void GrunddatenInch(Modell& m) {
 }
 
 void GrunddatenFürEinheit(Modell& m, const std::string& einheit) {
-    if (einheit == "[mm]")
+    if (IstMM(einheit))
         GrunddatenMM(m);
     else
         GrunddatenInch(m);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace vapro {
 
@@ -168,6 +169,8 @@ struct Modell {
     double ZeitVorher = -1, ZeitAktuell = -1;
 };
 
-bool IstMM(const Modell& m);
+// Exactly "[mm]" is millimetres and bar; every other unit key means inches and psi.
+inline bool IstMM(std::string_view einheit) { return einheit == "[mm]"; }
+inline bool IstMM(const Modell& m) { return IstMM(m.Einheit); }
 
 }  // namespace vapro

@@ -11,7 +11,12 @@ void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
     // A default engine has no file to reopen at the next start.
     m.NächsterStart = 0;
     SchieberAbleiten(m);
-    Neuberechnung(m, a, "2");
+    try {
+        Neuberechnung(m, a, "2");
+    } catch (...) {
+        m.Geometriestand = 0;  // a new data set even when the recompute failed
+        throw;
+    }
     m.Geometriestand = 0;
 }
 

@@ -9,12 +9,11 @@ namespace vapro {
 
 namespace {
 
-bool IstMMSchlüssel(std::string_view einheit) { return einheit == "[mm]"; }
 
 }  // namespace
 
 void EinheitenSetzen(Einheitennamen& n, std::string_view einheit) {
-    const bool mm = IstMMSchlüssel(einheit);
+    const bool mm = IstMM(einheit);
     n.EinheitLänge = mm ? "mm" : "inch";
     n.EinheitFlächeK = mm ? "[mm²]" : "[sq in]";
     n.EinheitFläche = mm ? "mm²" : "sq in";
@@ -37,7 +36,7 @@ void EinheitenSetzen(Einheitennamen& n, std::string_view einheit) {
 }
 
 std::string_view DruckeinheitFür(std::string_view einheit) {
-    return IstMMSchlüssel(einheit) ? "[bar]" : "[psi]";
+    return IstMM(einheit) ? "[bar]" : "[psi]";
 }
 
 void Umrechnen(Modell& m) {

@@ -66,7 +66,7 @@ GeleseneEinstellungen EinstellungenLaden(const Einstellungsspeicher& s, Modell& 
     GeleseneEinstellungen e;
     const std::string einheit = s.Lesen(AbschnittVersion, "Einheit", "[mm]");
     // Exactly "[mm]" is millimetres; every other text means inches, as everywhere.
-    e.Einheit = einheit == "[mm]" ? "[mm]" : "[inch]";
+    e.Einheit = IstMM(einheit) ? "[mm]" : "[inch]";
 
     const auto sprache = GanzeZahl(s.Lesen(AbschnittVersion, "Sprache", "1000"));
     e.Sprachbasis =

@@ -20,19 +20,9 @@
 
 namespace vapro {
 
-namespace {
-
-char SystemDezimalzeichen() {
-    const QString punkt = QLocale::system().decimalPoint();
-    if (punkt.size() == 1 && punkt[0].unicode() < 128) return static_cast<char>(punkt[0].unicode());
-    return '.';
-}
-
-} // namespace
-
 Dialograhmen::Dialograhmen(Kontext& kontext, Rahmendaten daten, QWidget* eltern)
     : QWidget(eltern, Qt::Tool), k(kontext), daten_(std::move(daten)),
-      dezimal_(SystemDezimalzeichen()) {
+      dezimal_(vapro::Dezimalzeichen()) {
     // Windows own no data, so a closed dialog is gone; the next opening
     // builds it afresh from the model.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -140,9 +130,7 @@ void Dialograhmen::MZ() {
 }
 
 void Dialograhmen::DatensatzGeändert() {
-    // Views compare the counter only for inequality, so it wraps.
-    k.m.Geometriestand = k.m.Geometriestand == 32767 ? int16_t{-32768}
-                                                     : static_cast<int16_t>(k.m.Geometriestand + 1);
+    GeometriestandErhöhen(k.m);
     if (k.ansichten) k.ansichten->DatenGeändert();
 }
 

@@ -20,6 +20,7 @@
 #include "mainwindow/F_Tabelle.h"
 #include "mainwindow/Fensteransichten.h"
 #include "model/Bewegungstabelle.h"
+#include "model/Rechnen.h"
 #include "persist/Zahlenformat.h"
 #include "platform/F_Info.h"
 #include "persist/Start.h"
@@ -58,7 +59,6 @@ QSlider* Schieber(QWidget* eltern, const char* name, int min, int max) {
     return s;
 }
 
-char Dezimal() { return QLocale::system().decimalPoint().at(0).toLatin1(); }
 
 }  // namespace
 
@@ -332,8 +332,7 @@ void F_Haupt::WechselSprache() {
     C_Dampfdiagramm->setText(k.T(445));
     einträge_.at("M_Sprache").aktion->setText(
         k.sprache.Sprachbasis == SprachbasisEnglisch ? "Deutsch" : "English");
-    einträge_.at("M_Umrechnen").aktion->setText(k.T(457) +
-                                                (IstMM(k.m) ? " [inch]" : " [mm]"));
+    UmrechnenBeschriften();
     DirekthilfeTexte();
 }
 
@@ -354,14 +353,14 @@ void F_Haupt::Einschreiben() {
     {
         const QSignalBlocker sperre(Slider_UmWinkel);
         Slider_UmWinkel->setValue(static_cast<int>(
-            RundeHalbGerade(k.m.UmWinkel / 3.14159265358979 * 180.0 * 2.0 * k.m.Vorzeichen)));
+            RundeHalbGerade(k.m.UmWinkel / Pi * 180.0 * 2.0 * k.m.Vorzeichen)));
     }
     Slider_UmWinkel_Scroll();
     Aus_Zeit->setText(QStringLiteral("0"));
 }
 
 void F_Haupt::Ausgabe() {
-    const char d = Dezimal();
+    const char d = Dezimalzeichen();
     Aus_Winkel->setText(Q(FormatMuster(k.m.Winkel, WinkelMuster(k.m.WinkelSchritt), d)));
     aus_kwegmm->setText(Q(FormatMuster(k.m.kwegmm, "##0.0", d)));
     Aus_kwegproz->setText(Q(FormatMuster(k.m.kwegproz, "##0.0", d)));
@@ -370,7 +369,7 @@ void F_Haupt::Ausgabe() {
 }
 
 void F_Haupt::Umlaufzeit(double sekunden) {
-    A_Zeit->setText(Q(FormatMuster(sekunden, "0.00", Dezimal())));
+    A_Zeit->setText(Q(FormatMuster(sekunden, "0.00", Dezimalzeichen())));
 }
 
 void F_Haupt::DrehrichtungsbilanzZeigen(int16_t bilanz) {

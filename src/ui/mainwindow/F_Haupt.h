@@ -106,6 +106,7 @@ private:
     QString Zeitstempel() const;
     void MZ();
     void HilfeEinrichten();
+    void UmrechnenBeschriften();
     void DirekthilfeTexte();
 
     Kontext& k;

@@ -247,9 +247,14 @@ void F_Haupt::M_Speichernunter_Click() {
 
 // --- units and default engines ---
 
+// The conversion entry names the system it converts into.
+void F_Haupt::UmrechnenBeschriften() {
+    einträge_.at("M_Umrechnen").aktion->setText(k.T(457) + (IstMM(k.m) ? " [inch]" : " [mm]"));
+}
+
 void F_Haupt::EinheitenAktualisieren() {
     EinheitenSetzen(k.einheiten, k.m.Einheit);
-    einträge_.at("M_Umrechnen").aktion->setText(k.T(457) + (IstMM(k.m) ? " [inch]" : " [mm]"));
+    UmrechnenBeschriften();
     for (QLabel* l : T_Einheit) l->setText(Q(k.m.Einheit));
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
     if (tabelle_) tabelle_->TabelleEinrichten();
@@ -287,7 +292,6 @@ void F_Haupt::StandarddatenLaden() {
     EinheitenAktualisieren();
     Slider_UmWinkel_Einstellen();
     FensterNeuLaden();
-    k.m.Geometriestand = 0;
     Daten_Zustand();
 }
 

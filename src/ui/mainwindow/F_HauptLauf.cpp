@@ -14,10 +14,6 @@
 
 namespace vapro {
 
-namespace {
-char Dezimal() { return QLocale::system().decimalPoint().at(0).toLatin1(); }
-}  // namespace
-
 void F_Haupt::Geometriefehler(int meldung) {
     // The engine was stopped; the message says so. "|1" stands for two line breaks.
     k.plattform.Meldung(this, Q(Meldungstext(k.sprache.Text(meldung), {{"|1", "\n\n"}})),
@@ -118,13 +114,13 @@ void F_Haupt::Slider_Zeit_Scroll() {
 
 void F_Haupt::Slider_Winkel_Scroll() {
     k.m.WinkelSchritt = static_cast<float>(Slider_Winkel->value() / 2.0);
-    Aus_WinkelSchritt->setText(Q(FormatMuster(k.m.WinkelSchritt, "#0.0", Dezimal())));
+    Aus_WinkelSchritt->setText(Q(FormatMuster(k.m.WinkelSchritt, "#0.0", Dezimalzeichen())));
 }
 
 void F_Haupt::Slider_UmWinkel_Scroll() {
     const int v = Slider_UmWinkel->value();
     k.m.UmWinkel = static_cast<float>(v * Pi / 180.0 * 0.5 * k.m.Vorzeichen);
-    Aus_UmWinkel->setText(Q(FormatMuster(v / 2.0, "#0.0", Dezimal())));
+    Aus_UmWinkel->setText(Q(FormatMuster(v / 2.0, "#0.0", Dezimalzeichen())));
     if (!Timer1.isActive() && k.ansichten) {
         try {
             Schritt(k.m, *k.ansichten);

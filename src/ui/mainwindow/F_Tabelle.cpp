@@ -14,14 +14,10 @@
 #include "model/GeometrieFehler.h"
 #include "persist/Zahlenformat.h"
 #include "platform/Fensterlage.h"
+#include "platform/Hilfethemen.h"
 #include "render/Farben.h"
 
 namespace vapro {
-
-namespace {
-constexpr int kHilfe = 4200;
-char Dezimal() { return QLocale::system().decimalPoint().at(0).toLatin1(); }
-}  // namespace
 
 F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern)
     : QWidget(eltern, Qt::Window), k(kontext) {
@@ -45,7 +41,7 @@ F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern)
     M_Popup = new QMenu(this);
     M_Infotext = M_Popup->addAction(QString());
     M_Hintergrundfarbe = M_Popup->addAction(QString());
-    connect(M_Infotext, &QAction::triggered, this, [this] { k.plattform.Hilfe(kHilfe); });
+    connect(M_Infotext, &QAction::triggered, this, [this] { k.plattform.Hilfe(HilfeKontext::Tabelle); });
     connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] {
         if (auto f = k.plattform.FarbeWählen(this, AlsQColor(k.m.FarbeTabelle))) {
             k.m.FarbeTabelle = AlsFarbe(*f);
@@ -95,7 +91,7 @@ void F_Tabelle::Ausgeben() {
         Kopfzeile();
     }
     const int zeile = z.zeile - 1;
-    const char d = Dezimal();
+    const char d = Dezimalzeichen();
     const std::string werte[4] = {
         FormatMuster(k.m.Winkel, WinkelMuster(k.m.WinkelSchritt), d),
         FormatMuster(k.m.kwegmm, "##0.0", d),

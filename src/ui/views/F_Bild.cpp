@@ -12,6 +12,7 @@
 #include "model/Kinematik.h"
 #include "persist/Zahlenformat.h"
 #include "platform/Fensterlage.h"
+#include "platform/Hilfethemen.h"
 #include "render/Farben.h"
 
 namespace vapro {
@@ -22,17 +23,10 @@ const QString Stamm = QStringLiteral("Bild");
 // First start: beside the main window (about 640 pixels wide) and large
 // enough to read the valve gear; the stored place and size win afterwards.
 constexpr int VorgabeX = 10000, VorgabeY = 300, VorgabeHöhe = 9000, VorgabeBreite = 7500;
-constexpr int HilfeBild = 3500;
 
 bool ZahlGespeichert(const Einstellungsspeicher& s, const QString& schlüssel) {
     const auto z = LiesZahl(s.Lesen("Aktuell", schlüssel.toStdString(), ""));
     return z && std::fabs(*z) <= 1e7;
-}
-
-void ÄnderungZählen(Modell& m) {
-    // Views compare the counter only for inequality, so it wraps.
-    m.Geometriestand =
-        m.Geometriestand == 32767 ? int16_t{-32768} : static_cast<int16_t>(m.Geometriestand + 1);
 }
 
 } // namespace
@@ -55,7 +49,7 @@ void F_Bild::MenüEinrichten() {
     M_Einstellungen = M_Click->addAction(QString());
     M_Drucken = M_Click->addAction(QString());
     M_Hintergrundfarbe = M_Click->addAction(QString());
-    connect(M_Infotext, &QAction::triggered, this, [this] { k_.plattform.Hilfe(HilfeBild); });
+    connect(M_Infotext, &QAction::triggered, this, [this] { k_.plattform.Hilfe(HilfeKontext::Bild); });
     connect(M_Einstellungen, &QAction::triggered, this, [this] {
         if (einstellungenÖffnen) einstellungenÖffnen();
     });
@@ -132,7 +126,7 @@ void F_Bild::HintergrundfarbeWählen() {
     } catch (const GeometrieFehler& f) {
         Fehler(f);
     }
-    ÄnderungZählen(k_.m);
+    GeometriestandErhöhen(k_.m);
     if (k_.ansichten) k_.ansichten->DatenGeändert();
 }
 
