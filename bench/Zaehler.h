@@ -5,12 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
-#include <tuple>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <new>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,15 +19,14 @@ namespace vapro::bench {
 extern std::atomic<long> gAllokationen;
 
 // Heap allocations made while `f` runs.
-template <typename F>
-long Allokationen(F&& f) {
+template <typename F> long Allokationen(F&& f) {
     const long vorher = gAllokationen.load();
     f();
     return gAllokationen.load() - vorher;
 }
 
 class Verhältnisse : public benchmark::ConsoleReporter {
-public:
+  public:
     // (benchmark, baseline, target ratio)
     explicit Verhältnisse(std::vector<std::tuple<std::string, std::string, double>> paare)
         : paare_(std::move(paare)) {}
@@ -54,10 +53,9 @@ public:
         return it == zeiten_.end() ? 0.0 : it->second;
     }
 
-private:
+  private:
     std::vector<std::tuple<std::string, std::string, double>> paare_;
     std::map<std::string, double> zeiten_;
 };
 
-}  // namespace vapro::bench
-
+} // namespace vapro::bench

@@ -7,10 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include "Zaehler.h"
-#include "model/Bewegung.h"
-#include "model/Grunddaten.h"
-#include "model/Schieber.h"
+#include "bench/Zaehler.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Schieber.h"
 #include "render/Maschinenbild.h"
 
 namespace {
@@ -48,7 +48,7 @@ void BM_BildSchritt(benchmark::State& state) {
     SchieberAbleiten(m);
     m.Drehrichtung = true;
     BildAnsichten a(m);
-    Neuberechnung(m, a, "2");
+    Neuberechnung(m, a, Anlass::NeueDaten);
     for (auto _ : state) {
         WinkelWeiter(m);
         Schritt(m, a);

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "Zaehler.h"
-#include "analysis/Steuerzeiten.h"
-#include "model/Bewegung.h"
-#include "model/Grunddaten.h"
-#include "model/Kinematik.h"
-#include "model/Schieber.h"
+#include "bench/Zaehler.h"
+#include "core/analysis/Steuerzeiten.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Schieber.h"
 
 namespace {
 
@@ -44,9 +44,12 @@ void BM_KinematikBasis(benchmark::State& state) {
     for (auto _ : state) {
         const double a = (450.0 - w) / 180.0 * 3.14159265358979;
         double s = 0;
-        for (int i = 0; i < 7; ++i) s += std::sin(a + i) + std::cos(a - i);
-        for (int i = 0; i < 9; ++i) s += std::atan(s * 1e-3 + i);
-        for (int i = 0; i < 8; ++i) s += std::sqrt(std::fabs(s) + m.PLänge + i);
+        for (int i = 0; i < 7; ++i)
+            s += std::sin(a + i) + std::cos(a - i);
+        for (int i = 0; i < 9; ++i)
+            s += std::atan(s * 1e-3 + i);
+        for (int i = 0; i < 8; ++i)
+            s += std::sqrt(std::fabs(s) + m.PLänge + i);
         benchmark::DoNotOptimize(s);
         w = w >= 359 ? 0 : w + 1;
     }
@@ -75,7 +78,7 @@ void BM_SteuerzeitenSuchen(benchmark::State& state) {
 }
 BENCHMARK(BM_SteuerzeitenSuchen)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

@@ -9,11 +9,11 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "Zaehler.h"
-#include "Kontext.h"
-#include "mainwindow/F_Haupt.h"
-#include "mainwindow/Programmstart.h"
-#include "views/F_Bild.h"
+#include "bench/Zaehler.h"
+#include "ui/Kontext.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/Programmstart.h"
+#include "ui/views/F_Bild.h"
 
 namespace {
 
@@ -24,8 +24,12 @@ struct StillePlattform : Plattform {
     void Meldung(QWidget*, const QString&, Symbol, const QString&) override {}
     bool JaNein(QWidget*, const QString&, const QString&) override { return true; }
     std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override { return {}; }
-    std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<QString> DateiSpeichern(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override {
+        return {};
+    }
+    std::optional<QString> DateiSpeichern(QWidget*, const QString&, const QString&) override {
+        return {};
+    }
     void Hilfe(int) override {}
 };
 
@@ -64,14 +68,14 @@ void BM_LeeresFenster(benchmark::State& state) {
 }
 BENCHMARK(BM_LeeresFenster)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    vapro::bench::Verhältnisse reporter({{"BM_Programmstart/iterations:10",
-                                          "BM_LeeresFenster/iterations:10", 200.0}});
+    vapro::bench::Verhältnisse reporter(
+        {{"BM_Programmstart/iterations:10", "BM_LeeresFenster/iterations:10", 200.0}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("start-up to the first painted picture: %.1f ms (target below 1000 ms)\n",
                 reporter.Zeit("BM_Programmstart/iterations:10"));

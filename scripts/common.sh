@@ -18,6 +18,16 @@ vapro_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Fails when a C++ file differs from what the project's .clang-format makes of it.
+vapro_check_format() {
+  local files
+  mapfile -t files < <(cd "$VAPRO_ROOT" && git ls-files -co --exclude-standard -- '*.h' '*.cpp')
+  if ! (cd "$VAPRO_ROOT" && clang-format --dry-run -Werror "${files[@]}"); then
+    echo "Unformatted files: run clang-format -i on them (see .clang-format)." >&2
+    return 1
+  fi
+}
+
 vapro_jobs() { nproc 2>/dev/null || echo 2; }
 
 # Configures and builds into the given folder with extra cmake arguments.

@@ -8,17 +8,17 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "Kontext.h"
-#include "mainwindow/F_Haupt.h"
-#include "mainwindow/Programmstart.h"
-#include "model/Bewegung.h"
-#include "model/Grunddaten.h"
-#include "model/Schieber.h"
-#include "platform/Dateiverknuepfung.h"
-#include "platform/Datenordner.h"
-#include "platform/Hilfefenster.h"
-#include "platform/QtEinstellungsspeicher.h"
-#include "views/F_Bild.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Schieber.h"
+#include "ui/Kontext.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/Programmstart.h"
+#include "ui/platform/Dateiverknuepfung.h"
+#include "ui/platform/Datenordner.h"
+#include "ui/platform/Hilfefenster.h"
+#include "ui/platform/QtEinstellungsspeicher.h"
+#include "ui/views/F_Bild.h"
 
 namespace {
 
@@ -41,14 +41,15 @@ Optionen OptionenLesen(const QStringList& argumente) {
             o.nach = std::max(1, argumente[++i].toInt());
         else if (a == "--groesse" && wert) {
             const QStringList bh = argumente[++i].split('x');
-            if (bh.size() == 2) o.größe = QSize(bh[0].toInt(), bh[1].toInt()).expandedTo({200, 160});
+            if (bh.size() == 2)
+                o.größe = QSize(bh[0].toInt(), bh[1].toInt()).expandedTo({200, 160});
         } else
-            o.datei = a;  // the file the desktop hands over
+            o.datei = a; // the file the desktop hands over
     }
     return o;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace vapro;

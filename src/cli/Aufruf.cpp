@@ -1,9 +1,9 @@
-#include "Aufruf.h"
+#include "cli/Aufruf.h"
 
 #include <cmath>
 
-#include "model/Felder.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/Felder.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro::cli {
 
@@ -26,7 +26,7 @@ const char* const kBedienung =
 namespace {
 
 class Leser {
-public:
+  public:
     explicit Leser(const std::vector<std::string>& a) : a_(a) {}
     bool Ende() const { return i_ >= a_.size(); }
     const std::string& Nächstes() { return a_[i_++]; }
@@ -41,7 +41,7 @@ public:
         return *z;
     }
 
-private:
+  private:
     const std::vector<std::string>& a_;
     size_t i_ = 0;
 };
@@ -53,11 +53,12 @@ void SetzenLesen(Aufruf& auf, const std::string& text) {
     std::string name = text.substr(0, gleich);
     if (!FeldSuchen(name)) throw Bedienfehler("unknown field '" + name + "'");
     auto z = LiesZahl(std::string_view(text).substr(gleich + 1));
-    if (!z) throw Bedienfehler("--set " + name + ": not a number: '" + text.substr(gleich + 1) + "'");
+    if (!z)
+        throw Bedienfehler("--set " + name + ": not a number: '" + text.substr(gleich + 1) + "'");
     auf.setzen.emplace_back(std::move(name), *z);
 }
 
-}  // namespace
+} // namespace
 
 Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     Aufruf auf;
@@ -197,4 +198,4 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     return auf;
 }
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

@@ -14,18 +14,18 @@ enum class Richtung { Auto, Vor, Zurück };
 
 struct Aufruf {
     std::string einheit = "[mm]";
-    std::optional<std::string> datei;  // --file: a machine file instead of a default engine
+    std::optional<std::string> datei; // --file: a machine file instead of a default engine
     bool umrechnen = false;
     bool englisch = false;
-    std::vector<std::pair<std::string, double>> setzen;  // --set FIELD=VALUE, in order
-    std::optional<double> umwinkel;                        // degrees
+    std::vector<std::pair<std::string, double>> setzen; // --set FIELD=VALUE, in order
+    std::optional<double> umwinkel;                     // degrees
     Richtung richtung = Richtung::Auto;
     bool kv = false;
     bool csv = false;
 
     Befehl befehl = Befehl::Events;
     double winkel = 0;                    // solve
-    double von = 0, bis = 0, schritt = 0;  // sweep, motion (schritt)
+    double von = 0, bis = 0, schritt = 0; // sweep, motion (schritt)
     std::string ziel;                     // save
     double druck = 0;                     // steam
     double drehzahl = 0;                  // figures
@@ -34,7 +34,7 @@ struct Aufruf {
 
 // A usage error: unknown option or field, missing or bad number.
 class Bedienfehler : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -43,4 +43,4 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente);
 
 extern const char* const kBedienung;
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

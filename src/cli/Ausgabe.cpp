@@ -1,8 +1,8 @@
-#include "Ausgabe.h"
+#include "cli/Ausgabe.h"
 
 #include <string>
 
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro::cli {
 
@@ -26,10 +26,12 @@ void Ausgabe::Wert(std::string_view schlüssel, float wert) {
     Zeile(schlüssel, kv_ ? FormatKurz(wert) : FormatAllgemein(wert));
 }
 
-void Ausgabe::Wert(std::string_view schlüssel, int wert) { Zeile(schlüssel, std::to_string(wert)); }
+void Ausgabe::Wert(std::string_view schlüssel, int wert) {
+    Zeile(schlüssel, std::to_string(wert));
+}
 
 void Ausgabe::Wahrheit(std::string_view schlüssel, bool wert) {
     Zeile(schlüssel, wert ? "true" : "false");
 }
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

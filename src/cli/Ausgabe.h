@@ -13,7 +13,7 @@ namespace vapro::cli {
 std::string Spalte(std::string_view text, size_t breite, bool rechts = false);
 
 class Ausgabe {
-public:
+  public:
     Ausgabe(std::ostream& out, bool kv) : out_(out), kv_(kv) {}
     bool kv() const { return kv_; }
     void Wert(std::string_view schlüssel, float wert);
@@ -22,10 +22,10 @@ public:
     void Text(std::string_view schlüssel, std::string_view text) { Zeile(schlüssel, text); }
     std::ostream& roh() { return out_; }
 
-private:
+  private:
     void Zeile(std::string_view schlüssel, std::string_view text);
     std::ostream& out_;
     bool kv_;
 };
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

@@ -1,16 +1,16 @@
-#include "Befehle.h"
+#include "cli/Befehle.h"
 
 #include <ostream>
 
-#include "Befehle_intern.h"
-#include "model/Felder.h"
-#include "model/GeometrieFehler.h"
-#include "model/Grunddaten.h"
-#include "model/Rechnen.h"
-#include "model/Schieber.h"
-#include "model/Bewegung.h"
-#include "persist/Einheiten.h"
-#include "persist/Maschinendatei.h"
+#include "cli/Befehle_intern.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Felder.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Rechnen.h"
+#include "core/model/Schieber.h"
+#include "core/persist/Einheiten.h"
+#include "core/persist/Maschinendatei.h"
 
 namespace vapro::cli {
 
@@ -46,11 +46,12 @@ std::string EineZeile(std::string text) {
     std::string aus;
     for (char c : text)
         if (!(c == ' ' && !aus.empty() && aus.back() == ' ')) aus += c;
-    while (!aus.empty() && aus.back() == ' ') aus.pop_back();
+    while (!aus.empty() && aus.back() == ' ')
+        aus.pop_back();
     return aus;
 }
 
-}  // namespace
+} // namespace
 
 int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err) {
     for (const auto& a : argumente)
@@ -127,4 +128,4 @@ int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std
     }
 }
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

@@ -16,4 +16,4 @@ inline constexpr int kDateifehler = 4;
 // Runs one command line (without the program name); never throws.
 int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err);
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

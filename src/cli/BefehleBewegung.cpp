@@ -1,18 +1,18 @@
 // The kinematic commands: solve, sweep, direction, events, motion.
 
 #include <array>
-#include <tuple>
 #include <cmath>
 #include <ostream>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
-#include "Befehle_intern.h"
-#include "analysis/Steuerzeiten.h"
-#include "model/Bewegung.h"
-#include "model/Bewegungstabelle.h"
-#include "model/Kinematik.h"
-#include "persist/Zahlenformat.h"
+#include "cli/Befehle_intern.h"
+#include "core/analysis/Steuerzeiten.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Bewegungstabelle.h"
+#include "core/model/Kinematik.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro::cli {
 
@@ -20,17 +20,23 @@ namespace {
 
 struct Ergebnis {
     std::string_view name;
-    float Modell::* feld;
+    float Modell::*feld;
 };
 
 // Results written by every solve, then those only the link motion writes.
 constexpr std::array<Ergebnis, 13> kErgebnisse{{
-    {"KurbelX", &Modell::KurbelX},       {"KurbelY", &Modell::KurbelY},
-    {"KreuzkopfY", &Modell::KreuzkopfY}, {"kwegmm", &Modell::kwegmm},
-    {"kwegproz", &Modell::kwegproz},     {"ExVorX", &Modell::ExVorX},
-    {"ExVorY", &Modell::ExVorY},         {"SteinY", &Modell::SteinY},
-    {"SchieberY", &Modell::SchieberY},   {"HubMax", &Modell::HubMax},
-    {"HubMin", &Modell::HubMin},         {"SchieHub", &Modell::SchieHub},
+    {"KurbelX", &Modell::KurbelX},
+    {"KurbelY", &Modell::KurbelY},
+    {"KreuzkopfY", &Modell::KreuzkopfY},
+    {"kwegmm", &Modell::kwegmm},
+    {"kwegproz", &Modell::kwegproz},
+    {"ExVorX", &Modell::ExVorX},
+    {"ExVorY", &Modell::ExVorY},
+    {"SteinY", &Modell::SteinY},
+    {"SchieberY", &Modell::SchieberY},
+    {"HubMax", &Modell::HubMax},
+    {"HubMin", &Modell::HubMin},
+    {"SchieHub", &Modell::SchieHub},
     {"LetzterUmWinkel", &Modell::LetzterUmWinkel},
 }};
 constexpr std::array<Ergebnis, 16> kStephensonErgebnisse{{
@@ -53,12 +59,16 @@ constexpr std::array<Ergebnis, 16> kStephensonErgebnisse{{
 }};
 
 // Resets the running extremes at the next solve, as a picture redraw does.
-void ExtremeZurücksetzen(Modell& m) { m.LetzterUmWinkel = m.UmWinkel + 1.0f; }
+void ExtremeZurücksetzen(Modell& m) {
+    m.LetzterUmWinkel = m.UmWinkel + 1.0f;
+}
 
 void LösungAusgeben(const Modell& m, Ausgabe& aus) {
-    for (const auto& e : kErgebnisse) aus.Wert(e.name, m.*e.feld);
+    for (const auto& e : kErgebnisse)
+        aus.Wert(e.name, m.*e.feld);
     if (m.Umsteuertyp == 1)
-        for (const auto& e : kStephensonErgebnisse) aus.Wert(e.name, m.*e.feld);
+        for (const auto& e : kStephensonErgebnisse)
+            aus.Wert(e.name, m.*e.feld);
 }
 
 void ErgebnisAusgeben(std::string_view ende, const Steuerzeitergebnis& e, const Sprache& sprache,
@@ -103,8 +113,9 @@ void SteuerzeitenTabelle(const Modell& m, const Sprache& s, std::ostream& out) {
             << Spalte(weg(oben->Weg), 13, true) << "  " << Spalte(winkel(unten->Winkel), 9, true)
             << Spalte(weg(unten->Weg), 13, true) << "\n";
 
-    out << "\n" << s.Text(806) << "\n" << Spalte("", 14) << Spalte(s.Text(812), 36) << s.Text(824)
-        << "\n";
+    out << "\n"
+        << s.Text(806) << "\n"
+        << Spalte("", 14) << Spalte(s.Text(812), 36) << s.Text(824) << "\n";
     auto ereignis = [&](const Steuerereignis& e) {
         return Spalte(winkel(e.Winkel), 9, true) + " " +
                Spalte(e.Bezug >= 1 && e.Bezug <= 4 ? s.Text(830 + e.Bezug) : "?", 11) +
@@ -120,7 +131,8 @@ void SteuerzeitenTabelle(const Modell& m, const Sprache& s, std::ostream& out) {
         out << Spalte(s.Text(text), 14) << ereignis(m.Oben.*feld) << "  " << ereignis(m.Unten.*feld)
             << "\n";
     auto anteil = [&](float anteil, float w) {
-        return Spalte(FormatMuster(anteil * 100.0, "0.0") + " %", 20, true) + Spalte(weg(w), 14, true);
+        return Spalte(FormatMuster(anteil * 100.0, "0.0") + " %", 20, true) +
+               Spalte(weg(w), 14, true);
     };
     out << Spalte(s.Text(817), 14) << anteil(m.Oben.Füllung, m.Oben.FüllungWeg) << "  "
         << anteil(m.Unten.Füllung, m.Unten.FüllungWeg) << "\n";
@@ -129,7 +141,7 @@ void SteuerzeitenTabelle(const Modell& m, const Sprache& s, std::ostream& out) {
     out << s.Text(803) << "\n" << s.Text(804) << "\n";
 }
 
-}  // namespace
+} // namespace
 
 void RichtungWählen(Modell& m, Richtung r) {
     if (r == Richtung::Auto)
@@ -220,8 +232,8 @@ void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
         const auto& z = zeilen[i];
         if (auf.csv) {
             if (geschrieben[i])
-                out << FormatKurz(z[0]) << ',' << FormatKurz(z[1]) << ',' << FormatKurz(z[2])
-                    << ',' << FormatKurz(z[3]);
+                out << FormatKurz(z[0]) << ',' << FormatKurz(z[1]) << ',' << FormatKurz(z[2]) << ','
+                    << FormatKurz(z[3]);
             else
                 out << ",,,";
             out << '\n';
@@ -240,4 +252,4 @@ void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
     }
 }
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

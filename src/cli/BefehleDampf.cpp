@@ -1,12 +1,12 @@
 // Steam table, operating figures, indicator-diagram numbers and saving.
 
-#include "Befehle_intern.h"
-#include "analysis/Betriebswerte.h"
-#include "analysis/Dampfdiagramm.h"
-#include "analysis/Dampftafel.h"
-#include "analysis/Steuerzeiten.h"
-#include "persist/Maschinendatei.h"
-#include "persist/Start.h"
+#include "cli/Befehle_intern.h"
+#include "core/analysis/Betriebswerte.h"
+#include "core/analysis/Dampfdiagramm.h"
+#include "core/analysis/Dampftafel.h"
+#include "core/analysis/Steuerzeiten.h"
+#include "core/persist/Maschinendatei.h"
+#include "core/persist/Start.h"
 
 namespace vapro::cli {
 
@@ -26,7 +26,7 @@ std::string Zeitstempel() {
     return jetzt.Datum + ",  " + jetzt.Zeit;
 }
 
-}  // namespace
+} // namespace
 
 void Sichern(const Modell& m, const Aufruf& auf, const Sprache& s) {
     const Speicherergebnis e = Speichern(m, std::filesystem::path(auf.ziel), s, Zeitstempel());
@@ -74,8 +74,9 @@ void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus) {
         {"A", d.A},   {"V0", d.V0}, {"Vh", d.Vh}, {"Vt", d.Vt}, {"Vc", d.Vc},
         {"pe", d.pe}, {"pa", d.pa}, {"pf", d.pf}, {"PM", d.PM},
     };
-    for (const auto& [name, wert] : werte) aus.Wert(name, wert);
+    for (const auto& [name, wert] : werte)
+        aus.Wert(name, wert);
     aus.Wert("Punkte", static_cast<int>(d.Punkte.size()));
 }
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

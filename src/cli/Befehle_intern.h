@@ -3,16 +3,16 @@
 
 #include <stdexcept>
 
-#include "Aufruf.h"
-#include "Ausgabe.h"
-#include "model/Modell.h"
-#include "persist/Texte.h"
+#include "cli/Aufruf.h"
+#include "cli/Ausgabe.h"
+#include "core/model/Modell.h"
+#include "core/persist/Texte.h"
 
 namespace vapro::cli {
 
 // A file could not be read or written; the message is the user's.
 class Dateifehler : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -31,4 +31,4 @@ void Dampf(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 void Kennzahlen(Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus);
 
-}  // namespace vapro::cli
+} // namespace vapro::cli

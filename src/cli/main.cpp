@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "Befehle.h"
+#include "cli/Befehle.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);

@@ -1,6 +1,6 @@
 #include "render/Dampffarben.h"
 
-#include "model/Schieberkanten.h"
+#include "core/model/Schieberkanten.h"
 
 namespace vapro {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 

@@ -16,4 +16,4 @@ inline uint32_t AlsFarbe(const QColor& c) {
            (static_cast<uint32_t>(c.blue()) << 16);
 }
 
-}  // namespace vapro
+} // namespace vapro

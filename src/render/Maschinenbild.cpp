@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "model/Bewegung.h"
-#include "model/GeometrieFehler.h"
-#include "model/Kinematik.h"
-#include "model/Rechnen.h"
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Rechnen.h"
 #include "render/Farben.h"
 
 namespace vapro {

@@ -13,7 +13,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 class QPainter;
 

@@ -6,13 +6,13 @@
 #include <QString>
 #include <string_view>
 
-#include "model/Ansichten.h"
-#include "model/Modell.h"
-#include "persist/Einheiten.h"
-#include "persist/Einstellungsspeicher.h"
-#include "persist/Programmzustand.h"
-#include "persist/Texte.h"
-#include "platform/Plattform.h"
+#include "core/model/Ansichten.h"
+#include "core/model/Modell.h"
+#include "core/persist/Einheiten.h"
+#include "core/persist/Einstellungsspeicher.h"
+#include "core/persist/Programmzustand.h"
+#include "core/persist/Texte.h"
+#include "ui/platform/Plattform.h"
 
 namespace vapro {
 
@@ -27,7 +27,10 @@ struct Kontext {
     Ansichten* ansichten = nullptr;
 
     // Text k (German number - 1000) of the current language.
-    QString T(int k) const { return QString::fromUtf8(sprache.Text(k).data(), static_cast<qsizetype>(sprache.Text(k).size())); }
+    QString T(int k) const {
+        return QString::fromUtf8(sprache.Text(k).data(),
+                                 static_cast<qsizetype>(sprache.Text(k).size()));
+    }
 };
 
 // The user's decimal separator, for read-outs and edit fields.
@@ -43,4 +46,4 @@ inline QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Lauf.h"
+#include "tests/cli/Lauf.h"
 
 namespace vapro::test {
 namespace {
@@ -18,9 +18,10 @@ TEST(CliDatei, SaveLoadAndFileErrors) {
 
     const std::string alt = (ordner / "alt.kmf").string();
     std::ofstream(alt) << "10000,\"x\"\r\n10001,\"y\"\r\n10002,\"Dateiformat: \",33\r\n";
-    for (const auto& args : {std::vector<std::string>{"--file", (ordner / "fehlt.kmf").string(), "events"},
-                             std::vector<std::string>{"--file", alt, "events"},
-                             std::vector<std::string>{"save", (ordner / "nicht/da/x.kmf").string()}}) {
+    for (const auto& args :
+         {std::vector<std::string>{"--file", (ordner / "fehlt.kmf").string(), "events"},
+          std::vector<std::string>{"--file", alt, "events"},
+          std::vector<std::string>{"save", (ordner / "nicht/da/x.kmf").string()}}) {
         const Lauf l = Starte(args);
         EXPECT_EQ(l.code, 4) << args[1];
         EXPECT_EQ(l.err.find('\n'), l.err.size() - 1) << l.err;
@@ -30,14 +31,16 @@ TEST(CliDatei, SaveLoadAndFileErrors) {
 }
 
 TEST(CliDatei, ConversionLanguageSteamFiguresAndDiagram) {
-    EXPECT_NEAR(Werte({"--umrechnen", "--kv", "solve", "--winkel", "0"}).at("kwegmm"), 102 / 25.4, 1e-4);
+    EXPECT_NEAR(Werte({"--umrechnen", "--kv", "solve", "--winkel", "0"}).at("kwegmm"), 102 / 25.4,
+                1e-4);
     EXPECT_NE(Starte({"--sprache", "en", "--umwinkel", "-40", "events"}).out.find("TDC"),
               std::string::npos);
 
     for (const auto& [einheit, druck] : {std::pair{"mm", 7.3}, std::pair{"inch", 101.0}}) {
-        const auto kv = Werte({"--default", einheit, "--kv", "steam", "--druck", std::to_string(druck)});
-        EXPECT_GE(kv.at("Druck"), druck * 0.99999) << einheit;  // the next row up,
-        EXPECT_LE(kv.at("Druck"), druck * 1.02) << einheit;     // at most 2 % above
+        const auto kv =
+            Werte({"--default", einheit, "--kv", "steam", "--druck", std::to_string(druck)});
+        EXPECT_GE(kv.at("Druck"), druck * 0.99999) << einheit; // the next row up,
+        EXPECT_LE(kv.at("Druck"), druck * 1.02) << einheit;    // at most 2 % above
     }
 
     auto kv = Werte({"--kv", "--umwinkel", "-40", "figures", "--drehzahl", "300"});
@@ -49,9 +52,9 @@ TEST(CliDatei, ConversionLanguageSteamFiguresAndDiagram) {
     EXPECT_EQ(kv.at("DrehmomentNm"), 0);
 
     kv = Werte({"--kv", "diagram", "--breite", "400"});
-    EXPECT_NEAR(kv.at("PM"), kv.at("pf") - 1, 1e-5);  // back pressure 1 bar
+    EXPECT_NEAR(kv.at("PM"), kv.at("pf") - 1, 1e-5); // back pressure 1 bar
     EXPECT_EQ(Starte({"diagram"}).code, 2);
 }
 
-}  // namespace
-}  // namespace vapro::test
+} // namespace
+} // namespace vapro::test

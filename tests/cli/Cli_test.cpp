@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sys/wait.h>
 
-#include "Lauf.h"
+#include "tests/cli/Lauf.h"
 
 namespace vapro::test {
 namespace {
@@ -16,7 +16,8 @@ TEST(Cli, SolveAndSweepGiveTheWorkedExample) {
     kv = Werte({"--kv", "sweep", "--von", "0", "--bis", "350", "--schritt", "10"});
     EXPECT_NEAR(kv.at("SchieHub"), 29.46, 0.01);
     EXPECT_DOUBLE_EQ(kv.at("Springen"), 6.75);
-    kv = Werte({"--kv", "--umwinkel", "0", "sweep", "--von", "0", "--bis", "350", "--schritt", "10"});
+    kv = Werte(
+        {"--kv", "--umwinkel", "0", "sweep", "--von", "0", "--bis", "350", "--schritt", "10"});
     EXPECT_NEAR(kv.at("SchieHub"), 18.06, 0.01);
     EXPECT_DOUBLE_EQ(kv.at("Springen"), 2.98);
 }
@@ -60,11 +61,12 @@ TEST(Cli, MotionCsvHasOneRowPerStep) {
     const Lauf l = Starte({"--richtung", "vor", "motion", "--schritt", "8", "--csv"});
     std::istringstream in(l.out);
     std::vector<std::string> zeilen;
-    for (std::string z; std::getline(in, z);) zeilen.push_back(z);
-    ASSERT_EQ(zeilen.size(), 47u);  // header + 46 rows
+    for (std::string z; std::getline(in, z);)
+        zeilen.push_back(z);
+    ASSERT_EQ(zeilen.size(), 47u); // header + 46 rows
     EXPECT_EQ(zeilen[0], "Winkel,kwegmm,kwegproz,Schieber");
     EXPECT_EQ(zeilen[2].substr(0, 2), "8,");
-    EXPECT_EQ(zeilen[46], ",,,");  // never reached running forward
+    EXPECT_EQ(zeilen[46], ",,,"); // never reached running forward
 }
 
 TEST(Cli, ExitCodesWithOneLineMessages) {
@@ -98,10 +100,11 @@ TEST(Cli, ExitCodesWithOneLineMessages) {
 TEST(Cli, ProgramRunsAsProcess) {
     const std::string exe = VAPRO_CLI_EXE;
     EXPECT_EQ(std::system((exe + " events > /dev/null").c_str()), 0);
-    const int status = std::system((exe + " --set KWRadius=9e30 solve --winkel 1 2>/dev/null").c_str());
+    const int status =
+        std::system((exe + " --set KWRadius=9e30 solve --winkel 1 2>/dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 3);
 }
 
-}  // namespace
-}  // namespace vapro::test
+} // namespace
+} // namespace vapro::test

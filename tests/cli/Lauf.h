@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Befehle.h"
+#include "cli/Befehle.h"
 
 namespace vapro::test {
 
@@ -34,4 +34,4 @@ inline std::map<std::string, double> Werte(const std::vector<std::string>& args)
     return kv;
 }
 
-}  // namespace vapro::test
+} // namespace vapro::test

@@ -2,10 +2,10 @@
 // Test engines: the default engines with derived valve and port-face levels,
 // ready for the solver.
 
-#include "model/Bewegung.h"
-#include "model/Grunddaten.h"
-#include "model/Modell.h"
-#include "model/Schieber.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Modell.h"
+#include "core/model/Schieber.h"
 
 namespace vapro::test {
 
@@ -18,6 +18,8 @@ inline Modell Standardmaschine(bool mm = true) {
     return m;
 }
 
-inline float Grad(double g) { return static_cast<float>(g * 3.14159265358979 / 180.0); }
+inline float Grad(double g) {
+    return static_cast<float>(g * 3.14159265358979 / 180.0);
+}
 
-}  // namespace vapro::test
+} // namespace vapro::test

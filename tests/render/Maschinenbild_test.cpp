@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Maschine.h"
-#include "model/GeometrieFehler.h"
-#include "model/Kinematik.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Kinematik.h"
 #include "render/Maschinenbild.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {
@@ -46,7 +46,7 @@ struct Gelöst {
     double Y(double höhe) const { return m.BildHöhe - m.YKwUnten - höhe * m.Maßstab; }
 };
 
-TEST(Maschinenbild, SkalierungNachHandrechnung) {
+TEST(Maschinenbild, ScaleMatchesHandCalculation) {
     // 15000 x 12000 twips; margins 1 %, 1 %, 2 % of the height. Default engine:
     // crank side 2*51 + 120 + 270 + 20 + 10 = 522, valve side 375 + 51 + 104 - 20 + 10 = 520.
     // kaumy, bore, picture height, cover drop, half width, margins top/bottom and left (twips)
@@ -90,7 +90,7 @@ Offen UntenOffen(const Modell& m) {
                                                 : Offen::Zu;
 }
 
-TEST(Maschinenbild, DampfzustandInZylinderUndStutzen) {
+TEST(Maschinenbild, SteamStateInCylinderAndPorts) {
     // Live steam is in the chest with outside admission, in the cavity with inside;
     // with the steam state switched off everything stays background.
     for (auto [einströmung, zeigen, vorwärts, kasten, höhlung, zuA, zuB] :
@@ -129,7 +129,7 @@ TEST(Maschinenbild, DampfzustandInZylinderUndStutzen) {
     }
 }
 
-TEST(Maschinenbild, KurbeltriebWoDerLöserIhnHinlegt) {
+TEST(Maschinenbild, CrankDriveWhereTheSolverPutsIt) {
     // A taller valve side (kaumy 425) sets the whole crank side lower by the difference.
     // Piston rod to scale: 16 mm at 11760 / 522 twips per mm are 24 pixels, 0.1 mm still one;
     // unscaled it is a line of the crank drive's width.
@@ -165,7 +165,7 @@ TEST(Maschinenbild, KurbeltriebWoDerLöserIhnHinlegt) {
     }
 }
 
-TEST(Maschinenbild, BeideSteuerungsarten) {
+TEST(Maschinenbild, BothKindsOfValveGear) {
     // Link with sheaves, bare eccentric, link hung about the crankshaft.
     for (auto [typ, radius, dex] :
          {std::tuple{1, 25.0f, 150.0f}, {0, 0.0f, 150.0f}, {1, 0.0f, 0.0f}}) {

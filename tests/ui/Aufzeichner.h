@@ -1,12 +1,14 @@
 #pragma once
 // A platform for tests: records every message and answers questions and
-// choosers from prepared replies, so no test blocks on a modal window.
+// choosers from prepared replies, so no test blocks on a modal window. A test
+// that ends with a message or question it never looked at fails.
 
 #include <QStringList>
 #include <deque>
+#include <gtest/gtest.h>
 #include <optional>
 
-#include "platform/Plattform.h"
+#include "ui/platform/Plattform.h"
 
 namespace vapro::test {
 
@@ -16,18 +18,35 @@ struct Aufzeichner : Plattform {
         Symbol symbol;
         QString titel;
     };
-    std::vector<Nachricht> meldungen;
-    std::vector<QString> fragen;
+    Aufzeichner() = default;
+    Aufzeichner(const Aufzeichner&) = delete;
+    Aufzeichner& operator=(const Aufzeichner&) = delete;
+    ~Aufzeichner() override {
+        for (size_t i = gesehenMeldungen_; i < meldungen_.size(); ++i)
+            ADD_FAILURE() << "message box nobody checked: " << meldungen_[i].text.toStdString();
+        for (size_t i = gesehenFragen_; i < fragen_.size(); ++i)
+            ADD_FAILURE() << "question nobody checked: " << fragen_[i].toStdString();
+    }
+
+    // The messages and questions so far; reading them counts as checking them.
+    const std::vector<Nachricht>& Meldungen() {
+        gesehenMeldungen_ = meldungen_.size();
+        return meldungen_;
+    }
+    const std::vector<QString>& Fragen() {
+        gesehenFragen_ = fragen_.size();
+        return fragen_;
+    }
     std::vector<int> hilfen;
     bool antwortJa = true;
-    std::deque<std::optional<QColor>> farben;  // replies of the colour chooser
-    std::deque<QString> dateien;   // replies of the file choosers; empty = cancel
+    std::deque<std::optional<QColor>> farben; // replies of the colour chooser
+    std::deque<QString> dateien;              // replies of the file choosers; empty = cancel
 
     void Meldung(QWidget*, const QString& text, Symbol symbol, const QString& titel) override {
-        meldungen.push_back({text, symbol, titel});
+        meldungen_.push_back({text, symbol, titel});
     }
     bool JaNein(QWidget*, const QString& text, const QString&) override {
-        fragen.push_back(text);
+        fragen_.push_back(text);
         return antwortJa;
     }
     std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override {
@@ -44,7 +63,11 @@ struct Aufzeichner : Plattform {
     }
     void Hilfe(int kontext) override { hilfen.push_back(kontext); }
 
-private:
+  private:
+    std::vector<Nachricht> meldungen_;
+    std::vector<QString> fragen_;
+    size_t gesehenMeldungen_ = 0, gesehenFragen_ = 0;
+
     std::optional<QString> Datei() {
         if (dateien.empty()) return std::nullopt;
         const QString d = dateien.front();
@@ -54,4 +77,4 @@ private:
     }
 };
 
-}  // namespace vapro::test
+} // namespace vapro::test

@@ -5,19 +5,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
-#include "dialogs/Dialograhmen.h"
 #include "render/Farben.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/dialogs/Dialograhmen.h"
 
 namespace vapro {
 namespace {
 
 class Probedialog : public Dialograhmen {
   public:
-    // Settings stem, default place, title, help, name in messages, colour, go on after bad input.
+    // Settings stem, default place, title, help, colour, go on after bad input.
     explicit Probedialog(Kontext& k, bool weiter = false)
-        : Dialograhmen(k,
-                       {"Probe", 80, 43, 2050, "Kurbeltrieb", &Modell::FarbeKurbeltrieb, weiter}) {
+        : Dialograhmen(k, {"Probe", 80, 43, 2050, &Modell::FarbeKurbeltrieb, weiter}) {
         for (auto*& f : feld)
             f = Feld();
         KnopfÜbernehmenAnlegen(); // a third stop, so that up and down differ
@@ -93,8 +92,8 @@ TEST_F(Dialograhmen_, FieldsAreTakenUpToTheFirstBadOneWithOneMessage) {
             std::tuple(r ? r : u.m.KWRadius, n ? n : u.m.DrehzahlMax, u.m.Geometriestand + neu));
         // A bad field keeps what was typed unless the dialog refills it from the model.
         EXPECT_EQ(p.feld[1]->text(), weiter || !*meldung ? QString::number(v.m.DrehzahlMax) : ganz);
-        ASSERT_EQ(v.plattform.meldungen.size(), *meldung ? 1u : 0u);
-        EXPECT_TRUE(!*meldung || v.plattform.meldungen[0].text.startsWith(meldung));
+        ASSERT_EQ(v.plattform.Meldungen().size(), *meldung ? 1u : 0u);
+        EXPECT_TRUE(!*meldung || v.plattform.Meldungen()[0].text.startsWith(meldung));
     }
 }
 

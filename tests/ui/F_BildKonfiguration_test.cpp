@@ -1,11 +1,11 @@
-#include "views/F_BildKonfiguration.h"
+#include "ui/views/F_BildKonfiguration.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
+#include "tests/ui/Umgebung.h"
 
 namespace vapro {
 namespace {
@@ -30,7 +30,7 @@ TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
         EXPECT_EQ(d.E_RandObenP->text(), QString::number(rand)); // shown as limited
         EXPECT_EQ(QString::number(u.m.LStärkeKurbel), getippt);
     }
-    EXPECT_TRUE(u.plattform.meldungen.empty());
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 
 TEST_F(F_BildKonfiguration_, CheckBoxAppliesHalfTypedNumberElsewhere) {

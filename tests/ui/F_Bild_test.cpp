@@ -1,11 +1,11 @@
-#include "views/F_Bild.h"
+#include "ui/views/F_Bild.h"
 
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
-#include "model/Bewegung.h"
+#include "core/model/Bewegung.h"
+#include "tests/ui/Umgebung.h"
 
 namespace vapro {
 namespace {
@@ -37,7 +37,7 @@ struct F_Bild_ : ::testing::Test {
     }
 };
 
-TEST(F_Bild, LageUndGrößeInDenEinstellungen) {
+TEST(F_Bild, PositionAndSizeInTheSettings) {
     test::Umgebung u;
     EXPECT_EQ(F_Bild(u.k).geometry(), QRect(666, 20, 500, 600)); // 10000 / 300, 7500 x 9000
     const std::pair<const char*, const char*> gespeichert[] = {
@@ -55,7 +55,7 @@ TEST(F_Bild, LageUndGrößeInDenEinstellungen) {
         EXPECT_EQ(u.speicher.Lesen("Aktuell", k, ""), w) << k;
 }
 
-TEST_F(F_Bild_, GrößenänderungRechnetNeuUndZeichnet) {
+TEST_F(F_Bild_, ResizeRecomputesAndRedraws) {
     u.m.Winkel = 130;
     const int16_t stand = u.m.Geometriestand;
     bild.resize(800, 600);
@@ -76,11 +76,11 @@ TEST_F(F_Bild_, GrößenänderungRechnetNeuUndZeichnet) {
     // An engine that cannot be assembled is reported, not thrown.
     u.m.PLänge = 20; // shorter than the crank radius
     bild.resize(400, 300);
-    EXPECT_TRUE(!u.plattform.meldungen.empty() &&
-                u.plattform.meldungen.back().text.startsWith("Geometriefehler"));
+    EXPECT_TRUE(!u.plattform.Meldungen().empty() &&
+                u.plattform.Meldungen().back().text.startsWith("Geometriefehler"));
 }
 
-TEST_F(F_Bild_, MenüUndHintergrundfarbe) {
+TEST_F(F_Bild_, MenuAndBackgroundColour) {
     int drucken = 0, einstellungen = 0;
     bild.einstellungenÖffnen = [&] { ++einstellungen; };
     for (bool mitDruck : {false, true}) {

@@ -1,4 +1,4 @@
-#include "mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Haupt.h"
 
 #include <QAction>
 #include <QLabel>
@@ -8,11 +8,11 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
-#include "mainwindow/F_Tabelle.h"
-#include "model/Bewegung.h"
-#include "persist/Maschinendatei.h"
-#include "views/F_Bild.h"
+#include "core/model/Bewegung.h"
+#include "core/persist/Maschinendatei.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/mainwindow/F_Tabelle.h"
+#include "ui/views/F_Bild.h"
 
 namespace vapro {
 namespace {
@@ -69,7 +69,7 @@ TEST_F(Haupt, ReversingSliderWhileStoppedRedrawsWithoutTurning) {
 }
 
 TEST_F(Haupt, TickTurnsOnlyWithADecisiveScore) {
-    h.Timer1_Timer();  // takes up the reversing angle
+    h.Timer1_Timer(); // takes up the reversing angle
     struct Fall {
         int16_t bilanz;
         bool dreht;
@@ -94,9 +94,10 @@ TEST_F(Haupt, GeometryFailureDuringATickStopsTheEngine) {
     h.Timer1_Timer();
     EXPECT_FALSE(h.Läuft());
     EXPECT_EQ(h.KnopfStartStop().text(), "Start");
-    ASSERT_EQ(u.plattform.meldungen.size(), 1u);
-    EXPECT_TRUE(u.plattform.meldungen[0].text.startsWith("Geometriefehler bei der Maschinendrehung"));
-    EXPECT_EQ(u.plattform.meldungen[0].symbol, Symbol::Stopp);
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(
+        u.plattform.Meldungen()[0].text.startsWith("Geometriefehler bei der Maschinendrehung"));
+    EXPECT_EQ(u.plattform.Meldungen()[0].symbol, Symbol::Stopp);
 }
 
 TEST_F(Haupt, SingleStepsStopTheEngineAndSetTheDirection) {
@@ -131,7 +132,7 @@ TEST_F(Haupt, SaveAndLoadThroughTheMenus) {
     const QString datei = ordner.filePath("motor.kmf");
     u.plattform.dateien = {datei};
     h.M_Speichernunter_Click();
-    EXPECT_TRUE(u.plattform.meldungen.empty());
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
     EXPECT_EQ(Anzeige("T_Dateiname"), datei);
     EXPECT_TRUE(h.Menüeintrag("M_NächsterStart").isChecked());
 
@@ -150,8 +151,8 @@ TEST_F(Haupt, SaveAndLoadThroughTheMenus) {
     u.plattform.dateien = {ordner.filePath("kaputt.kmf")};
     h.M_Laden_Click();
     EXPECT_EQ(u.m.PLänge, 290);
-    ASSERT_EQ(u.plattform.meldungen.size(), 1u);
-    EXPECT_TRUE(u.plattform.meldungen[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(u.plattform.Meldungen()[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
     EXPECT_EQ(Anzeige("T_Dateiname"), datei);
 }
 
@@ -175,14 +176,16 @@ TEST_F(Haupt, ClosingAsksAndNoKeepsTheProgramRunning) {
     u.plattform.antwortJa = false;
     EXPECT_FALSE(h.close());
     EXPECT_TRUE(h.isVisible());
-    ASSERT_EQ(u.plattform.fragen.size(), 1u);
-    EXPECT_EQ(u.plattform.fragen[0], QString::fromUtf8("Möchten Sie die Anwendung wirklich beenden?"));
+    ASSERT_EQ(u.plattform.Fragen().size(), 1u);
+    EXPECT_EQ(u.plattform.Fragen()[0],
+              QString::fromUtf8("Möchten Sie die Anwendung wirklich beenden?"));
 
     u.plattform.antwortJa = true;
     h.FensterZeigen(F_Haupt::Fenster::Tabelle, true);
     EXPECT_TRUE(h.close());
+    EXPECT_EQ(u.plattform.Fragen().size(), 2u);
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle Zeigen", ""), "True");
-    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", "fehlt"), "");  // a default engine
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", "fehlt"), ""); // a default engine
 }
 
 TEST_F(Haupt, ResetDeletesTheCurrentSection) {
@@ -211,5 +214,5 @@ TEST(HauptStart, CommandLineFileIsOpenedAndRemembered) {
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", ""), datei.toStdString());
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

@@ -1,11 +1,11 @@
-#include "mainwindow/F_Tabelle.h"
+#include "ui/mainwindow/F_Tabelle.h"
 
 #include <QCheckBox>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
-#include "model/Bewegung.h"
-#include "model/Kinematik.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Kinematik.h"
+#include "tests/ui/Umgebung.h"
 
 namespace vapro {
 namespace {
@@ -26,8 +26,9 @@ TEST(F_Tabelle, OneRevolutionFillsARowPerStep) {
     F_Tabelle t(u.k);
     EXPECT_EQ(u.m.TabellenZeilen, 36);
     Drehen(u, t, 36);
-    for (int k = 0; k < 36; ++k) EXPECT_EQ(t.Zelle(k + 1, 1), QString::number(10 * k)) << k;
-    EXPECT_EQ(t.Zelle(1, 2), "102.0");  // piston at the top
+    for (int k = 0; k < 36; ++k)
+        EXPECT_EQ(t.Zelle(k + 1, 1), QString::number(10 * k)) << k;
+    EXPECT_EQ(t.Zelle(1, 2), "102.0"); // piston at the top
     EXPECT_EQ(t.Zelle(1, 3), "100.0");
     EXPECT_EQ(t.AktuelleZeile(), 36);
 }
@@ -42,7 +43,7 @@ TEST(F_Tabelle, BackwardFromZeroAndStepChange) {
     EXPECT_EQ(t.Zelle(36, 1), "350");
     EXPECT_EQ(t.Zelle(35, 1), "340");
 
-    u.m.WinkelSchritt = 2.5f;  // half-degree steps show a decimal
+    u.m.WinkelSchritt = 2.5f; // half-degree steps show a decimal
     Drehen(u, t, 1);
     EXPECT_EQ(u.m.TabellenZeilen, 144);
     EXPECT_EQ(t.Zelle(t.AktuelleZeile(), 1), "330.0");
@@ -53,10 +54,10 @@ TEST(F_Tabelle, SwitchingContinuousUpdateOnClearsTheTable) {
     test::Umgebung u;
     F_Tabelle t(u.k);
     Drehen(u, t, 2);
-    t.Aktualisieren().click();  // off
+    t.Aktualisieren().click(); // off
     EXPECT_EQ(u.m.TabelleAktualisieren, 0);
     EXPECT_FALSE(t.Zelle(1, 1).isEmpty());
-    t.Aktualisieren().click();  // on again
+    t.Aktualisieren().click(); // on again
     EXPECT_EQ(u.m.TabelleAktualisieren, 1);
     EXPECT_TRUE(t.Zelle(1, 1).isEmpty());
 }
@@ -68,7 +69,8 @@ TEST(F_Tabelle, ValveColumnStartsAtTheLowestPosition) {
     F_Tabelle t(u.k);
     Drehen(u, t, 36);
     double min = 1e9;
-    for (int z = 1; z <= 36; ++z) min = std::min(min, t.Zelle(z, 4).toDouble());
+    for (int z = 1; z <= 36; ++z)
+        min = std::min(min, t.Zelle(z, 4).toDouble());
     EXPECT_EQ(min, 0.0);
 }
 
@@ -85,5 +87,5 @@ TEST(F_Tabelle, ClosingClearsTheFlagAndStoresThePosition) {
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle x", ""), "450");
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

@@ -1,13 +1,13 @@
-#include "mainwindow/Programmstart.h"
+#include "ui/mainwindow/Programmstart.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "Aufzeichner.h"
-#include "mainwindow/F_Haupt.h"
-#include "persist/Maschinendatei.h"
+#include "core/persist/Maschinendatei.h"
+#include "tests/ui/Aufzeichner.h"
+#include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro {
 namespace {
@@ -39,7 +39,7 @@ TEST(Programmstart, FirstAndSecondStart) {
         EXPECT_EQ(erster.sprache.Sprachbasis, SprachbasisDeutsch);
         EXPECT_EQ(erster.m.Einheit, "[mm]");
         EXPECT_TRUE(erster.haupt->FensterOffen(F_Haupt::Fenster::Bild));
-        EXPECT_EQ(erster.haupt->pos(), QPoint(20, 20));  // 300 twips
+        EXPECT_EQ(erster.haupt->pos(), QPoint(20, 20)); // 300 twips
         EXPECT_TRUE(erster.haupt->Läuft());
         erster.haupt->move(60, 75);
         erster.haupt->M_Sprache_Click();
@@ -48,7 +48,7 @@ TEST(Programmstart, FirstAndSecondStart) {
     }
     Lauf zweiter(speicher);
     EXPECT_EQ(zweiter.registriert, 0);
-    EXPECT_EQ(zweiter.sprache.Sprachbasis, SprachbasisEnglisch);  // the language survives
+    EXPECT_EQ(zweiter.sprache.Sprachbasis, SprachbasisEnglisch); // the language survives
     EXPECT_EQ(zweiter.haupt->windowTitle(), "Zelto Vapro ");
     EXPECT_EQ(zweiter.haupt->Menüeintrag("M_Laden").text(), "Load ...");
     EXPECT_EQ(zweiter.haupt->pos(), QPoint(60, 75));
@@ -88,15 +88,15 @@ TEST(Programmstart, MachineFileFromTheCommandLineAndTheNextStart) {
     SpeicherImSpeicher speicher;
     speicher.Schreiben("Aktuell", "File Start", "0");
     {
-        Lauf lauf(speicher, datei);  // a path on the command line opens even with "File Start" 0
+        Lauf lauf(speicher, datei); // a path on the command line opens even with "File Start" 0
         EXPECT_EQ(lauf.m.KWRadius, 40);
         EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(), datei);
         lauf.Beenden();
     }
     {
-        Lauf wieder(speicher);  // remembered
+        Lauf wieder(speicher); // remembered
         EXPECT_EQ(wieder.m.KWRadius, 40);
-        wieder.haupt->Menüeintrag("M_NächsterStart").trigger();  // untick
+        wieder.haupt->Menüeintrag("M_NächsterStart").trigger(); // untick
         wieder.Beenden();
     }
     EXPECT_EQ(speicher.Lesen("Aktuell", "File Start", ""), "0");
@@ -109,11 +109,11 @@ TEST(Programmstart, MissingFileToReopenGivesTheLoadMessageAndTheDefaultEngine) {
     SpeicherImSpeicher speicher;
     speicher.Schreiben("Aktuell", "Filename", "/gibt/es/nicht.kmf");
     Lauf lauf(speicher);
-    ASSERT_EQ(lauf.plattform.meldungen.size(), 1u);
-    EXPECT_TRUE(lauf.plattform.meldungen[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
+    ASSERT_EQ(lauf.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(lauf.plattform.Meldungen()[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
     EXPECT_EQ(lauf.m.KWRadius, 51);
     EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(), "Grunddaten in [mm]  / nicht geändert");
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

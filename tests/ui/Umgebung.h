@@ -2,10 +2,10 @@
 // Everything a window needs, for tests: the default mm engine, German texts,
 // an in-memory settings store and a recording platform.
 
-#include "Aufzeichner.h"
-#include "Kontext.h"
-#include "model/Grunddaten.h"
-#include "model/Schieber.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Schieber.h"
+#include "tests/ui/Aufzeichner.h"
+#include "ui/Kontext.h"
 
 namespace vapro::test {
 
@@ -27,4 +27,4 @@ struct Umgebung {
     }
 };
 
-}  // namespace vapro::test
+} // namespace vapro::test

@@ -1,10 +1,10 @@
-#include "analysis/Betriebswerte.h"
+#include "core/analysis/Betriebswerte.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "model/Rechnen.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/Rechnen.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/Dampftafel.h"
-#include "model/Modell.h"
+#include "core/analysis/Dampftafel.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 

@@ -1,11 +1,11 @@
-#include "analysis/Dampfdiagramm.h"
+#include "core/analysis/Dampfdiagramm.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/Steuerzeiten.h"
-#include "model/Rechnen.h"
-#include "persist/Zahlenformat.h"
+#include "core/analysis/Steuerzeiten.h"
+#include "core/model/Rechnen.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 

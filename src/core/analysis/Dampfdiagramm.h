@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 

@@ -1,6 +1,6 @@
-#include "analysis/Dampftafel.h"
+#include "core/analysis/Dampftafel.h"
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 #include <cmath>
 #include <exception>
@@ -9,8 +9,8 @@
 #include <system_error>
 #include <utility>
 
-#include "persist/Texte.h"
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
+#include "core/persist/Texte.h"
 
 #ifndef VAPRO_DATA_DIR
 #define VAPRO_DATA_DIR "data"

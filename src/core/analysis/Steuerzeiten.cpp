@@ -1,11 +1,11 @@
-#include "analysis/Steuerzeiten.h"
+#include "core/analysis/Steuerzeiten.h"
 
 #include <array>
 
-#include "model/Bewegung.h"
-#include "model/Kinematik.h"
-#include "model/Rechnen.h"
-#include "model/Schieberkanten.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Rechnen.h"
+#include "core/model/Schieberkanten.h"
 
 namespace vapro {
 
@@ -24,7 +24,7 @@ void Merken(Steuerzeit& z, float winkel, float weg) {
     z.Weg = weg;
 }
 
-}  // namespace
+} // namespace
 
 void SteuerzeitenSuchen(Modell& m) {
     for (Steuerzeit* z : {&m.EinlaßAufOben, &m.EinlaßZuOben, &m.AuslaßAufOben, &m.AuslaßZuOben,
@@ -67,11 +67,15 @@ namespace {
 // Dead-centre references of an event angle.
 constexpr int16_t VorOT = 1, NachOT = 2, VorUT = 3, NachUT = 4;
 
-Steuerereignis Ereignis(float winkel, int16_t bezug, float weg) { return {winkel, bezug, weg}; }
+Steuerereignis Ereignis(float winkel, int16_t bezug, float weg) {
+    return {winkel, bezug, weg};
+}
 
-float F(double v) { return Einzel(v, "valve events"); }
+float F(double v) {
+    return Einzel(v, "valve events");
+}
 
-}  // namespace
+} // namespace
 
 void SteuerzeitenAuswerten(Modell& m) {
     const float h = F(2.0 * m.KWRadius);
@@ -83,9 +87,11 @@ void SteuerzeitenAuswerten(Modell& m) {
     {
         const float a = m.EinlaßAufOben.Winkel, p = m.EinlaßAufOben.Weg;
         if (vor)
-            o.Einlaßbeginn = a <= 180 ? Ereignis(a, NachOT, F(h - p)) : Ereignis(F(360.0 - a), VorOT, F(h - p));
+            o.Einlaßbeginn =
+                a <= 180 ? Ereignis(a, NachOT, F(h - p)) : Ereignis(F(360.0 - a), VorOT, F(h - p));
         else
-            o.Einlaßbeginn = a < 180 ? Ereignis(a, VorOT, F(h - p)) : Ereignis(F(360.0 - a), NachOT, F(h - p));
+            o.Einlaßbeginn =
+                a < 180 ? Ereignis(a, VorOT, F(h - p)) : Ereignis(F(360.0 - a), NachOT, F(h - p));
     }
     {
         const float a = m.EinlaßZuOben.Winkel, p = m.EinlaßZuOben.Weg;
@@ -96,17 +102,19 @@ void SteuerzeitenAuswerten(Modell& m) {
             o.Einlaßende = Ereignis(vor ? a : F(360.0 - a), NachOT, F(h - p));
             o.FüllungWeg = F(h - p);
         } else {
-            o.Einlaßende = vor ? Ereignis(F(a - 180.0), NachUT, F(h - p))
-                               : Ereignis(F(180.0 - a), NachUT, p);
+            o.Einlaßende =
+                vor ? Ereignis(F(a - 180.0), NachUT, F(h - p)) : Ereignis(F(180.0 - a), NachUT, p);
             o.FüllungWeg = h;
         }
     }
     {
         const float a = m.AuslaßAufOben.Winkel, p = m.AuslaßAufOben.Weg;
         if (vor)
-            o.Auslaßbeginn = a < 180 ? Ereignis(F(180.0 - a), VorUT, p) : Ereignis(F(a - 180.0), NachUT, p);
+            o.Auslaßbeginn =
+                a < 180 ? Ereignis(F(180.0 - a), VorUT, p) : Ereignis(F(a - 180.0), NachUT, p);
         else
-            o.Auslaßbeginn = a <= 180 ? Ereignis(F(180.0 - a), NachUT, p) : Ereignis(F(a - 180.0), VorUT, p);
+            o.Auslaßbeginn =
+                a <= 180 ? Ereignis(F(180.0 - a), NachUT, p) : Ereignis(F(a - 180.0), VorUT, p);
     }
     {
         const float a = m.AuslaßZuOben.Winkel, p = m.AuslaßZuOben.Weg;
@@ -119,9 +127,11 @@ void SteuerzeitenAuswerten(Modell& m) {
     {
         const float a = m.EinlaßAufUnten.Winkel, p = m.EinlaßAufUnten.Weg;
         if (vor)
-            u.Einlaßbeginn = a < 180 ? Ereignis(F(180.0 - a), VorUT, p) : Ereignis(F(a - 180.0), NachUT, p);
+            u.Einlaßbeginn =
+                a < 180 ? Ereignis(F(180.0 - a), VorUT, p) : Ereignis(F(a - 180.0), NachUT, p);
         else
-            u.Einlaßbeginn = a <= 180 ? Ereignis(F(180.0 - a), NachUT, p) : Ereignis(F(a - 180.0), VorUT, p);
+            u.Einlaßbeginn =
+                a <= 180 ? Ereignis(F(180.0 - a), NachUT, p) : Ereignis(F(a - 180.0), VorUT, p);
     }
     {
         const float a = m.EinlaßZuUnten.Winkel, p = m.EinlaßZuUnten.Weg;
@@ -137,16 +147,20 @@ void SteuerzeitenAuswerten(Modell& m) {
     {
         const float a = m.AuslaßAufUnten.Winkel, p = m.AuslaßAufUnten.Weg;
         if (vor)
-            u.Auslaßbeginn = a <= 180 ? Ereignis(a, NachOT, F(h - p)) : Ereignis(F(360.0 - a), VorOT, F(h - p));
+            u.Auslaßbeginn =
+                a <= 180 ? Ereignis(a, NachOT, F(h - p)) : Ereignis(F(360.0 - a), VorOT, F(h - p));
         else
-            u.Auslaßbeginn = a < 180 ? Ereignis(a, VorOT, F(h - p)) : Ereignis(F(360.0 - a), NachOT, F(h - p));
+            u.Auslaßbeginn =
+                a < 180 ? Ereignis(a, VorOT, F(h - p)) : Ereignis(F(360.0 - a), NachOT, F(h - p));
     }
     {
         const float a = m.AuslaßZuUnten.Winkel, p = m.AuslaßZuUnten.Weg;
         if (vor)
-            u.Auslaßende = a < 180 ? Ereignis(F(180.0 - a), VorUT, p) : Ereignis(F(a - 180.0), NachUT, p);
+            u.Auslaßende =
+                a < 180 ? Ereignis(F(180.0 - a), VorUT, p) : Ereignis(F(a - 180.0), NachUT, p);
         else
-            u.Auslaßende = a <= 180 ? Ereignis(F(180.0 - a), NachUT, p) : Ereignis(F(a - 180.0), VorUT, p);
+            u.Auslaßende =
+                a <= 180 ? Ereignis(F(180.0 - a), NachUT, p) : Ereignis(F(a - 180.0), VorUT, p);
     }
 
     // Compression: travel with both ports of an end closed before its dead centre.
@@ -170,4 +184,4 @@ void SteuerzeitenAuswerten(Modell& m) {
     }
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -3,7 +3,7 @@
 // one revolution, and what that means for admission, exhaust, cut-off and
 // compression at both cylinder ends.
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -16,4 +16,4 @@ void SteuerzeitenSuchen(Modell& m);
 // The resulting events, cut-off and compression of both ends from the raw ones.
 void SteuerzeitenAuswerten(Modell& m);
 
-}  // namespace vapro
+} // namespace vapro

@@ -18,7 +18,7 @@ enum class Schrittfenster : uint8_t {
 };
 
 class Ansichten {
-public:
+  public:
     virtual ~Ansichten() = default;
 
     // --- frame ---
@@ -42,4 +42,4 @@ public:
     virtual double Sekunden() const;
 };
 
-}  // namespace vapro
+} // namespace vapro

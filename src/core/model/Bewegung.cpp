@@ -1,12 +1,12 @@
-#include "model/Bewegung.h"
+#include "core/model/Bewegung.h"
 
 #include <array>
 #include <chrono>
 #include <cmath>
 
-#include "model/Kinematik.h"
-#include "model/Rechnen.h"
-#include "model/Schieberkanten.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Rechnen.h"
+#include "core/model/Schieberkanten.h"
 
 namespace vapro {
 
@@ -67,27 +67,24 @@ void Schritt(Modell& m, Ansichten& a) {
     if (m.DruckenAktiv == 1) a.DruckZeichnen();
 }
 
-namespace {
-
-bool DialogQuelle(std::string_view q) {
-    constexpr std::array<std::string_view, 7> dialoge{
-        "Kurbeltrieb",       "Umsteuerung",       "Schieber",       "Schieberkasten",
-        "BildKonfiguration", "Betriebsparameter", "Haupt_Umrechnen"};
-    for (auto d : dialoge)
-        if (q == d) return true;
-    return false;
-}
-
-}  // namespace
-
 void GeometriestandErhöhen(Modell& m) {
-    m.Geometriestand = m.Geometriestand == 32767 ? int16_t{-32768}
-                                                  : static_cast<int16_t>(m.Geometriestand + 1);
+    m.Geometriestand =
+        m.Geometriestand == 32767 ? int16_t{-32768} : static_cast<int16_t>(m.Geometriestand + 1);
 }
 
-void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle) {
+void DatensatzGeändert(Modell& m, Ansichten& a) {
     GeometriestandErhöhen(m);
-    if (DialogQuelle(quelle)) a.DatenGeändert();
+    m.Geändert = true;
+    a.DatenGeändert();
+}
+
+void Neuberechnung(Modell& m, Ansichten& a, Anlass anlass) {
+    if (anlass == Anlass::Eingabe) {
+        DatensatzGeändert(m, a);
+    } else {
+        GeometriestandErhöhen(m);
+        if (anlass == Anlass::NeueDaten) m.Geändert = false;
+    }
     SpiegelBerechnen(m);
     a.BildSkalieren();
     Kinematik(m);
@@ -114,7 +111,7 @@ void Hub(Modell& m, int von, int bis, Plus plus, Minus minus) {
     }
 }
 
-}  // namespace
+} // namespace
 
 void DrehrichtungBestimmen(Modell& m) {
     WinkelMerker merker(m);
@@ -137,4 +134,4 @@ void DrehrichtungBestimmen(Modell& m) {
         m.Drehrichtung = false;
 }
 
-}  // namespace vapro
+} // namespace vapro

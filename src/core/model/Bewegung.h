@@ -2,10 +2,10 @@
 // Turning the engine: the angle step, one animation frame, the recomputation
 // after a change, and the check which way the engine runs.
 
-#include <string_view>
+#include <cstdint>
 
-#include "model/Ansichten.h"
-#include "model/Modell.h"
+#include "core/model/Ansichten.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -23,9 +23,20 @@ void GeometriestandErhöhen(Modell& m);
 // then table, read-outs, picture and print page.
 void Schritt(Modell& m, Ansichten& a);
 
-// After any change of geometry or picture settings. `quelle` names the
-// dialog that caused it ("Kurbeltrieb", …) or a number as text ("20", …).
-void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle);
+// Why the engine is recomputed. Only a change of the engine's own data marks
+// the data set as changed.
+enum class Anlass : uint8_t {
+    Eingabe,   // accepted input in a dialog, a unit conversion
+    Ansicht,   // the picture was resized or the crank set to 0°: the same engine
+    NeueDaten, // a default engine or a machine file was installed
+};
+
+// After any change of geometry or picture settings.
+void Neuberechnung(Modell& m, Ansichten& a, Anlass anlass);
+
+// A change of the data set that needs no recomputation (a colour): counts it
+// and marks the data set as changed.
+void DatensatzGeändert(Modell& m, Ansichten& a);
 
 // Sweeps both strokes and scores which ports receive steam; sets
 // `Drehrichtungsbilanz` and, when decisive in sign, `Drehrichtung`.
@@ -33,19 +44,21 @@ void Neuberechnung(Modell& m, Ansichten& a, std::string_view quelle);
 void DrehrichtungBestimmen(Modell& m);
 
 // The engine turns only when the score is decisive.
-inline bool BilanzEntscheidend(int16_t bilanz) { return bilanz >= 11 || bilanz <= -11; }
+inline bool BilanzEntscheidend(int16_t bilanz) {
+    return bilanz >= 11 || bilanz <= -11;
+}
 
 // Restores the crank angle when a sweep ends, however it ends.
 class WinkelMerker {
-public:
+  public:
     explicit WinkelMerker(Modell& m) : m_(m), winkel_(m.Winkel) {}
     ~WinkelMerker() { m_.Winkel = winkel_; }
     WinkelMerker(const WinkelMerker&) = delete;
     WinkelMerker& operator=(const WinkelMerker&) = delete;
 
-private:
+  private:
     Modell& m_;
     float winkel_;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,8 +1,8 @@
-#include "model/Bewegungstabelle.h"
+#include "core/model/Bewegungstabelle.h"
 
 #include <cmath>
 
-#include "model/Rechnen.h"
+#include "core/model/Rechnen.h"
 
 namespace vapro {
 
@@ -36,4 +36,4 @@ const char* WinkelMuster(float winkelSchritt) {
     return RundeHalbGerade(bruch + 0.05) == 1 ? "##0.0" : "##0";
 }
 
-}  // namespace vapro
+} // namespace vapro

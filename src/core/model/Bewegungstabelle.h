@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -24,4 +24,4 @@ Tabellenzeile NächsteTabellenzeile(Modell& m);
 // The angle column shows one decimal only for half-degree steps.
 const char* WinkelMuster(float winkelSchritt);
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,10 +1,10 @@
-#include "model/Felder.h"
+#include "core/model/Felder.h"
 
 #include <cmath>
 #include <limits>
 
-#include "model/Rechnen.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/Rechnen.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 
@@ -149,9 +149,11 @@ const Feld kFelder[] = {
     {"Drehzahl", &Modell::Drehzahl, Größe::Ganzzahl, 0},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const Feld> Felder() { return kFelder; }
+std::span<const Feld> Felder() {
+    return kFelder;
+}
 
 const Feld* FeldSuchen(std::string_view name) {
     for (const Feld& f : kFelder)
@@ -163,7 +165,7 @@ namespace {
 
 constexpr double kGrad = 180.0 / Pi;
 
-}  // namespace
+} // namespace
 
 double FeldLesen(const Modell& m, const Feld& f) {
     return std::visit(
@@ -206,4 +208,4 @@ bool FeldSetzen(Modell& m, const Feld& f, double wert) {
         f.ort);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -10,19 +10,19 @@
 #include <string_view>
 #include <variant>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
 // What a value measures; decides unit conversion and how it is written.
 enum class Größe : uint8_t {
-    Länge,     // mm or inch, converted
-    Druck,     // bar or psi, converted
-    Winkel,    // degrees
-    Bogenmaß,  // held in radians, written and entered in degrees
-    Zahl,      // plain single-precision number
-    Ganzzahl,  // 16-bit integer
-    Farbe,     // colour, red + 256 green + 65536 blue
+    Länge,    // mm or inch, converted
+    Druck,    // bar or psi, converted
+    Winkel,   // degrees
+    Bogenmaß, // held in radians, written and entered in degrees
+    Zahl,     // plain single-precision number
+    Ganzzahl, // 16-bit integer
+    Farbe,    // colour, red + 256 green + 65536 blue
 };
 
 struct HilfslinienIndex {
@@ -36,7 +36,7 @@ struct Feld {
     std::string_view name;
     FeldOrt ort;
     Größe größe;
-    int16_t satz = 0;  // record number in the machine file; 0 = not stored
+    int16_t satz = 0; // record number in the machine file; 0 = not stored
     // German number of the record's label text (the caption of the control
     // that edits the value); 0 = the fixed label below, the same in every
     // language.
@@ -54,4 +54,4 @@ double FeldLesen(const Modell& m, const Feld& f);
 // Writes a value; false when it does not fit the field's type (range, NaN).
 bool FeldSetzen(Modell& m, const Feld& f, double wert);
 
-}  // namespace vapro
+} // namespace vapro

@@ -9,8 +9,8 @@
 namespace vapro {
 
 class GeometrieFehler : public std::runtime_error {
-public:
+  public:
     explicit GeometrieFehler(const std::string& was) : std::runtime_error(was) {}
 };
 
-}  // namespace vapro
+} // namespace vapro

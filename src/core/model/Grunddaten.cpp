@@ -1,6 +1,6 @@
-#include "model/Grunddaten.h"
+#include "core/model/Grunddaten.h"
 
-#include "model/Rechnen.h"
+#include "core/model/Rechnen.h"
 
 namespace vapro {
 
@@ -60,10 +60,10 @@ void Grundeinstellungen(Modell& m) {
     m.DiagrammEinstellung2 = 0.0f;
     // window flags
     m.BildZeigen = Wahr;
-    m.DiagrammZeigen = m.TabelleZeigen = m.SteinZeigen = m.SteuerHubZeigen =
-        m.SteuerHubWegZeigen = m.SteuerzeitenZeigen = m.MeßwerteZeigen = m.KurbeltriebZeigen =
-            m.UmsteuerungZeigen = m.SchiekaZeigen = m.SchieberZeigen =
-                m.BetriebsparameterZeigen = m.DampftafelZeigen = m.DampftafelUSZeigen = Falsch;
+    m.DiagrammZeigen = m.TabelleZeigen = m.SteinZeigen = m.SteuerHubZeigen = m.SteuerHubWegZeigen =
+        m.SteuerzeitenZeigen = m.MeßwerteZeigen = m.KurbeltriebZeigen = m.UmsteuerungZeigen =
+            m.SchiekaZeigen = m.SchieberZeigen = m.BetriebsparameterZeigen = m.DampftafelZeigen =
+                m.DampftafelUSZeigen = Falsch;
     // animation and operating state
     m.Drehrichtung = true;
     m.WinkelSchritt = 10;
@@ -93,7 +93,7 @@ void GemeinsameBildwerte(Modell& m) {
     m.SchieberEingabe = 1;
 }
 
-}  // namespace
+} // namespace
 
 void GrunddatenMM(Modell& m) {
     Grundeinstellungen(m);
@@ -252,4 +252,4 @@ void GrunddatenFürEinheit(Modell& m, const std::string& einheit) {
         GrunddatenInch(m);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -18,4 +18,4 @@ void GrunddatenInch(Modell& m);
 // any other text the inch set.
 void GrunddatenFürEinheit(Modell& m, const std::string& einheit);
 
-}  // namespace vapro
+} // namespace vapro

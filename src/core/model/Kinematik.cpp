@@ -1,14 +1,14 @@
-#include "model/Kinematik.h"
+#include "core/model/Kinematik.h"
 
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <string>
 
-#include "model/Rechnen.h"
+#include "core/model/Rechnen.h"
 
 namespace vapro {
 
@@ -22,8 +22,12 @@ double ArcSinFür(double x, const char* was) {
     return std::atan(Teilen(x, n, was));
 }
 
-double ArcCos(double x) { return ArcCosFür(x, "ArcCos"); }
-double ArcSin(double x) { return ArcSinFür(x, "ArcSin"); }
+double ArcCos(double x) {
+    return ArcCosFür(x, "ArcCos");
+}
+double ArcSin(double x) {
+    return ArcSinFür(x, "ArcSin");
+}
 
 namespace {
 
@@ -49,10 +53,14 @@ SinCos WinkelSinCos(double x) {
 
 // Stores a value whose size is bounded by construction (a length times a
 // sine, an arc function's angle): it cannot leave the float range.
-float Begrenzt(double v) { return static_cast<float>(v); }
+float Begrenzt(double v) {
+    return static_cast<float>(v);
+}
 
 // Picture coordinates of a model point in the cylinder view and the valve-gear view.
-float BildX(const Modell& m, double x) { return Einzel(x * m.Maßstab + m.XKw, "picture x"); }
+float BildX(const Modell& m, double x) {
+    return Einzel(x * m.Maßstab + m.XKw, "picture x");
+}
 float BildXSteuerung(const Modell& m, double x) {
     return Einzel(x * m.Maßstab + m.XSteuerung, "picture x");
 }
@@ -65,13 +73,12 @@ void Kurbeltrieb(Modell& m) {
     m.KurbelX = Begrenzt(m.KWRadius * phi.cos);
     m.KurbelY = Begrenzt(m.KWRadius * phi.sin);
     const double pl = m.PLänge, kx = m.KurbelX;
-    m.KreuzkopfY = Einzel(Wurzel(pl * pl - kx * kx, "connecting rod cannot reach the crank pin") +
-                              m.KurbelY,
-                          "crosshead");
+    m.KreuzkopfY =
+        Einzel(Wurzel(pl * pl - kx * kx, "connecting rod cannot reach the crank pin") + m.KurbelY,
+               "crosshead");
     m.kwegmm = Einzel((static_cast<double>(m.KreuzkopfY) - m.PLänge) + m.KWRadius, "piston travel");
     m.kwegproz = Einzel(Teilen(m.kwegmm, m.Hub, "piston travel in percent (stroke is 0)") * 100.0,
                         "piston travel in percent");
-
 }
 
 void Exzenter(Modell& m, float voreilwinkel, float& x, float& y) {
@@ -106,10 +113,12 @@ void Stephenson(Modell& m) {
         const char* was = "suspension link and forward eccentric rod cannot meet";
         const float dx = Einzel(static_cast<double>(m.HebelX) - m.ExVorX, was);
         const float dy = Einzel(static_cast<double>(m.HebelY) - m.ExVorY, was);
-        const float d = Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
+        const float d =
+            Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
         const float beta = Begrenzt(std::atan(Teilen(dx, dy, was)));
         const double he = m.HeLänge, st = m.ExStangenlängeV;
-        const float c = Einzel(Teilen(he * he + static_cast<double>(d) * d - st * st, 2.0 * d * he, was), was);
+        const float c =
+            Einzel(Teilen(he * he + static_cast<double>(d) * d - st * st, 2.0 * d * he, was), was);
         const float gamma = Begrenzt(ArcCosFür(c, was));
         const float theta = Begrenzt(Pi - gamma - beta);
         const SinCos t = SinUndCos(theta);
@@ -124,10 +133,12 @@ void Stephenson(Modell& m) {
         const char* was = "backward eccentric rod cannot reach the link";
         const float dx = Einzel(static_cast<double>(m.ExRückX) - m.BalkenVorX, was);
         const float dy = Einzel(static_cast<double>(m.BalkenVorY) - m.ExRückY, was);
-        const float d = Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
+        const float d =
+            Einzel(Wurzel(static_cast<double>(dy) * dy + static_cast<double>(dx) * dx, was), was);
         const float beta2 = Begrenzt(std::atan(Teilen(dx, dy, was)));
         const double ba = m.BaLänge, st = m.ExStangenlängeR;
-        const float c2 = Einzel(Teilen(ba * ba + static_cast<double>(d) * d - st * st, 2.0 * d * ba, was), was);
+        const float c2 =
+            Einzel(Teilen(ba * ba + static_cast<double>(d) * d - st * st, 2.0 * d * ba, was), was);
         const float gamma2 = Begrenzt(ArcCosFür(c2, was));
         theta2 = Begrenzt(Pi / 2.0 - gamma2 - beta2);
         const SinCos t2 = SinUndCos(theta2);
@@ -178,7 +189,6 @@ void Stephenson(Modell& m) {
         (static_cast<double>(m.SteinMax) - m.SteinMin) * m.BaRadius * 100.0, "die slip");
     m.Springen = Begrenzt(n / 100.0);
     HubExtreme(m);
-
 }
 
 void FesterExzenter(Modell& m) {
@@ -193,10 +203,9 @@ void FesterExzenter(Modell& m) {
         m.SteinMin = m.SteinMax = m.SteinWinkel;
     }
     HubExtreme(m);
-
 }
 
-}  // namespace
+} // namespace
 
 void KinematikOhneBild(Modell& m) {
     try {
@@ -248,4 +257,4 @@ void Kinematik(Modell& m) {
     Bildpunkte(m);
 }
 
-}  // namespace vapro
+} // namespace vapro

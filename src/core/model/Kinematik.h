@@ -2,7 +2,7 @@
 // Closed-form position solver of the whole engine at the model's crank angle
 // `Winkel` and reversing angle `UmWinkel`.
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -17,4 +17,4 @@ void KinematikOhneBild(Modell& m);
 // The picture coordinates of the current positions, from the picture frame.
 void Bildpunkte(Modell& m);
 
-}  // namespace vapro
+} // namespace vapro

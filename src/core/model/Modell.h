@@ -41,29 +41,27 @@ struct Steuerzeitergebnis {
 
 struct Modell {
     // --- crank drive ---
-    float KWRadius = 0, Hub = 0, PLänge = 0, KsLänge = 0, KsDurchmesserU = 0,
-          KsDurchmesserO = 0, KDicke = 0, KDurchmesser = 0, KUFreihub = 0, KOFreihub = 0;
+    float KWRadius = 0, Hub = 0, PLänge = 0, KsLänge = 0, KsDurchmesserU = 0, KsDurchmesserO = 0,
+          KDicke = 0, KDurchmesser = 0, KUFreihub = 0, KOFreihub = 0;
     float HubvolumenO = 0, HubvolumenU = 0, FreiHubvolumenO = 0, FreiHubvolumenU = 0;
 
     // --- reversing gear ---
-    int16_t Umsteuertyp = 1;  // 1 Stephenson link, 0 single eccentric
-    int16_t Einströmung = 0;  // 1 inside admission, 0 outside
-    float ExZentrizität = 0, ExRadius = 0, ExVorWinkel = 0, ExRückWinkel = 0,
-          ExStangenlängeV = 0, ExStangenlängeR = 0, HeLänge = 0, BaLänge = 0,
-          BaÜberstand = 0, BaRadius = 0, UmLänge = 0, UmMin = 0, UmMax = 0, ummx = 0,
-          ummy = 0, ussmx = 0;
+    int16_t Umsteuertyp = 1; // 1 Stephenson link, 0 single eccentric
+    int16_t Einströmung = 0; // 1 inside admission, 0 outside
+    float ExZentrizität = 0, ExRadius = 0, ExVorWinkel = 0, ExRückWinkel = 0, ExStangenlängeV = 0,
+          ExStangenlängeR = 0, HeLänge = 0, BaLänge = 0, BaÜberstand = 0, BaRadius = 0, UmLänge = 0,
+          UmMin = 0, UmMax = 0, ummx = 0, ummy = 0, ussmx = 0;
     int16_t Vorzeichen = -1;
 
     // --- valve chest ---
-    float KaLaufO = 0, KaWeiO = 0, KaDamO = 0, KaWeiM = 0, KaDamU = 0, KaWeiU = 0,
-          KaLaufU = 0, kaumx = 0, kaumy = 0, KaLänge = 0, SkBreite = 0, SkHöhe = 0,
-          SkOben = 0, SkUnten = 0, KanallängeOben = 0, KanallängeUnten = 0,
-          DFrischdampf = 0, DAbdampf = 0, SpieLänge = 0;
+    float KaLaufO = 0, KaWeiO = 0, KaDamO = 0, KaWeiM = 0, KaDamU = 0, KaWeiU = 0, KaLaufU = 0,
+          kaumx = 0, kaumy = 0, KaLänge = 0, SkBreite = 0, SkHöhe = 0, SkOben = 0, SkUnten = 0,
+          KanallängeOben = 0, KanallängeUnten = 0, DFrischdampf = 0, DAbdampf = 0, SpieLänge = 0;
 
     // --- slide valve ---
     float SchiLänge = 0, SchiLaufO = 0, SchiLaufU = 0, SchiEO = 0, SchiEU = 0, SchiIO = 0,
           SchiIU = 0, SchiTiefe = 0, SchiInTiefe = 0, SchiMitte = 0, SstLänge = 0;
-    int16_t SchieberEingabe = 1;  // 1 laps entered, otherwise geometry
+    int16_t SchieberEingabe = 1; // 1 laps entered, otherwise geometry
 
     // --- operating parameters ---
     float PO1 = 0, PO2 = 0, Überhitzung = 1;
@@ -71,12 +69,14 @@ struct Modell {
     int16_t MechWirkungsgrad = 80;
 
     // --- animation state ---
-    float Winkel = 0;       // degrees
-    float UmWinkel = 0;     // radians
+    float Winkel = 0;   // degrees
+    float UmWinkel = 0; // radians
     float WinkelSchritt = 10;
-    bool Drehrichtung = true;  // true: angle increasing
+    bool Drehrichtung = true; // true: angle increasing
     int16_t Drehrichtungsbilanz = 0;
     int16_t Geometriestand = 0;
+    // The engine differs from the last one loaded or saved (asks to save at exit).
+    bool Geändert = false;
     std::string Einheit = "[mm]";
     std::string Druckeinheit = "[bar]";
 
@@ -109,8 +109,8 @@ struct Modell {
     float SteinXBild = 0, SteinYBild = 0, StangeVorXBild = 0, StangeVorYBild = 0;
 
     // --- port-face levels, heights above the crank-shaft centre ---
-    float SpiegelU = 0, KaKanteUU = 0, KaKanteUO = 0, KaKanteMU = 0, KaKanteMO = 0,
-          KaKanteOU = 0, KaKanteOO = 0, SpiegelO = 0;
+    float SpiegelU = 0, KaKanteUU = 0, KaKanteUO = 0, KaKanteMU = 0, KaKanteMO = 0, KaKanteOU = 0,
+          KaKanteOO = 0, SpiegelO = 0;
 
     // --- valve events (not saved) ---
     Steuerzeit EinlaßAufOben, EinlaßZuOben, AuslaßAufOben, AuslaßZuOben;
@@ -158,10 +158,9 @@ struct Modell {
     // --- window background colours (red + 256 green + 65536 blue) ---
     uint32_t FarbeHaupt = 0xC0C0C0, FarbeBild = 0xFFFFFF, FarbeBildKonfiguration = 0xC0C0FF,
              FarbeKurbeltrieb = 0xFFFFC0, FarbeUmsteuerung = 0xC0E0FF, FarbeSchieka = 0xC0FFFF,
-             FarbeSchieber = 0xC0FFC0, FarbeBetriebsparameter = 0xC0C000,
-             FarbeDiagramm = 0xE0E0E0, FarbeDampftafel = 0xC0E0FF, FarbeDampftafelUS = 0xFFC0C0,
-             FarbeBildDruck = 0xFFFFFF, FarbeSteuerHub = 0xFFFFFF, FarbeSteuerHubD = 0xFFFFFF,
-             FarbeTabelle = 0xFFFFFF;
+             FarbeSchieber = 0xC0FFC0, FarbeBetriebsparameter = 0xC0C000, FarbeDiagramm = 0xE0E0E0,
+             FarbeDampftafel = 0xC0E0FF, FarbeDampftafelUS = 0xFFC0C0, FarbeBildDruck = 0xFFFFFF,
+             FarbeSteuerHub = 0xFFFFFF, FarbeSteuerHubD = 0xFFFFFF, FarbeTabelle = 0xFFFFFF;
 
     // --- process state ---
     int16_t NächsterStart = 1;
@@ -170,7 +169,11 @@ struct Modell {
 };
 
 // Exactly "[mm]" is millimetres and bar; every other unit key means inches and psi.
-inline bool IstMM(std::string_view einheit) { return einheit == "[mm]"; }
-inline bool IstMM(const Modell& m) { return IstMM(m.Einheit); }
+inline bool IstMM(std::string_view einheit) {
+    return einheit == "[mm]";
+}
+inline bool IstMM(const Modell& m) {
+    return IstMM(m.Einheit);
+}
 
-}  // namespace vapro
+} // namespace vapro

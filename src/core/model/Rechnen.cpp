@@ -1,13 +1,17 @@
-#include "model/Rechnen.h"
+#include "core/model/Rechnen.h"
 
 namespace vapro {
 
-void Überlauf(const char* was) { throw GeometrieFehler(std::string(was) + ": overflow"); }
+void Überlauf(const char* was) {
+    throw GeometrieFehler(std::string(was) + ": overflow");
+}
 
 void NegativeWurzel(const char* was) {
     throw GeometrieFehler(std::string(was) + ": square root of a negative number");
 }
 
-void DurchNull(const char* was) { throw GeometrieFehler(std::string(was) + ": division by zero"); }
+void DurchNull(const char* was) {
+    throw GeometrieFehler(std::string(was) + ": division by zero");
+}
 
-}  // namespace vapro
+} // namespace vapro

@@ -8,14 +8,16 @@
 #include <limits>
 #include <string>
 
-#include "model/GeometrieFehler.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 
 inline constexpr double Pi = 3.14159265358979;
 
-inline double Rad(double grad) { return grad / 180.0 * Pi; }
+inline double Rad(double grad) {
+    return grad / 180.0 * Pi;
+}
 
 // Sine and cosine of one angle in one call (glibc computes both at once).
 struct SinCos {
@@ -74,4 +76,4 @@ double ArcSin(double x);
 double ArcCosFür(double x, const char* was);
 double ArcSinFür(double x, const char* was);
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,12 +1,14 @@
-#include "model/Schieber.h"
+#include "core/model/Schieber.h"
 
-#include "model/Rechnen.h"
+#include "core/model/Rechnen.h"
 
 namespace vapro {
 
 namespace {
-float F(double v) { return Einzel(v, "slide valve"); }
-}  // namespace
+float F(double v) {
+    return Einzel(v, "slide valve");
+}
+} // namespace
 
 void SchieberGeometrieAusÜberdeckung(Modell& m) {
     m.SchiLaufO = F(static_cast<double>(m.SchiEO) + m.SchiIO + m.KaWeiO);
@@ -31,4 +33,4 @@ void SchieberAbleiten(Modell& m) {
     m.SchiEU = m.SchiEO;
 }
 
-}  // namespace vapro
+} // namespace vapro

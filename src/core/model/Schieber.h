@@ -2,7 +2,7 @@
 // The slide valve is entered either by its laps or by its geometry; the other
 // set follows from the entered one and the port face of the valve chest.
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -11,4 +11,4 @@ void SchieberAbleiten(Modell& m);
 // Derives the geometry set from the laps, whatever the entry mode.
 void SchieberGeometrieAusÜberdeckung(Modell& m);
 
-}  // namespace vapro
+} // namespace vapro

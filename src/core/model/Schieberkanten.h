@@ -2,7 +2,7 @@
 // Heights of the four controlling valve edges at the solver's current valve
 // position, rounded to single precision as they are compared.
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -20,4 +20,4 @@ inline float KanteObenAußen(const Modell& m) {
     return static_cast<float>(static_cast<double>(m.SchieberY) - m.SchiEU + m.SchiLänge);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,8 +1,8 @@
-#include "model/Standarddaten.h"
+#include "core/model/Standarddaten.h"
 
-#include "model/Bewegung.h"
-#include "model/Grunddaten.h"
-#include "model/Schieber.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Schieber.h"
 
 namespace vapro {
 
@@ -12,12 +12,12 @@ void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
     m.NächsterStart = 0;
     SchieberAbleiten(m);
     try {
-        Neuberechnung(m, a, "2");
+        Neuberechnung(m, a, Anlass::NeueDaten);
     } catch (...) {
-        m.Geometriestand = 0;  // a new data set even when the recompute failed
+        m.Geometriestand = 0; // a new data set even when the recompute failed
         throw;
     }
     m.Geometriestand = 0;
 }
 
-}  // namespace vapro
+} // namespace vapro

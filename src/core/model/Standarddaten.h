@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "model/Ansichten.h"
-#include "model/Modell.h"
+#include "core/model/Ansichten.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -11,4 +11,4 @@ namespace vapro {
 // recomputes and starts the change counter afresh.
 void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit);
 
-}  // namespace vapro
+} // namespace vapro

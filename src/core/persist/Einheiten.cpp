@@ -1,16 +1,13 @@
-#include "persist/Einheiten.h"
+#include "core/persist/Einheiten.h"
 
-#include "model/Felder.h"
-#include "model/GeometrieFehler.h"
-#include "model/Grunddaten.h"
-#include "model/Rechnen.h"
+#include "core/model/Felder.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Rechnen.h"
 
 namespace vapro {
 
-namespace {
-
-
-}  // namespace
+namespace {} // namespace
 
 void EinheitenSetzen(Einheitennamen& n, std::string_view einheit) {
     const bool mm = IstMM(einheit);
@@ -70,4 +67,4 @@ void EinheitUmschalten(Modell& m) {
     m = std::move(neu);
 }
 
-}  // namespace vapro
+} // namespace vapro

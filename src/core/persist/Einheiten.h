@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Modell.h"
+#include "core/model/Modell.h"
 
 namespace vapro {
 
@@ -51,4 +51,4 @@ void Umrechnen(Modell& m);
 // unchanged.
 void EinheitUmschalten(Modell& m);
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,4 +1,4 @@
-#include "persist/Einstellungsspeicher.h"
+#include "core/persist/Einstellungsspeicher.h"
 
 namespace vapro {
 
@@ -40,4 +40,4 @@ bool SpeicherImSpeicher::Enthält(std::string_view abschnitt, std::string_view s
     return a != daten_.end() && a->second.count(SchlüsselForm(schlüssel)) > 0;
 }
 
-}  // namespace vapro
+} // namespace vapro

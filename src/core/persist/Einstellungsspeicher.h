@@ -10,7 +10,7 @@
 namespace vapro {
 
 class Einstellungsspeicher {
-public:
+  public:
     virtual ~Einstellungsspeicher() = default;
     virtual std::string Lesen(std::string_view abschnitt, std::string_view schlüssel,
                               std::string_view vorgabe) const = 0;
@@ -24,7 +24,7 @@ public:
 std::string SchlüsselForm(std::string_view text);
 
 class SpeicherImSpeicher : public Einstellungsspeicher {
-public:
+  public:
     std::string Lesen(std::string_view abschnitt, std::string_view schlüssel,
                       std::string_view vorgabe) const override;
     void Schreiben(std::string_view abschnitt, std::string_view schlüssel,
@@ -32,8 +32,8 @@ public:
     void AbschnittLöschen(std::string_view abschnitt) override;
     bool Enthält(std::string_view abschnitt, std::string_view schlüssel) const;
 
-private:
+  private:
     std::map<std::string, std::map<std::string, std::string>> daten_;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,4 +1,4 @@
-#include "persist/Hilfedatei.h"
+#include "core/persist/Hilfedatei.h"
 
 #include <algorithm>
 #include <fstream>

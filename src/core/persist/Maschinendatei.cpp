@@ -1,4 +1,4 @@
-#include "persist/Maschinendatei.h"
+#include "core/persist/Maschinendatei.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,11 +10,11 @@
 #include <span>
 #include <streambuf>
 
-#include "model/Felder.h"
-#include "model/GeometrieFehler.h"
-#include "model/Rechnen.h"
-#include "model/Schieber.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/Felder.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Rechnen.h"
+#include "core/model/Schieber.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 
@@ -38,20 +38,20 @@ struct Abschnitt {
     int überschrift;
 };
 constexpr Abschnitt kAbschnitte[] = {
-    {10100, 1043},  // crank drive
-    {10200, 1060},  // reversing gear
-    {10300, 1000},  // valve chest
-    {10400, 1026},  // slide valve
-    {10500, 1500},  // operating parameters
-    {10600, 1400},  // main window
-    {10700, 1319},  // engine-picture printing
-    {10800, 1180},  // valve travel over crank angle
-    {10900, 1230},  // valve-travel printing
-    {11000, 1620},  // motion table
-    {11100, 1090},  // picture configuration
-    {11200, 2000},  // SI steam table
-    {11300, 2200},  // US steam table
-    {11400, 2500},  // steam diagram
+    {10100, 1043}, // crank drive
+    {10200, 1060}, // reversing gear
+    {10300, 1000}, // valve chest
+    {10400, 1026}, // slide valve
+    {10500, 1500}, // operating parameters
+    {10600, 1400}, // main window
+    {10700, 1319}, // engine-picture printing
+    {10800, 1180}, // valve travel over crank angle
+    {10900, 1230}, // valve-travel printing
+    {11000, 1620}, // motion table
+    {11100, 1090}, // picture configuration
+    {11200, 2000}, // SI steam table
+    {11300, 2200}, // US steam table
+    {11400, 2500}, // steam diagram
 };
 constexpr int16_t kLetzterSatz = 11499;
 
@@ -79,7 +79,7 @@ std::span<const Feld> FelderDes(const Abschnitt& a) {
 // --- Writing -------------------------------------------------------------------
 
 class Schreiber {
-public:
+  public:
     explicit Schreiber(std::ostream& out) : out_(out) {}
 
     Schreiber& Satz(int16_t nummer) {
@@ -102,7 +102,7 @@ public:
     }
     void Ende() { out_ << kZeilenende; }
 
-private:
+  private:
     std::ostream& out_;
 };
 
@@ -139,7 +139,7 @@ void KopfSchreiben(Schreiber& w, const Modell& m, const Sprache& s, std::string_
 // field in double quotes may hold commas. A quote left open at the line end,
 // text after a closing quote and overlong fields are malformed.
 class Feldstrom {
-public:
+  public:
     struct Eintrag {
         std::string text;
         bool zitiert = false;
@@ -181,7 +181,7 @@ public:
         return e;
     }
 
-private:
+  private:
     static constexpr int kEnde = std::char_traits<char>::eof();
     // Far beyond any label of the file; stops a stream of garbage early.
     static constexpr std::size_t kMaxLänge = 4096;
@@ -197,7 +197,7 @@ private:
 // Reads records in their fixed order. The first failure stops everything
 // and remembers the record at which reading stopped.
 class Leser {
-public:
+  public:
     explicit Leser(std::istream& in) : strom_(in) {}
 
     bool Satz(int16_t erwartet) {
@@ -230,7 +230,7 @@ public:
     // The record being read, or the one found instead of it.
     int16_t Stelle() const { return aktuell_; }
 
-private:
+  private:
     Feldstrom strom_;
     int16_t aktuell_ = 0;
 };
@@ -304,7 +304,7 @@ std::filesystem::path TemporärerName(const std::filesystem::path& datei) {
     return {};
 }
 
-}  // namespace
+} // namespace
 
 bool Speichern(const Modell& m, std::ostream& out, const Sprache& s, std::string_view zeitstempel) {
     Schreiber w(out);
@@ -372,4 +372,4 @@ Ladeergebnis Laden(Modell& m, const std::filesystem::path& datei, const Sprache&
     return Laden(m, in, s);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/Modell.h"
-#include "persist/Texte.h"
+#include "core/model/Modell.h"
+#include "core/persist/Texte.h"
 
 namespace vapro {
 
@@ -38,7 +38,7 @@ struct Ladeergebnis {
 
 struct Speicherergebnis {
     bool ok = false;
-    std::string meldung;  // empty when saved
+    std::string meldung; // empty when saved
 };
 
 // Reads a whole machine file. The model changes only when the whole file
@@ -63,4 +63,4 @@ bool Speichern(const Modell& m, std::ostream& out, const Sprache& s, std::string
 Speicherergebnis Speichern(const Modell& m, const std::filesystem::path& datei, const Sprache& s,
                            std::string_view zeitstempel);
 
-}  // namespace vapro
+} // namespace vapro

@@ -8,9 +8,9 @@
 namespace vapro {
 
 struct Programmzustand {
-    std::string Dateiname;     // current machine file; empty for a default engine
-    int16_t Rücksetzen = 0;    // 1: delete the settings of this run at exit
-    std::string Programmpfad;  // folder of the help files, ending in '/'
+    std::string Dateiname;    // current machine file; empty for a default engine
+    int16_t Rücksetzen = 0;   // 1: delete the settings of this run at exit
+    std::string Programmpfad; // folder of the help files, ending in '/'
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,10 +1,10 @@
-#include "persist/Start.h"
+#include "core/persist/Start.h"
 
 #include <cmath>
 #include <ctime>
 #include <optional>
 
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "model/Modell.h"
-#include "persist/Einstellungsspeicher.h"
-#include "persist/Programmzustand.h"
-#include "persist/Texte.h"
+#include "core/model/Modell.h"
+#include "core/persist/Einstellungsspeicher.h"
+#include "core/persist/Programmzustand.h"
+#include "core/persist/Texte.h"
 
 namespace vapro {
 

@@ -1,10 +1,10 @@
-#include "persist/Texte.h"
+#include "core/persist/Texte.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 
-#include "persist/Texttabelle.h"
+#include "core/persist/Texttabelle.h"
 
 namespace vapro {
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "persist/Texttabelle.h"
+#include "core/persist/Texttabelle.h"
 
 namespace vapro::detail {
 

@@ -1,4 +1,4 @@
-#include "dialogs/Dialograhmen.h"
+#include "ui/dialogs/Dialograhmen.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -12,11 +12,11 @@
 #include <limits>
 #include <utility>
 
-#include "model/Bewegung.h"
-#include "model/GeometrieFehler.h"
-#include "persist/Zahlenformat.h"
-#include "platform/Fensterlage.h"
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/numbers/Zahlenformat.h"
 #include "render/Farben.h"
+#include "ui/platform/Fensterlage.h"
 
 namespace vapro {
 
@@ -94,7 +94,7 @@ void Dialograhmen::Knopf_Übernehmen_Click() {
             if (!daten_.weiterNachEingabefehler) return;
         }
         Einschreiben();
-        if (k.ansichten) Neuberechnung(k.m, *k.ansichten, daten_.rechenname);
+        if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler& f) {
         GeometriefehlerMelden(f);
     }
@@ -130,8 +130,7 @@ void Dialograhmen::MZ() {
 }
 
 void Dialograhmen::DatensatzGeändert() {
-    GeometriestandErhöhen(k.m);
-    if (k.ansichten) k.ansichten->DatenGeändert();
+    if (k.ansichten) vapro::DatensatzGeändert(k.m, *k.ansichten);
 }
 
 void Dialograhmen::mousePressEvent(QMouseEvent* e) {

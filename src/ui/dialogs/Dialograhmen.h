@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "Kontext.h"
+#include "ui/Kontext.h"
 
 class QAction;
 class QCheckBox;
@@ -39,7 +39,6 @@ struct Rahmendaten {
     int vorgabeTwips;        // default position, the same for x and y
     int titel;               // text of the window caption (German number - 1000)
     int hilfe;               // help context
-    std::string rechenname;  // source named to the recomputation
     uint32_t Modell::*farbe; // the window's background colour in the model
     // Whether the refill and the recomputation still run after a rejected entry.
     bool weiterNachEingabefehler = false;

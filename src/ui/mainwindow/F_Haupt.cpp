@@ -1,4 +1,4 @@
-#include "mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Haupt.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -8,28 +8,28 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <QWhatsThis>
-#include <QMouseEvent>
-#include <QShortcut>
 #include <stdexcept>
 
-#include "mainwindow/F_Stein.h"
-#include "mainwindow/F_Tabelle.h"
-#include "mainwindow/Fensteransichten.h"
-#include "model/Bewegungstabelle.h"
-#include "model/Rechnen.h"
-#include "persist/Zahlenformat.h"
-#include "platform/F_Info.h"
-#include "persist/Start.h"
-#include "platform/Fensterlage.h"
-#include "platform/Hilfefenster.h"
-#include "platform/Hilfethemen.h"
+#include "core/model/Bewegungstabelle.h"
+#include "core/model/Rechnen.h"
+#include "core/numbers/Zahlenformat.h"
+#include "core/persist/Start.h"
 #include "render/Farben.h"
-#include "views/F_Bild.h"
-#include "views/F_BildKonfiguration.h"
+#include "ui/mainwindow/F_Stein.h"
+#include "ui/mainwindow/F_Tabelle.h"
+#include "ui/mainwindow/Fensteransichten.h"
+#include "ui/platform/F_Info.h"
+#include "ui/platform/Fensterlage.h"
+#include "ui/platform/Hilfefenster.h"
+#include "ui/platform/Hilfethemen.h"
+#include "ui/views/F_Bild.h"
+#include "ui/views/F_BildKonfiguration.h"
 
 namespace vapro {
 
@@ -59,8 +59,7 @@ QSlider* Schieber(QWidget* eltern, const char* name, int min, int max) {
     return s;
 }
 
-
-}  // namespace
+} // namespace
 
 F_Haupt::F_Haupt(Kontext& kontext, QWidget* eltern) : QMainWindow(eltern), k(kontext) {
     ansichten_ = std::make_unique<Fensteransichten>(*this);
@@ -116,7 +115,8 @@ void F_Haupt::SteuerelementeBauen() {
     K_NullGrad = new QPushButton(QString::fromUtf8("0°"), mitte);
     Knopf_Start_Stop = new QPushButton(QStringLiteral("Stop"), mitte);
     Knopf_Vor = new QPushButton(mitte);
-    for (auto* b : {Knopf_Zurück, K_NullGrad, Knopf_Start_Stop, Knopf_Vor}) knöpfe->addWidget(b);
+    for (auto* b : {Knopf_Zurück, K_NullGrad, Knopf_Start_Stop, Knopf_Vor})
+        knöpfe->addWidget(b);
     haupt->addLayout(knöpfe);
     connect(Knopf_Start_Stop, &QPushButton::clicked, this, [this] { Knopf_Start_Stop_Click(); });
     connect(Knopf_Vor, &QPushButton::clicked, this, [this] { Knopf_Vor_Click(); });
@@ -137,7 +137,8 @@ void F_Haupt::SteuerelementeBauen() {
     Aus_SchieHub = Anzeigefeld(mitte, "Aus_SchieHub");
     Aus_Springen = Anzeigefeld(mitte, "Aus_Springen");
     A_Zeit = Anzeigefeld(mitte, "A_Zeit");
-    for (size_t i = 0; i < T_Einheit.size(); ++i) T_Einheit[i] = Beschriftung(mitte, "T_Einheit");
+    for (size_t i = 0; i < T_Einheit.size(); ++i)
+        T_Einheit[i] = Beschriftung(mitte, "T_Einheit");
     const std::array<std::tuple<QLabel*, QLabel*, QString>, 6> anzeigen{{
         {T_Winkel, Aus_Winkel, QString::fromUtf8("[°]")},
         {T_kwegmm, aus_kwegmm, {}},
@@ -177,8 +178,8 @@ void F_Haupt::SteuerelementeBauen() {
     for (int i = 0; i < 7; ++i)
         fenster->addWidget(const_cast<QPushButton*>(reihe[i]), i / 4, i % 4);
     // The geometry dialogs, operating parameters and the steam diagram come later.
-    for (auto* b : {C_Kurbeltrieb, C_Umsteuerung, C_Schieberkasten, C_Schieber,
-                    C_Betriebsparameter, C_Dampfdiagramm})
+    for (auto* b : {C_Kurbeltrieb, C_Umsteuerung, C_Schieberkasten, C_Schieber, C_Betriebsparameter,
+                    C_Dampfdiagramm})
         b->setEnabled(false);
     connect(C_Bild, &QPushButton::clicked, this, [this] { FensterZeigen(Fenster::Bild, true); });
     haupt->addLayout(fenster);
@@ -330,8 +331,8 @@ void F_Haupt::WechselSprache() {
     C_Schieber->setText(k.T(450));
     C_Betriebsparameter->setText(k.T(452));
     C_Dampfdiagramm->setText(k.T(445));
-    einträge_.at("M_Sprache").aktion->setText(
-        k.sprache.Sprachbasis == SprachbasisEnglisch ? "Deutsch" : "English");
+    einträge_.at("M_Sprache")
+        .aktion->setText(k.sprache.Sprachbasis == SprachbasisEnglisch ? "Deutsch" : "English");
     UmrechnenBeschriften();
     DirekthilfeTexte();
 }
@@ -352,8 +353,8 @@ void F_Haupt::Einschreiben() {
     Slider_Winkel_Scroll();
     {
         const QSignalBlocker sperre(Slider_UmWinkel);
-        Slider_UmWinkel->setValue(static_cast<int>(
-            RundeHalbGerade(k.m.UmWinkel / Pi * 180.0 * 2.0 * k.m.Vorzeichen)));
+        Slider_UmWinkel->setValue(
+            static_cast<int>(RundeHalbGerade(k.m.UmWinkel / Pi * 180.0 * 2.0 * k.m.Vorzeichen)));
     }
     Slider_UmWinkel_Scroll();
     Aus_Zeit->setText(QStringLiteral("0"));
@@ -381,21 +382,30 @@ void F_Haupt::Daten_Zustand() {
         T_Dateiname->setText(Q(k.zustand.Dateiname));
         return;
     }
-    T_Dateiname->setText(k.T(IstMM(k.m) ? 490 : 491) + k.T(k.m.Geometriestand == 0 ? 492 : 493));
+    T_Dateiname->setText(k.T(IstMM(k.m) ? 490 : 491) + k.T(k.m.Geändert ? 493 : 492));
 }
 
-void F_Haupt::contextMenuEvent(QContextMenuEvent* e) { M_Popup->popup(e->globalPos()); }
+void F_Haupt::contextMenuEvent(QContextMenuEvent* e) {
+    M_Popup->popup(e->globalPos());
+}
 
 void F_Haupt::HilfeEinrichten() {
     namespace H = HilfeKontext;
     const std::pair<QWidget*, int> themen[] = {
-        {Knopf_Start_Stop, H::Knopf_Start_Stop}, {Knopf_Vor, H::Knopf_Vor},
-        {Knopf_Zurück, H::Knopf_Zurück},         {K_NullGrad, H::K_NullGrad},
-        {Slider_Zeit, H::Slider_Zeit},           {Slider_Winkel, H::Slider_Winkel},
-        {Slider_UmWinkel, H::Slider_UmWinkel},   {T_Dateiname, H::T_Dateiname},
-        {T_KLproz, H::T_KLproz},                 {T_kwegmm, H::T_kwegmm},
-        {T_Winkel, H::T_Winkel},                 {T_Springen, H::T_Springen},
-        {T_Schieberhub, H::T_Schieberhub},       {T_Zeit, H::T_Zeit},
+        {Knopf_Start_Stop, H::Knopf_Start_Stop},
+        {Knopf_Vor, H::Knopf_Vor},
+        {Knopf_Zurück, H::Knopf_Zurück},
+        {K_NullGrad, H::K_NullGrad},
+        {Slider_Zeit, H::Slider_Zeit},
+        {Slider_Winkel, H::Slider_Winkel},
+        {Slider_UmWinkel, H::Slider_UmWinkel},
+        {T_Dateiname, H::T_Dateiname},
+        {T_KLproz, H::T_KLproz},
+        {T_kwegmm, H::T_kwegmm},
+        {T_Winkel, H::T_Winkel},
+        {T_Springen, H::T_Springen},
+        {T_Schieberhub, H::T_Schieberhub},
+        {T_Zeit, H::T_Zeit},
         {T_Drehung, H::T_Drehung},
     };
     for (auto [w, thema] : themen) {
@@ -418,7 +428,8 @@ void F_Haupt::HilfeEinrichten() {
 
 // The direct-help texts are the controls' topics from the help file of the language.
 void F_Haupt::DirekthilfeTexte() {
-    for (QWidget* w : hilfeSteuerelemente_) w->setWhatsThis(Kurzhilfe(k, w->property("hilfe").toInt()));
+    for (QWidget* w : hilfeSteuerelemente_)
+        w->setWhatsThis(Kurzhilfe(k, w->property("hilfe").toInt()));
 }
 
 bool F_Haupt::eventFilter(QObject* o, QEvent* e) {
@@ -433,4 +444,4 @@ bool F_Haupt::eventFilter(QObject* o, QEvent* e) {
     return QMainWindow::eventFilter(o, e);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Kontext.h"
+#include "ui/Kontext.h"
 
 class QAction;
 class QLabel;
@@ -29,7 +29,7 @@ class F_Tabelle;
 class Fensteransichten;
 
 class F_Haupt : public QMainWindow {
-public:
+  public:
     explicit F_Haupt(Kontext& k, QWidget* eltern = nullptr);
     ~F_Haupt() override;
 
@@ -87,13 +87,13 @@ public:
     QAction& Menüeintrag(const char* name) const;
     const QTimer& Zeitgeber() const { return Timer1; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+  private:
     void SteuerelementeBauen();
     void MenüsBauen();
     QAction* Eintrag(QMenu* menü, const char* name, bool abhakbar = false);
@@ -140,4 +140,4 @@ private:
     QPointer<F_Info> info_;
 };
 
-}  // namespace vapro
+} // namespace vapro

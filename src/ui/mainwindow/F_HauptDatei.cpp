@@ -12,20 +12,20 @@
 #include <QPushButton>
 #include <QWhatsThis>
 
-#include "mainwindow/F_Haupt.h"
-#include "mainwindow/F_Stein.h"
-#include "mainwindow/F_Tabelle.h"
-#include "model/Bewegung.h"
-#include "model/GeometrieFehler.h"
-#include "model/Standarddaten.h"
-#include "persist/Hilfedatei.h"
-#include "persist/Maschinendatei.h"
-#include "persist/Start.h"
-#include "platform/F_Info.h"
-#include "platform/Fensterlage.h"
-#include "platform/Hilfethemen.h"
-#include "views/F_Bild.h"
-#include "views/F_BildKonfiguration.h"
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Standarddaten.h"
+#include "core/persist/Hilfedatei.h"
+#include "core/persist/Maschinendatei.h"
+#include "core/persist/Start.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Stein.h"
+#include "ui/mainwindow/F_Tabelle.h"
+#include "ui/platform/F_Info.h"
+#include "ui/platform/Fensterlage.h"
+#include "ui/platform/Hilfethemen.h"
+#include "ui/views/F_Bild.h"
+#include "ui/views/F_BildKonfiguration.h"
 
 namespace vapro {
 
@@ -33,7 +33,7 @@ namespace {
 
 // Shows the busy pointer and keeps the settings menu off while a long action runs.
 class Beschäftigt {
-public:
+  public:
     explicit Beschäftigt(QMenu* menü) : menü_(menü) {
         menü_->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -44,11 +44,11 @@ public:
         menü_->setEnabled(true);
     }
 
-private:
+  private:
     QMenu* menü_;
 };
 
-}  // namespace
+} // namespace
 
 QString F_Haupt::Zeitstempel() const {
     const QLocale l = QLocale::system();
@@ -84,7 +84,8 @@ void F_Haupt::Menühäkchen() {
     const std::pair<const char*, Fenster> fenster[] = {{"Bild Zeigen", Fenster::Bild},
                                                        {"Tabelle Zeigen", Fenster::Tabelle}};
     for (const auto& [schlüssel, f] : fenster)
-        if (k.speicher.Lesen(AbschnittAktuell, schlüssel, "False") == "True") FensterZeigen(f, true);
+        if (k.speicher.Lesen(AbschnittAktuell, schlüssel, "False") == "True")
+            FensterZeigen(f, true);
 }
 
 // --- windows ---
@@ -101,8 +102,12 @@ F_Bild& F_Haupt::Bild() {
     return *bild_;
 }
 
-F_Tabelle* F_Haupt::Tabelle() { return tabelle_; }
-F_BildKonfiguration* F_Haupt::BildKonfiguration() { return bildKonfiguration_; }
+F_Tabelle* F_Haupt::Tabelle() {
+    return tabelle_;
+}
+F_BildKonfiguration* F_Haupt::BildKonfiguration() {
+    return bildKonfiguration_;
+}
 
 bool F_Haupt::FensterOffen(Fenster f) const {
     switch (f) {
@@ -181,7 +186,8 @@ void F_Haupt::FensterNeuLaden() {
 }
 
 void F_Haupt::AllesSchließen() {
-    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
         if (w) w->close();
 }
 
@@ -199,7 +205,7 @@ bool F_Haupt::Ladeaktion(const QString& pfad) {
     Slider_UmWinkel_Einstellen();
     FensterNeuLaden();
     try {
-        Neuberechnung(k.m, *k.ansichten, "10");
+        Neuberechnung(k.m, *k.ansichten, Anlass::NeueDaten);
     } catch (const GeometrieFehler&) {
         Geometriefehler(2013);
     }
@@ -212,13 +218,14 @@ bool F_Haupt::Ladeaktion(const QString& pfad) {
 }
 
 bool F_Haupt::SpeicherAktion(const QString& pfad) {
-    const Speicherergebnis e = Speichern(k.m, std::filesystem::path(pfad.toStdString()),
-                                        k.sprache, Zeitstempel().toStdString());
+    const Speicherergebnis e = Speichern(k.m, std::filesystem::path(pfad.toStdString()), k.sprache,
+                                         Zeitstempel().toStdString());
     if (!e.ok) {
         k.plattform.Meldung(this, Q(e.meldung), Symbol::Ausruf);
         return false;
     }
     k.zustand.Dateiname = pfad.toStdString();
+    k.m.Geändert = false;
     Menüeintrag("M_NächsterStart").setEnabled(true);
     Menüeintrag("M_NächsterStart").setChecked(true);
     k.m.NächsterStart = 1;
@@ -255,7 +262,8 @@ void F_Haupt::UmrechnenBeschriften() {
 void F_Haupt::EinheitenAktualisieren() {
     EinheitenSetzen(k.einheiten, k.m.Einheit);
     UmrechnenBeschriften();
-    for (QLabel* l : T_Einheit) l->setText(Q(k.m.Einheit));
+    for (QLabel* l : T_Einheit)
+        l->setText(Q(k.m.Einheit));
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
     if (tabelle_) tabelle_->TabelleEinrichten();
 }
@@ -265,13 +273,13 @@ void F_Haupt::M_Umrechnen_Click() {
     try {
         EinheitUmschalten(k.m);
     } catch (const GeometrieFehler&) {
-        Geometriefehler(2013);  // nothing was converted
+        Geometriefehler(2013); // nothing was converted
         return;
     }
     k.speicher.Schreiben(AbschnittVersion, "Einheit", k.m.Einheit);
     EinheitenAktualisieren();
     try {
-        Neuberechnung(k.m, *k.ansichten, "Haupt_Umrechnen");
+        Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler&) {
         Geometriefehler(2013);
     }
@@ -365,4 +373,4 @@ void F_Haupt::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "mainwindow/F_Haupt.h"
-#include "mainwindow/Fensteransichten.h"
-#include "model/Bewegung.h"
-#include "model/GeometrieFehler.h"
-#include "model/Rechnen.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Rechnen.h"
+#include "core/numbers/Zahlenformat.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/Fensteransichten.h"
 
 namespace vapro {
 
@@ -67,7 +67,7 @@ void Einzelschritt(QTimer& timer, QPushButton& knopf, F schritt, std::function<v
     }
 }
 
-}  // namespace
+} // namespace
 
 void F_Haupt::Knopf_Vor_Click() {
     Einzelschritt(
@@ -96,7 +96,7 @@ void F_Haupt::K_NullGrad_Click() {
         Timer1, *Knopf_Start_Stop,
         [this] {
             k.m.Winkel = 0;
-            Neuberechnung(k.m, *k.ansichten, "40");
+            Neuberechnung(k.m, *k.ansichten, Anlass::Ansicht);
         },
         [this] { Geometriefehler(2013); });
 }
@@ -137,4 +137,4 @@ void F_Haupt::Slider_UmWinkel_Einstellen() {
     Einschreiben();
 }
 
-}  // namespace vapro
+} // namespace vapro

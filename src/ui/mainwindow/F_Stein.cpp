@@ -1,11 +1,11 @@
-#include "mainwindow/F_Stein.h"
+#include "ui/mainwindow/F_Stein.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "platform/Fensterlage.h"
 #include "render/Farben.h"
+#include "ui/platform/Fensterlage.h"
 
 namespace vapro {
 
@@ -43,4 +43,4 @@ void F_Stein::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-}  // namespace vapro
+} // namespace vapro

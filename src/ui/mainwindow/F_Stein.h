@@ -4,26 +4,26 @@
 #include <QWidget>
 #include <functional>
 
-#include "Kontext.h"
+#include "ui/Kontext.h"
 
 class QLabel;
 
 namespace vapro {
 
 class F_Stein : public QWidget {
-public:
+  public:
     explicit F_Stein(Kontext& k, QWidget* eltern = nullptr);
     void WechselSprache();
 
     std::function<void()> beimSchließen;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
 
-private:
+  private:
     Kontext& k;
     QLabel* T_Hinweis;
 };
 
-}  // namespace vapro
+} // namespace vapro

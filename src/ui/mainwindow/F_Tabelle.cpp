@@ -1,4 +1,4 @@
-#include "mainwindow/F_Tabelle.h"
+#include "ui/mainwindow/F_Tabelle.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,17 +10,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "model/Bewegungstabelle.h"
-#include "model/GeometrieFehler.h"
-#include "persist/Zahlenformat.h"
-#include "platform/Fensterlage.h"
-#include "platform/Hilfethemen.h"
+#include "core/model/Bewegungstabelle.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/numbers/Zahlenformat.h"
 #include "render/Farben.h"
+#include "ui/platform/Fensterlage.h"
+#include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
 
-F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern)
-    : QWidget(eltern, Qt::Window), k(kontext) {
+F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern) : QWidget(eltern, Qt::Window), k(kontext) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     G_Tabelle = new QTableWidget(this);
@@ -41,7 +40,8 @@ F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern)
     M_Popup = new QMenu(this);
     M_Infotext = M_Popup->addAction(QString());
     M_Hintergrundfarbe = M_Popup->addAction(QString());
-    connect(M_Infotext, &QAction::triggered, this, [this] { k.plattform.Hilfe(HilfeKontext::Tabelle); });
+    connect(M_Infotext, &QAction::triggered, this,
+            [this] { k.plattform.Hilfe(HilfeKontext::Tabelle); });
     connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] {
         if (auto f = k.plattform.FarbeWählen(this, AlsQColor(k.m.FarbeTabelle))) {
             k.m.FarbeTabelle = AlsFarbe(*f);
@@ -111,7 +111,9 @@ void F_Tabelle::Ausgeben() {
     if (isVisible()) G_Tabelle->scrollToItem(G_Tabelle->item(zeile, 0));
 }
 
-void F_Tabelle::Einschreiben() { C_TabelleAktualisieren->setChecked(k.m.TabelleAktualisieren == 1); }
+void F_Tabelle::Einschreiben() {
+    C_TabelleAktualisieren->setChecked(k.m.TabelleAktualisieren == 1);
+}
 
 void F_Tabelle::C_TabelleAktualisieren_Click() {
     k.m.TabelleAktualisieren = C_TabelleAktualisieren->isChecked() ? 1 : 0;
@@ -123,7 +125,9 @@ QString F_Tabelle::Zelle(int zeile, int spalte) const {
     return z ? z->text() : QString();
 }
 
-int F_Tabelle::AktuelleZeile() const { return G_Tabelle->currentRow() + 1; }
+int F_Tabelle::AktuelleZeile() const {
+    return G_Tabelle->currentRow() + 1;
+}
 
 void F_Tabelle::changeEvent(QEvent* e) {
     if (e->type() == QEvent::ActivationChange && !isActiveWindow())
@@ -138,6 +142,8 @@ void F_Tabelle::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-void F_Tabelle::contextMenuEvent(QContextMenuEvent* e) { M_Popup->popup(e->globalPos()); }
+void F_Tabelle::contextMenuEvent(QContextMenuEvent* e) {
+    M_Popup->popup(e->globalPos());
+}
 
-}  // namespace vapro
+} // namespace vapro

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "Kontext.h"
+#include "ui/Kontext.h"
 
 class QTableWidget;
 class QCheckBox;
@@ -15,7 +15,7 @@ class QMenu;
 namespace vapro {
 
 class F_Tabelle : public QWidget {
-public:
+  public:
     explicit F_Tabelle(Kontext& k, QWidget* eltern = nullptr);
 
     void TabelleEinrichten();
@@ -31,12 +31,12 @@ public:
 
     std::function<void()> beimSchließen;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
-private:
+  private:
     void C_TabelleAktualisieren_Click();
     void Kopfzeile();
 
@@ -49,4 +49,4 @@ private:
     QAction* M_Hintergrundfarbe;
 };
 
-}  // namespace vapro
+} // namespace vapro

@@ -1,24 +1,36 @@
-#include "mainwindow/Fensteransichten.h"
+#include "ui/mainwindow/Fensteransichten.h"
 
-#include "mainwindow/F_Haupt.h"
-#include "mainwindow/F_Tabelle.h"
-#include "views/F_Bild.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Tabelle.h"
+#include "ui/views/F_Bild.h"
 
 namespace vapro {
 
-void Fensteransichten::Umlaufzeit(double sekunden) { h.Umlaufzeit(sekunden); }
+void Fensteransichten::Umlaufzeit(double sekunden) {
+    h.Umlaufzeit(sekunden);
+}
 
 void Fensteransichten::TabelleAusgeben() {
     if (F_Tabelle* t = h.Tabelle()) t->Ausgeben();
 }
 
-void Fensteransichten::Ausgabe() { h.Ausgabe(); }
-void Fensteransichten::BildZeichnen() { h.Bild().Zeichnen(); }
-void Fensteransichten::DatenGeändert() { h.Daten_Zustand(); }
-void Fensteransichten::BildSkalieren() { h.Bild().Skalierung(); }
-void Fensteransichten::BildNeuzeichnen() { h.Bild().Neuzeichnen(); }
+void Fensteransichten::Ausgabe() {
+    h.Ausgabe();
+}
+void Fensteransichten::BildZeichnen() {
+    h.Bild().Zeichnen();
+}
+void Fensteransichten::DatenGeändert() {
+    h.Daten_Zustand();
+}
+void Fensteransichten::BildSkalieren() {
+    h.Bild().Skalierung();
+}
+void Fensteransichten::BildNeuzeichnen() {
+    h.Bild().Neuzeichnen();
+}
 void Fensteransichten::DrehrichtungsbilanzZeigen(int16_t bilanz) {
     h.DrehrichtungsbilanzZeigen(bilanz);
 }
 
-}  // namespace vapro
+} // namespace vapro

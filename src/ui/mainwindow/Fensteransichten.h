@@ -2,14 +2,14 @@
 // The windows' side of a frame and a recomputation: forwards to the main
 // window and the windows it owns.
 
-#include "model/Ansichten.h"
+#include "core/model/Ansichten.h"
 
 namespace vapro {
 
 class F_Haupt;
 
 class Fensteransichten : public Ansichten {
-public:
+  public:
     explicit Fensteransichten(F_Haupt& haupt) : h(haupt) {}
 
     void Umlaufzeit(double sekunden) override;
@@ -21,8 +21,8 @@ public:
     void BildNeuzeichnen() override;
     void DrehrichtungsbilanzZeigen(int16_t bilanz) override;
 
-private:
+  private:
     F_Haupt& h;
 };
 
-}  // namespace vapro
+} // namespace vapro

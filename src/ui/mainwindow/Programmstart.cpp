@@ -1,9 +1,9 @@
-#include "mainwindow/Programmstart.h"
+#include "ui/mainwindow/Programmstart.h"
 
-#include "mainwindow/F_Haupt.h"
-#include "model/Grunddaten.h"
-#include "model/Schieber.h"
-#include "persist/Start.h"
+#include "core/model/Grunddaten.h"
+#include "core/model/Schieber.h"
+#include "core/persist/Start.h"
+#include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro {
 
@@ -32,4 +32,4 @@ std::unique_ptr<F_Haupt> ProgrammStarten(Kontext& k, const QString& datei,
     return haupt;
 }
 
-}  // namespace vapro
+} // namespace vapro

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "Kontext.h"
+#include "ui/Kontext.h"
 
 namespace vapro {
 
@@ -21,4 +21,4 @@ std::unique_ptr<F_Haupt> ProgrammStarten(Kontext& k, const QString& datei,
                                          const QString& programmpfadVorgabe,
                                          const std::function<void()>& registrieren);
 
-}  // namespace vapro
+} // namespace vapro

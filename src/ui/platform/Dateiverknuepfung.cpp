@@ -1,4 +1,4 @@
-#include "platform/Dateiverknuepfung.h"
+#include "ui/platform/Dateiverknuepfung.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,10 +7,10 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "Kontext.h"
-#include "persist/Texte.h"
-#include "platform/Datenordner.h"
-#include "platform/Plattform.h"
+#include "core/persist/Texte.h"
+#include "ui/Kontext.h"
+#include "ui/platform/Datenordner.h"
+#include "ui/platform/Plattform.h"
 
 namespace vapro {
 

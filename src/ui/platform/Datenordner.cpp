@@ -1,4 +1,4 @@
-#include "platform/Datenordner.h"
+#include "ui/platform/Datenordner.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/F_Info.h"
+#include "ui/platform/F_Info.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Kontext.h"
-#include "platform/Fensterlage.h"
+#include "ui/Kontext.h"
+#include "ui/platform/Fensterlage.h"
 
 namespace vapro {
 

@@ -1,10 +1,10 @@
-#include "platform/Fensterlage.h"
+#include "ui/platform/Fensterlage.h"
 
 #include <QWidget>
 #include <cmath>
 
-#include "persist/Einstellungsspeicher.h"
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
+#include "core/persist/Einstellungsspeicher.h"
 
 namespace vapro {
 
@@ -22,7 +22,7 @@ void TwipsSchreiben(Einstellungsspeicher& s, const QString& schlüssel, int pixe
                 FormatAllgemein(static_cast<float>(pixel * TwipsProPixel)));
 }
 
-}  // namespace
+} // namespace
 
 void PositionLaden(QWidget& fenster, const Einstellungsspeicher& speicher, const QString& stamm,
                    int vorgabeTwips) {
@@ -56,4 +56,4 @@ void HintergrundSetzen(QWidget& w, const QColor& farbe) {
     w.setAutoFillBackground(true);
 }
 
-}  // namespace vapro
+} // namespace vapro

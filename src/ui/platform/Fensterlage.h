@@ -17,7 +17,8 @@ inline constexpr int TwipsProPixel = 15;
 // default (in twips).
 void PositionLaden(QWidget& fenster, const Einstellungsspeicher& speicher, const QString& stamm,
                    int vorgabeTwips);
-void PositionSpeichern(const QWidget& fenster, Einstellungsspeicher& speicher, const QString& stamm);
+void PositionSpeichern(const QWidget& fenster, Einstellungsspeicher& speicher,
+                       const QString& stamm);
 // A stored size ("<stem> Höhe", "<stem> Breite"), also in twips.
 void GrößeLaden(QWidget& fenster, const Einstellungsspeicher& speicher, const QString& stamm,
                 int vorgabeHöhe, int vorgabeBreite);
@@ -26,4 +27,4 @@ void GrößeSpeichern(const QWidget& fenster, Einstellungsspeicher& speicher, co
 // Paints a window's (or control's) background in a colour.
 void HintergrundSetzen(QWidget& w, const QColor& farbe);
 
-}  // namespace vapro
+} // namespace vapro

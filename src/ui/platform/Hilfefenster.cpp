@@ -1,12 +1,12 @@
-#include "platform/Hilfefenster.h"
+#include "ui/platform/Hilfefenster.h"
 
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "Kontext.h"
-#include "persist/Hilfedatei.h"
-#include "persist/Start.h"
+#include "core/persist/Hilfedatei.h"
+#include "core/persist/Start.h"
+#include "ui/Kontext.h"
 
 namespace vapro {
 

@@ -1,4 +1,4 @@
-#include "platform/Plattform.h"
+#include "ui/platform/Plattform.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -71,4 +71,4 @@ void QtPlattform::Hilfe(int kontext) {
     if (hilfeZeigen) hilfeZeigen(kontext);
 }
 
-}  // namespace vapro
+} // namespace vapro

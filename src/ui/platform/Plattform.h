@@ -15,7 +15,7 @@ namespace vapro {
 enum class Symbol { Keins, Information, Frage, Ausruf, Stopp };
 
 class Plattform {
-public:
+  public:
     virtual ~Plattform() = default;
     // A message with an OK button; an empty title means the program's name.
     virtual void Meldung(QWidget* eltern, const QString& text, Symbol symbol,
@@ -35,7 +35,7 @@ public:
 
 // The real thing, over QMessageBox, QColorDialog and QFileDialog.
 class QtPlattform : public Plattform {
-public:
+  public:
     void Meldung(QWidget* eltern, const QString& text, Symbol symbol,
                  const QString& titel = {}) override;
     bool JaNein(QWidget* eltern, const QString& text, const QString& titel) override;
@@ -53,4 +53,4 @@ public:
 // "Name|*.kmf|Other|*.txt" as Qt's "Name (*.kmf);;Other (*.txt)".
 QString QtFilter(const QString& filter);
 
-}  // namespace vapro
+} // namespace vapro

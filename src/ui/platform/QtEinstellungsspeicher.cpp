@@ -1,8 +1,8 @@
-#include "platform/QtEinstellungsspeicher.h"
+#include "ui/platform/QtEinstellungsspeicher.h"
 
 #include <QStringList>
 
-#include "Kontext.h"
+#include "ui/Kontext.h"
 
 namespace vapro {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <memory>
 
-#include "persist/Einstellungsspeicher.h"
+#include "core/persist/Einstellungsspeicher.h"
 
 namespace vapro {
 

@@ -1,4 +1,4 @@
-#include "views/F_Bild.h"
+#include "ui/views/F_Bild.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <cmath>
 
-#include "model/Bewegung.h"
-#include "model/GeometrieFehler.h"
-#include "model/Kinematik.h"
-#include "persist/Zahlenformat.h"
-#include "platform/Fensterlage.h"
-#include "platform/Hilfethemen.h"
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Kinematik.h"
+#include "core/numbers/Zahlenformat.h"
 #include "render/Farben.h"
+#include "ui/platform/Fensterlage.h"
+#include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
 
@@ -49,7 +49,8 @@ void F_Bild::MenüEinrichten() {
     M_Einstellungen = M_Click->addAction(QString());
     M_Drucken = M_Click->addAction(QString());
     M_Hintergrundfarbe = M_Click->addAction(QString());
-    connect(M_Infotext, &QAction::triggered, this, [this] { k_.plattform.Hilfe(HilfeKontext::Bild); });
+    connect(M_Infotext, &QAction::triggered, this,
+            [this] { k_.plattform.Hilfe(HilfeKontext::Bild); });
     connect(M_Einstellungen, &QAction::triggered, this, [this] {
         if (einstellungenÖffnen) einstellungenÖffnen();
     });
@@ -126,8 +127,7 @@ void F_Bild::HintergrundfarbeWählen() {
     } catch (const GeometrieFehler& f) {
         Fehler(f);
     }
-    GeometriestandErhöhen(k_.m);
-    if (k_.ansichten) k_.ansichten->DatenGeändert();
+    if (k_.ansichten) DatensatzGeändert(k_.m, *k_.ansichten);
 }
 
 void F_Bild::Fehler(const std::exception& e) {
@@ -154,7 +154,7 @@ void F_Bild::resizeEvent(QResizeEvent* e) {
     PufferAnpassen();
     try {
         if (k_.ansichten) {
-            Neuberechnung(k_.m, *k_.ansichten, "20");
+            Neuberechnung(k_.m, *k_.ansichten, Anlass::Ansicht);
         } else {
             // On its own the window still fits and redraws the picture.
             Skalierung();

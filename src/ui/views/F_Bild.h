@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "Kontext.h"
 #include "render/Maschinenbild.h"
+#include "ui/Kontext.h"
 
 class QAction;
 class QMenu;

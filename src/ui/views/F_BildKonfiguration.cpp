@@ -1,4 +1,4 @@
-#include "views/F_BildKonfiguration.h"
+#include "ui/views/F_BildKonfiguration.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "platform/Hilfethemen.h"
 #include "render/Farben.h"
+#include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
 
@@ -20,7 +20,6 @@ Rahmendaten Rahmen() {
             .vorgabeTwips = 50,
             .titel = 90,
             .hilfe = HilfeKontext::BildKonfiguration,
-            .rechenname = "BildKonfiguration",
             .farbe = &Modell::FarbeBildKonfiguration};
 }
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "dialogs/Dialograhmen.h"
+#include "ui/dialogs/Dialograhmen.h"
 
 class QCheckBox;
 class QGroupBox;

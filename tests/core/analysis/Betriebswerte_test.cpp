@@ -1,14 +1,14 @@
-#include "analysis/Betriebswerte.h"
+#include "core/analysis/Betriebswerte.h"
 
 #include <cmath>
 #include <tuple>
 
 #include <gtest/gtest.h>
 
-#include "Maschine.h"
-#include "analysis/Steuerzeiten.h"
-#include "model/GeometrieFehler.h"
-#include "persist/Zahlenformat.h"
+#include "core/analysis/Steuerzeiten.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/numbers/Zahlenformat.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {

@@ -1,11 +1,11 @@
-#include "analysis/Dampfdiagramm.h"
+#include "core/analysis/Dampfdiagramm.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "Maschine.h"
-#include "model/GeometrieFehler.h"
+#include "core/model/GeometrieFehler.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {

@@ -1,7 +1,7 @@
 // Damaged table files: every load must either succeed with a sound grid or
 // fail with the file name, whatever the damage.
 
-#include "analysis/Dampftafel.h"
+#include "core/analysis/Dampftafel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/Dampftafel.h"
+#include "core/analysis/Dampftafel.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <random>
 #include <tuple>
 
-#include "persist/Texte.h"
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
+#include "core/persist/Texte.h"
 
 namespace vapro {
 namespace {

@@ -1,10 +1,10 @@
-#include "analysis/Steuerzeiten.h"
+#include "core/analysis/Steuerzeiten.h"
 
 #include <gtest/gtest.h>
 
-#include "Maschine.h"
-#include "model/Kinematik.h"
-#include "model/Schieberkanten.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Schieberkanten.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {
@@ -14,11 +14,11 @@ using test::Standardmaschine;
 
 // Valve edge and port edge of a raw event, and whether the port is open.
 struct Kante {
-    Steuerzeit Modell::* ereignis;
+    Steuerzeit Modell::*ereignis;
     float (*kante)(const Modell&);
-    float Modell::* sitz;
-    bool offenWennDarüber;  // port open while the valve edge is above the seat edge
-    bool auf;               // the event opens the port
+    float Modell::*sitz;
+    bool offenWennDarüber; // port open while the valve edge is above the seat edge
+    bool auf;              // the event opens the port
 };
 
 const Kante kKanten[] = {
@@ -52,7 +52,8 @@ TEST(SteuerzeitenSuchen, EachEventIsTheStepWherePortStateChanges) {
             const Steuerzeit z = m.*k.ereignis;
             ASSERT_GE(z.Winkel, 0) << umwinkel;
             Modell probe = m;
-            EXPECT_EQ(Offen(probe, k, z.Winkel - schritt), !k.auf) << umwinkel << " at " << z.Winkel;
+            EXPECT_EQ(Offen(probe, k, z.Winkel - schritt), !k.auf)
+                << umwinkel << " at " << z.Winkel;
             EXPECT_EQ(Offen(probe, k, z.Winkel), k.auf) << umwinkel << " at " << z.Winkel;
             EXPECT_FLOAT_EQ(z.Weg, probe.kwegmm);
         }
@@ -61,7 +62,7 @@ TEST(SteuerzeitenSuchen, EachEventIsTheStepWherePortStateChanges) {
 
 TEST(SteuerzeitenSuchen, EventsThatNeverHappenStayAtMinusOne) {
     Modell m = Standardmaschine();
-    m.SchiEO = m.SchiEU = 100;  // laps so large that no admission port ever opens
+    m.SchiEO = m.SchiEU = 100; // laps so large that no admission port ever opens
     SchieberAbleiten(m);
     SteuerzeitenSuchen(m);
     EXPECT_EQ(m.EinlaßAufOben.Winkel, -1);
@@ -74,19 +75,19 @@ TEST(SteuerzeitenSuchen, EdgeStandingOnItsSeatRecordsClosingsOnly) {
     for (bool vor : {true, false}) {
         Modell m = Standardmaschine();
         m.Umsteuertyp = 0;
-        m.ExZentrizität = 0;  // the valve stands still
-        m.kaumy = 380.5f;     // top outer edge exactly on the top port's upper edge
+        m.ExZentrizität = 0; // the valve stands still
+        m.kaumy = 380.5f;    // top outer edge exactly on the top port's upper edge
         SpiegelBerechnen(m);
         m.Drehrichtung = vor;
         SteuerzeitenSuchen(m);
         EXPECT_EQ(m.EinlaßAufOben.Winkel, -1);
-        EXPECT_EQ(m.EinlaßZuOben.Winkel, vor ? 360 : 0);  // the last of many closings
+        EXPECT_EQ(m.EinlaßZuOben.Winkel, vor ? 360 : 0); // the last of many closings
     }
 }
 
 TEST(SteuerzeitenAuswerten, CutOffAndCompression) {
     Modell m;
-    m.KWRadius = 50;  // stroke 100
+    m.KWRadius = 50; // stroke 100
     m.Drehrichtung = true;
     // Top: admission 355° (5° before TDC), cut-off 200° (after BDC), exhaust 150°..330°.
     m.EinlaßAufOben = {355, 99.5f};
@@ -110,7 +111,7 @@ TEST(SteuerzeitenAuswerten, CutOffAndCompression) {
     EXPECT_EQ(o.Auslaßbeginn.Bezug, 3);
     EXPECT_EQ(o.Auslaßende.Winkel, 30);
     EXPECT_EQ(o.Auslaßende.Bezug, 1);
-    EXPECT_FLOAT_EQ(o.KompressionWeg, 7 - 0.5f);  // from exhaust closing to admission
+    EXPECT_FLOAT_EQ(o.KompressionWeg, 7 - 0.5f); // from exhaust closing to admission
     EXPECT_FLOAT_EQ(o.Kompression, 0.065f);
 
     const Steuerzeitergebnis& u = m.Unten;
@@ -141,17 +142,17 @@ TEST(SteuerzeitenAuswerten, BackwardRunningMirrorsTheAngles) {
         EXPECT_EQ(m.Oben.Einlaßbeginn.Bezug, bezug);
         EXPECT_EQ(m.Oben.Einlaßbeginn.Weg, 2);
     }
-    m.EinlaßZuOben = {150, 80};  // cut-off 30° before BDC... seen running backward
+    m.EinlaßZuOben = {150, 80}; // cut-off 30° before BDC... seen running backward
     m.EinlaßZuUnten = {300, 40};
     SteuerzeitenAuswerten(m);
     EXPECT_EQ(m.Oben.Einlaßende.Winkel, 30);
     EXPECT_EQ(m.Oben.Einlaßende.Bezug, 4);
-    EXPECT_EQ(m.Oben.Einlaßende.Weg, 80);  // travel from BDC when running backward
+    EXPECT_EQ(m.Oben.Einlaßende.Weg, 80); // travel from BDC when running backward
     EXPECT_EQ(m.Oben.Füllung, 1);
     EXPECT_EQ(m.Unten.Einlaßende.Winkel, 60);
     EXPECT_EQ(m.Unten.Einlaßende.Bezug, 2);
     EXPECT_EQ(m.Unten.Füllung, 1);
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

@@ -1,14 +1,14 @@
-#include "model/Bewegung.h"
+#include "core/model/Bewegung.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "Maschine.h"
-#include "model/GeometrieFehler.h"
-#include "model/Kinematik.h"
-#include "model/Standarddaten.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Standarddaten.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {
@@ -22,7 +22,7 @@ TEST(WinkelWeiter, StepsAndWrapsInBothDirections) {
         float schritt, von, nach;
     };
     const Fall fälle[] = {
-        {true, 10, 350, 0},  {true, 10, 355, 0}, {false, 10, 0, 350},  {false, 7, 0, 357},
+        {true, 10, 350, 0}, {true, 10, 355, 0},   {false, 10, 0, 350}, {false, 7, 0, 357},
         {false, 10, 5, -5}, {false, 10, -5, 350}, {true, 0, 123, 123}, {false, 0, 123, 123},
     };
     for (const Fall& f : fälle) {
@@ -31,7 +31,8 @@ TEST(WinkelWeiter, StepsAndWrapsInBothDirections) {
         m.WinkelSchritt = f.schritt;
         m.Winkel = f.von;
         WinkelWeiter(m);
-        EXPECT_FLOAT_EQ(m.Winkel, f.nach) << (f.vor ? "vor " : "zurück ") << f.schritt << " von " << f.von;
+        EXPECT_FLOAT_EQ(m.Winkel, f.nach)
+            << (f.vor ? "vor " : "zurück ") << f.schritt << " von " << f.von;
     }
 }
 
@@ -41,7 +42,8 @@ TEST(Drehrichtung, ScoreFollowsTheReversingLever) {
         int min, max;
         bool richtung;
     };
-    for (Fall f : {Fall{40, -218, -218, false}, Fall{-40, 216, 216, true}, Fall{0, -10, 10, false}}) {
+    for (Fall f :
+         {Fall{40, -218, -218, false}, Fall{-40, 216, 216, true}, Fall{0, -10, 10, false}}) {
         Modell m = Standardmaschine();
         m.UmWinkel = Grad(f.umwinkel);
         m.Winkel = 123;
@@ -56,7 +58,7 @@ TEST(Drehrichtung, ScoreFollowsTheReversingLever) {
 TEST(Drehrichtung, ZeroScoreKeepsTheDirection) {
     for (bool vorher : {true, false}) {
         Modell m = Standardmaschine();
-        m.KaWeiO = m.KaWeiU = 0;  // ports that never open
+        m.KaWeiO = m.KaWeiU = 0; // ports that never open
         m.SchiEO = m.SchiEU = 200;
         SchieberAbleiten(m);
         SpiegelBerechnen(m);
@@ -80,7 +82,7 @@ TEST(Drehrichtung, InsideAdmissionReversesTheScore) {
 
 TEST(Drehrichtung, SolverFailureInsideTheSweepRestoresTheAngle) {
     Modell m = Standardmaschine();
-    m.PLänge = 45;  // fails only where the crank pin swings far out
+    m.PLänge = 45; // fails only where the crank pin swings far out
     m.Winkel = 0;
     EXPECT_THROW(DrehrichtungBestimmen(m), GeometrieFehler);
     EXPECT_EQ(m.Winkel, 0);
@@ -90,7 +92,9 @@ TEST(Drehrichtung, SolverFailureInsideTheSweepRestoresTheAngle) {
 struct Protokoll : Ansichten {
     std::vector<std::string> aufrufe;
     double uhr = 100;
-    void Umlaufzeit(double s) override { aufrufe.push_back("Umlaufzeit " + std::to_string(int(s))); }
+    void Umlaufzeit(double s) override {
+        aufrufe.push_back("Umlaufzeit " + std::to_string(int(s)));
+    }
     void SchrittMalen(Schrittfenster f) override {
         aufrufe.push_back("SchrittMalen " + std::to_string(int(f)));
     }
@@ -112,7 +116,7 @@ TEST(Schritt, AsksTheOpenWindowsInOrder) {
     Modell m = Standardmaschine();
     m.Winkel = 30;
     m.SteuerHubZeigen = m.DiagrammZeigen = m.BetriebsparameterZeigen = Wahr;
-    m.MeßwerteZeigen = 1;  // only -1 counts as shown
+    m.MeßwerteZeigen = 1; // only -1 counts as shown
     m.TabelleZeigen = Wahr;
     m.DruckenAktiv = 1;
     Protokoll p;
@@ -153,7 +157,7 @@ TEST(Schritt, RevolutionTimeOnlyAtZeroAndOnlyWithAPreviousPass) {
     m.BildZeigen = Falsch;
     Protokoll p;
     m.Winkel = 0;
-    Schritt(m, p);  // first pass: nothing to compare with
+    Schritt(m, p); // first pass: nothing to compare with
     m.Winkel = 10;
     p.uhr = 103;
     Schritt(m, p);
@@ -164,20 +168,24 @@ TEST(Schritt, RevolutionTimeOnlyAtZeroAndOnlyWithAPreviousPass) {
     EXPECT_EQ(p.aufrufe, erwartet);
 }
 
-TEST(Neuberechnung, OrderAndChangedStateBySource) {
-    for (const char* quelle : {"Kurbeltrieb", "Umsteuerung", "Schieber", "Schieberkasten",
-                               "BildKonfiguration", "Betriebsparameter", "Haupt_Umrechnen", "20",
-                               "2", "10", "kurbeltrieb"}) {
+TEST(Neuberechnung, OrderAndChangedStateByCause) {
+    // cause, changed before, changed after
+    const std::tuple<Anlass, bool, bool> fälle[] = {
+        {Anlass::Eingabe, false, true},    {Anlass::Ansicht, false, false},
+        {Anlass::Ansicht, true, true},     {Anlass::NeueDaten, true, false},
+        {Anlass::NeueDaten, false, false},
+    };
+    for (const auto& [anlass, vorher, nachher] : fälle) {
         Modell m = Standardmaschine();
+        m.Geändert = vorher;
         const int16_t stand = m.Geometriestand;
         Protokoll p;
-        Neuberechnung(m, p, quelle);
-        const bool dialog = std::string(quelle) != "20" && std::string(quelle) != "2" &&
-                            std::string(quelle) != "10" && std::string(quelle) != "kurbeltrieb";
+        Neuberechnung(m, p, anlass);
         std::vector<std::string> erwartet{"Skalierung", "Neuzeichnen", "Bilanz -218", "Diagramm"};
-        if (dialog) erwartet.insert(erwartet.begin(), "Geändert");
-        EXPECT_EQ(p.aufrufe, erwartet) << quelle;
+        if (anlass == Anlass::Eingabe) erwartet.insert(erwartet.begin(), "Geändert");
+        EXPECT_EQ(p.aufrufe, erwartet) << int(anlass);
         EXPECT_EQ(m.Geometriestand, stand + 1);
+        EXPECT_EQ(m.Geändert, nachher) << int(anlass);
     }
 }
 
@@ -185,9 +193,9 @@ TEST(Neuberechnung, ChangeCounterWrapsAround) {
     Modell m = Standardmaschine();
     m.Geometriestand = 32767;
     Ansichten still;
-    Neuberechnung(m, still, "20");
+    Neuberechnung(m, still, Anlass::Ansicht);
     EXPECT_EQ(m.Geometriestand, -32768);
-    Neuberechnung(m, still, "20");
+    Neuberechnung(m, still, Anlass::Ansicht);
     EXPECT_EQ(m.Geometriestand, -32767);
 }
 
@@ -208,7 +216,7 @@ TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounter) {
         EXPECT_FLOAT_EQ(m.UmWinkel, Grad(f.umwinkel)) << f.einheit;
         EXPECT_EQ(m.Geometriestand, 0);
         EXPECT_EQ(m.Winkel, 77);
-        EXPECT_EQ(m.Drehrichtung, m.Drehrichtungsbilanz > 0);  // set by the direction check
+        EXPECT_EQ(m.Drehrichtung, m.Drehrichtungsbilanz > 0); // set by the direction check
         EXPECT_EQ(m.WinkelSchritt, 10);
     }
     Modell m;
@@ -217,5 +225,5 @@ TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounter) {
     EXPECT_TRUE(m.Drehrichtung);
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

@@ -1,11 +1,11 @@
-#include "model/Bewegungstabelle.h"
+#include "core/model/Bewegungstabelle.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "model/Bewegung.h"
-#include "model/GeometrieFehler.h"
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
 
 namespace vapro {
 namespace {
@@ -27,7 +27,7 @@ TEST(Bewegungstabelle, RowCountPerAngleStep) {
     m.WinkelSchritt = 0;
     EXPECT_THROW(TabelleEinrichten(m), GeometrieFehler);
     m.WinkelSchritt = 0.001f;
-    EXPECT_THROW(TabelleEinrichten(m), GeometrieFehler);  // more rows than 16 bits hold
+    EXPECT_THROW(TabelleEinrichten(m), GeometrieFehler); // more rows than 16 bits hold
 }
 
 // Rows written while the engine turns `schritte` steps from `start`.
@@ -46,14 +46,15 @@ TEST(Bewegungstabelle, ForwardRunPutsEachAngleInItsRow) {
     m.Winkel = 0;
     TabelleEinrichten(m);
     const std::vector<int> z = Zeilen(m, 37);
-    for (int k = 0; k <= 35; ++k) EXPECT_EQ(z[static_cast<size_t>(k)], k + 1);
+    for (int k = 0; k <= 35; ++k)
+        EXPECT_EQ(z[static_cast<size_t>(k)], k + 1);
     EXPECT_EQ(z[36], 1);
 
     m.WinkelSchritt = 8;
     m.Winkel = 0;
     TabelleEinrichten(m);
     const std::vector<int> acht = Zeilen(m, 46);
-    EXPECT_EQ(*std::max_element(acht.begin(), acht.end()), 45);  // row 46 stays empty
+    EXPECT_EQ(*std::max_element(acht.begin(), acht.end()), 45); // row 46 stays empty
 }
 
 TEST(Bewegungstabelle, BackwardRunFromZero) {
@@ -71,14 +72,14 @@ TEST(Bewegungstabelle, ChangedStepLaysTheTableOutAgain) {
     m.WinkelSchritt = 10;
     m.Winkel = 0;
     TabelleEinrichten(m);
-    Zeilen(m, 5);  // now at 50°
+    Zeilen(m, 5); // now at 50°
     m.WinkelSchritt = 5;
     const Tabellenzeile z = NächsteTabellenzeile(m);
     EXPECT_TRUE(z.neuEingerichtet);
     EXPECT_EQ(m.TabellenZeilen, 72);
-    EXPECT_EQ(z.zeile, 11);  // 50° in steps of 5 lands in row 11
+    EXPECT_EQ(z.zeile, 11); // 50° in steps of 5 lands in row 11
     EXPECT_FALSE(NächsteTabellenzeile(m).neuEingerichtet);
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

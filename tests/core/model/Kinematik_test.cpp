@@ -1,4 +1,4 @@
-#include "model/Kinematik.h"
+#include "core/model/Kinematik.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "Maschine.h"
-#include "model/GeometrieFehler.h"
-#include "model/Rechnen.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Rechnen.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {
@@ -40,14 +40,15 @@ TEST(Kinematik, CrankDriveOfTheDefaultEngine) {
         EXPECT_NEAR(m.kwegmm, f.weg, 1e-3) << f.winkel;
         EXPECT_NEAR(m.kwegproz, f.prozent, 1e-3) << f.winkel;
     }
-    m.Winkel = 90;  // clockwise: 90° puts the pin to the right
+    m.Winkel = 90; // clockwise: 90° puts the pin to the right
     Kinematik(m);
     EXPECT_NEAR(m.KurbelX, 51, 1e-4);
     EXPECT_NEAR(m.KurbelY, 0, 1e-4);
 }
 
 TEST(Kinematik, ValveTravelAndDieSlipOverARevolution) {
-    for (auto [umwinkel, schieHub, springen] : {std::tuple{40.0, 29.46, 6.75f}, {0.0, 18.06, 2.98f}}) {
+    for (auto [umwinkel, schieHub, springen] :
+         {std::tuple{40.0, 29.46, 6.75f}, {0.0, 18.06, 2.98f}}) {
         Modell m = Standardmaschine();
         m.UmWinkel = Grad(umwinkel);
         m.LetzterUmWinkel = m.UmWinkel + 1;
@@ -76,7 +77,8 @@ TEST(Kinematik, RodsKeepTheirLengthsAndThePinsLieOnTheLink) {
             {m.KulisseMitteX, m.KulisseMitteY, m.BalkenRückX, m.BalkenRückY, m.BaRadius},
             {m.KulisseMitteX, m.KulisseMitteY, m.ussmx, m.SteinY, m.BaRadius},
         };
-        for (const auto& s : stangen) EXPECT_NEAR(std::hypot(s.x2 - s.x1, s.y2 - s.y1), s.länge, 1e-2) << w;
+        for (const auto& s : stangen)
+            EXPECT_NEAR(std::hypot(s.x2 - s.x1, s.y2 - s.y1), s.länge, 1e-2) << w;
         EXPECT_FLOAT_EQ(m.SchieberY, m.SteinY + m.SstLänge);
     }
 }
@@ -150,7 +152,8 @@ TEST(Kinematik, ImpossibleGeometryFailsAndLeavesAUsableModel) {
         {"zero link radius", [](Modell& m) { m.BaRadius = 0; }},
         {"die line misses the link", [](Modell& m) { m.ussmx = 1000; }},
         {"zero stroke", [](Modell& m) { m.Hub = 0; }},
-        {"single eccentric rod too short", [](Modell& m) { m.Umsteuertyp = 0, m.ExStangenlängeV = 5; }},
+        {"single eccentric rod too short",
+         [](Modell& m) { m.Umsteuertyp = 0, m.ExStangenlängeV = 5; }},
         {"die slip beyond 16 bits",
          [](Modell& m) { m.SteinMin = -1000, m.SteinMax = 1000, m.LetzterUmWinkel = m.UmWinkel; }},
     };
@@ -166,7 +169,7 @@ TEST(Kinematik, ImpossibleGeometryFailsAndLeavesAUsableModel) {
     try {
         Kinematik(m);
         FAIL();
-    } catch (const GeometrieFehler& e) {  // names the computation and the angle
+    } catch (const GeometrieFehler& e) { // names the computation and the angle
         EXPECT_NE(std::string(e.what()).find("connecting rod"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("90.00"), std::string::npos) << e.what();
     }
@@ -174,5 +177,5 @@ TEST(Kinematik, ImpossibleGeometryFailsAndLeavesAUsableModel) {
     EXPECT_NO_THROW(Kinematik(m));
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

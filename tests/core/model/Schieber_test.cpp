@@ -1,4 +1,4 @@
-#include "model/Schieber.h"
+#include "core/model/Schieber.h"
 
 #include <gtest/gtest.h>
 
@@ -39,11 +39,11 @@ TEST(Schieber, GeometryGivesEqualLapsAtBothEnds) {
     EXPECT_FLOAT_EQ(m.SchiEO, 5);
     EXPECT_FLOAT_EQ(m.SchiEU, 5);
 
-    m.SchiLaufO = 35;  // unequal faces still give equal laps
+    m.SchiLaufO = 35; // unequal faces still give equal laps
     SchieberAbleiten(m);
     EXPECT_FLOAT_EQ(m.SchiEO, m.SchiEU);
     EXPECT_FLOAT_EQ(m.SchiEO, 7);
 }
 
-}  // namespace
-}  // namespace vapro
+} // namespace
+} // namespace vapro

@@ -1,11 +1,11 @@
-#include "persist/Einheiten.h"
+#include "core/persist/Einheiten.h"
 
 #include <gtest/gtest.h>
 
-#include "Maschine.h"
-#include "model/Felder.h"
-#include "model/GeometrieFehler.h"
-#include "model/Schieber.h"
+#include "core/model/Felder.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Schieber.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {

@@ -1,4 +1,4 @@
-#include "persist/Maschinendatei.h"
+#include "core/persist/Maschinendatei.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <random>
 #include <sstream>
 
-#include "Maschine.h"
-#include "model/Felder.h"
-#include "model/Schieber.h"
-#include "persist/Zahlenformat.h"
+#include "core/model/Felder.h"
+#include "core/model/Schieber.h"
+#include "core/numbers/Zahlenformat.h"
+#include "tests/core/Maschine.h"
 
 namespace vapro {
 namespace {

@@ -1,4 +1,4 @@
-#include "persist/Start.h"
+#include "core/persist/Start.h"
 
 #include <gtest/gtest.h>
 

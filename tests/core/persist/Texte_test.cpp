@@ -1,4 +1,4 @@
-#include "persist/Texte.h"
+#include "core/persist/Texte.h"
 
 #include <gtest/gtest.h>
 

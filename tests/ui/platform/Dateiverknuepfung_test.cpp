@@ -1,10 +1,10 @@
-#include "platform/Dateiverknuepfung.h"
+#include "ui/platform/Dateiverknuepfung.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
+#include "tests/ui/Umgebung.h"
 
 namespace vapro {
 namespace {
@@ -53,8 +53,8 @@ TEST_F(DateiverknuepfungTest, WriteFailuresReportMessage3011) {
         test::Umgebung v;
         EXPECT_FALSE(DateiverknüpfungSchreiben({basis, vorlagen, orte.programm, false}, v.plattform,
                                                v.sprache));
-        ASSERT_EQ(v.plattform.meldungen.size(), 1u);
-        EXPECT_EQ(v.plattform.meldungen[0].text,
+        ASSERT_EQ(v.plattform.Meldungen().size(), 1u);
+        EXPECT_EQ(v.plattform.Meldungen()[0].text,
                   "Fehler beim Speichern der RegDatei. Bitte erneut versuchen.");
     }
 }

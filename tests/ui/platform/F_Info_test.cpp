@@ -1,10 +1,10 @@
-#include "platform/F_Info.h"
+#include "ui/platform/F_Info.h"
 
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
+#include "tests/ui/Umgebung.h"
 
 namespace vapro {
 namespace {

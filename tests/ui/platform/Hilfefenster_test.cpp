@@ -1,12 +1,12 @@
-#include "platform/Hilfefenster.h"
+#include "ui/platform/Hilfefenster.h"
 
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "Umgebung.h"
-#include "persist/Hilfedatei.h"
-#include "platform/Hilfethemen.h"
+#include "core/persist/Hilfedatei.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
 namespace {

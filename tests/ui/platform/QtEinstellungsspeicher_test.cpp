@@ -1,4 +1,4 @@
-#include "platform/QtEinstellungsspeicher.h"
+#include "ui/platform/QtEinstellungsspeicher.h"
 
 #include <QFile>
 #include <QTemporaryDir>

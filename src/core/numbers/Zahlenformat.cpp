@@ -1,4 +1,4 @@
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
 
 #include <algorithm>
 #include <charconv>

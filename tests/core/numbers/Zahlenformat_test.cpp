@@ -1,4 +1,4 @@
-#include "persist/Zahlenformat.h"
+#include "core/numbers/Zahlenformat.h"
 
 #include <algorithm>
 #include <bit>
@@ -27,7 +27,7 @@ static int Stellen(std::string text) {
     return static_cast<int>(text.size() - std::ranges::count(text, '.'));
 }
 
-TEST(Zahlenformat, Rundungen) {
+TEST(Zahlenformat, Rounding) {
     const double x = 0.49999999999999994; // breaks "floor(x + 0.5)"
     const double g = 4503599627370497.0;  // 2^52 + 1: whole, but x + 0.5 is not exact
     // value, half to even, half away from zero, half to even in 16 bits ({}: does not fit)
@@ -50,7 +50,7 @@ TEST(Zahlenformat, Rundungen) {
     EXPECT_FALSE(Passt16(NAN));
 }
 
-TEST(Zahlenformat, MusterUndAllgemein) {
+TEST(Zahlenformat, PatternsAndGeneralFormat) {
     const std::tuple<double, const char*, const char*> muster[] = {
         // clang-format off
         {0.5, ".##", ".5"}, {3, ".##", "3."}, {-0.001, ".##", "."}, {0.05, "##0.0", "0.1"},
@@ -109,7 +109,7 @@ TEST(Zahlenformat, LiesZahl) {
 // Random values in round trips: the shortest form reads back exactly; the
 // seven-digit form keeps at most seven digits, lies within half a unit of
 // the seventh, is stable once read back, and gives back any seven-digit value.
-TEST(Zahlenformat, RundReisen) {
+TEST(Zahlenformat, RoundTrips) {
     std::mt19937 gen(20240611);
     for (int i = 0; i < 3000; ++i) {
         const float f = std::bit_cast<float>(static_cast<uint32_t>(gen()));
