@@ -41,6 +41,14 @@ inline char Dezimalzeichen() {
     return '.';
 }
 
+// A menu text without its keyboard mnemonic ("&Datei" -> "Datei", "&&" -> "&"),
+// for captions that are not menu entries.
+inline QString OhneKürzel(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == '&') text.remove(i, 1); // the character after it stays
+    return text;
+}
+
 // UTF-8 text of the core as QString.
 inline QString Q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -39,11 +40,20 @@ struct Aufzeichner : Plattform {
     }
     std::vector<int> hilfen;
     bool antwortJa = true;
+    Sichern antwortSichern = Sichern::Abbrechen;
+    // Runs while a message is "open", as the event loop of a real box would.
+    std::function<void()> währendMeldung;
     std::deque<std::optional<QColor>> farben; // replies of the colour chooser
     std::deque<QString> dateien;              // replies of the file choosers; empty = cancel
 
     void Meldung(QWidget*, const QString& text, Symbol symbol, const QString& titel) override {
         meldungen_.push_back({text, symbol, titel});
+        if (währendMeldung) währendMeldung();
+    }
+    Sichern SpeichernFragen(QWidget*, const QString& text, const QString&,
+                            const std::array<QString, 3>&) override {
+        fragen_.push_back(text);
+        return antwortSichern;
     }
     bool JaNein(QWidget*, const QString& text, const QString&) override {
         fragen_.push_back(text);

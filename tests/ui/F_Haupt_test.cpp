@@ -118,13 +118,13 @@ TEST_F(Haupt, LanguageSwitchRelabelsOpenWindowsAndIsStored) {
     h.FensterZeigen(F_Haupt::Fenster::Tabelle, true);
     h.M_Sprache_Click();
     EXPECT_EQ(u.speicher.Lesen("Version", "Sprache", ""), "11000");
-    EXPECT_EQ(h.Menüeintrag("M_Sprache").text(), "Deutsch");
-    EXPECT_EQ(h.Menüeintrag("M_Laden").text(), "Load ...");
+    EXPECT_EQ(h.Menüeintrag("M_Sprache").text(), "&Deutsch");
+    EXPECT_EQ(h.Menüeintrag("M_Laden").text(), "&Load ...");
     EXPECT_EQ(Anzeige("T_Dateiname"), "Basic data in [mm]  / not changed");
     EXPECT_EQ(h.Tabelle()->windowTitle(), "Engine Movement - List");
     EXPECT_EQ(h.Bild().windowTitle(), "Engine Animation");
     h.M_Sprache_Click();
-    EXPECT_EQ(h.Menüeintrag("M_Sprache").text(), "English");
+    EXPECT_EQ(h.Menüeintrag("M_Sprache").text(), "&English");
 }
 
 TEST_F(Haupt, SaveAndLoadThroughTheMenus) {
@@ -160,7 +160,7 @@ TEST_F(Haupt, UnitConversionAndDefaultEngines) {
     h.M_Umrechnen_Click();
     EXPECT_EQ(u.m.Einheit, "[inch]");
     EXPECT_EQ(u.speicher.Lesen("Version", "Einheit", ""), "[inch]");
-    EXPECT_EQ(h.Menüeintrag("M_Umrechnen").text(), "Alles umrechnen in  [mm]");
+    EXPECT_EQ(h.Menüeintrag("M_Umrechnen").text(), "Alles &umrechnen in  [mm]");
     EXPECT_NEAR(u.m.KWRadius, 51 / 25.4, 1e-5);
     EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [inch]  / geändert");
 

@@ -90,6 +90,9 @@ void Neuberechnung(Modell& m, Ansichten& a, Anlass anlass) {
     Kinematik(m);
     a.BildNeuzeichnen();
     DrehrichtungBestimmen(m);
+    // The sweep left the solver at its last angle; whatever shows the
+    // position next sees the crank where it stands.
+    Kinematik(m);
     a.DrehrichtungsbilanzZeigen(m.Drehrichtungsbilanz);
     a.DiagrammNeuzeichnen();
 }

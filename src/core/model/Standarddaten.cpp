@@ -1,13 +1,44 @@
 #include "core/model/Standarddaten.h"
 
+#include <array>
+#include <iterator>
+
 #include "core/model/Bewegung.h"
 #include "core/model/Grunddaten.h"
 #include "core/model/Schieber.h"
 
 namespace vapro {
 
+namespace {
+
+// Which windows are open is not part of an engine.
+constexpr int16_t Modell::*Fensterflaggen[] = {
+    &Modell::BildZeigen,
+    &Modell::DiagrammZeigen,
+    &Modell::TabelleZeigen,
+    &Modell::SteinZeigen,
+    &Modell::SteuerHubZeigen,
+    &Modell::SteuerHubWegZeigen,
+    &Modell::SteuerzeitenZeigen,
+    &Modell::MeßwerteZeigen,
+    &Modell::KurbeltriebZeigen,
+    &Modell::UmsteuerungZeigen,
+    &Modell::SchiekaZeigen,
+    &Modell::SchieberZeigen,
+    &Modell::BetriebsparameterZeigen,
+    &Modell::DampftafelZeigen,
+    &Modell::DampftafelUSZeigen,
+};
+
+} // namespace
+
 void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
+    std::array<int16_t, std::size(Fensterflaggen)> offen{};
+    for (size_t i = 0; i < offen.size(); ++i)
+        offen[i] = m.*Fensterflaggen[i];
     GrunddatenFürEinheit(m, einheit);
+    for (size_t i = 0; i < offen.size(); ++i)
+        m.*Fensterflaggen[i] = offen[i];
     // A default engine has no file to reopen at the next start.
     m.NächsterStart = 0;
     SchieberAbleiten(m);

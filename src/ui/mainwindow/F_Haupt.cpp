@@ -259,6 +259,11 @@ void F_Haupt::MenüsBauen() {
             d.menü->addSeparator();
     }
 
+    einträge_.at("M_Laden").aktion->setShortcut(QKeySequence::Open);
+    einträge_.at("M_Speichern").aktion->setShortcut(QKeySequence::Save);
+    einträge_.at("M_Speichernunter").aktion->setShortcut(QKeySequence::SaveAs);
+    einträge_.at("M_Beenden").aktion->setShortcut(QKeySequence::Quit);
+
     auto verbinde = [this](const char* name, auto f) {
         connect(einträge_.at(name).aktion, &QAction::triggered, this, f);
     };
@@ -324,15 +329,16 @@ void F_Haupt::WechselSprache() {
     for (auto& [name, e] : einträge_)
         if (e.text) e.aktion->setText(k.T(e.text));
     // The window buttons carry the captions of their menu entries.
-    C_Bild->setText(k.T(438));
-    C_Kurbeltrieb->setText(k.T(447));
-    C_Umsteuerung->setText(k.T(448));
-    C_Schieberkasten->setText(k.T(449));
-    C_Schieber->setText(k.T(450));
-    C_Betriebsparameter->setText(k.T(452));
-    C_Dampfdiagramm->setText(k.T(445));
+    // (without the menus' mnemonics, which would compete with the menu bar's)
+    C_Bild->setText(OhneKürzel(k.T(438)));
+    C_Kurbeltrieb->setText(OhneKürzel(k.T(447)));
+    C_Umsteuerung->setText(OhneKürzel(k.T(448)));
+    C_Schieberkasten->setText(OhneKürzel(k.T(449)));
+    C_Schieber->setText(OhneKürzel(k.T(450)));
+    C_Betriebsparameter->setText(OhneKürzel(k.T(452)));
+    C_Dampfdiagramm->setText(OhneKürzel(k.T(445)));
     einträge_.at("M_Sprache")
-        .aktion->setText(k.sprache.Sprachbasis == SprachbasisEnglisch ? "Deutsch" : "English");
+        .aktion->setText(k.sprache.Sprachbasis == SprachbasisEnglisch ? "&Deutsch" : "&English");
     UmrechnenBeschriften();
     DirekthilfeTexte();
 }
@@ -357,7 +363,8 @@ void F_Haupt::Einschreiben() {
             static_cast<int>(RundeHalbGerade(k.m.UmWinkel / Pi * 180.0 * 2.0 * k.m.Vorzeichen)));
     }
     Slider_UmWinkel_Scroll();
-    Aus_Zeit->setText(QStringLiteral("0"));
+    // The delay read-out follows the slider, which keeps its position.
+    Slider_Zeit_Scroll();
 }
 
 void F_Haupt::Ausgabe() {
@@ -373,8 +380,10 @@ void F_Haupt::Umlaufzeit(double sekunden) {
     A_Zeit->setText(Q(FormatMuster(sekunden, "0.00", Dezimalzeichen())));
 }
 
-void F_Haupt::DrehrichtungsbilanzZeigen(int16_t bilanz) {
-    aus_kwegmm->setText(QString::number(bilanz));
+// After a recomputation the read-outs show the position the engine stands in
+// (also while it is stopped), not the direction score.
+void F_Haupt::DrehrichtungsbilanzZeigen(int16_t) {
+    Ausgabe();
 }
 
 void F_Haupt::Daten_Zustand() {
@@ -433,13 +442,15 @@ void F_Haupt::DirekthilfeTexte() {
 }
 
 bool F_Haupt::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
-        const QVariant thema = o->property("hilfe");
-        if (thema.isValid()) {
+    const QVariant thema = o->property("hilfe");
+    if (thema.isValid()) {
+        if (e->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
             k.plattform.Hilfe(thema.toInt());
             return true;
         }
+        // The help was the answer to the right button: no pop-up menu as well.
+        if (e->type() == QEvent::ContextMenu) return true;
     }
     return QMainWindow::eventFilter(o, e);
 }

@@ -56,8 +56,9 @@ class F_Haupt : public QMainWindow {
 
     // --- files, units, languages, next start ---
     void M_Laden_Click();
-    void M_Speichern_Click();
-    void M_Speichernunter_Click();
+    // True when the engine was saved.
+    bool M_Speichern_Click();
+    bool M_Speichernunter_Click();
     bool Ladeaktion(const QString& pfad);
     bool SpeicherAktion(const QString& pfad);
     void M_Umrechnen_Click();
@@ -99,6 +100,9 @@ class F_Haupt : public QMainWindow {
     QAction* Eintrag(QMenu* menü, const char* name, bool abhakbar = false);
     void Menühäkchen();
     void Geometriefehler(int meldung);
+    // Before exit: unsaved changes are saved, dropped, or the exit is
+    // cancelled (false).
+    bool ÄnderungenSichern();
     void FensterNeuLaden();
     void AllesSchließen();
     // Shut-down: settings (or their reset) and every window closed.
@@ -115,6 +119,7 @@ class F_Haupt : public QMainWindow {
     QTimer Timer1;
     float UmWinkelAlt = 0;
     bool beenden_ = false;
+    bool imTakt_ = false; // inside Timer1_Timer
 
     QPushButton *Knopf_Start_Stop, *Knopf_Vor, *Knopf_Zurück, *K_NullGrad;
     QPushButton *C_Bild, *C_Kurbeltrieb, *C_Umsteuerung, *C_Schieberkasten, *C_Schieber,

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -240,16 +241,25 @@ void F_Haupt::M_Laden_Click() {
         Ladeaktion(*pfad);
 }
 
-void F_Haupt::M_Speichern_Click() {
-    if (k.zustand.Dateiname.empty())
-        M_Speichernunter_Click();
-    else
-        SpeicherAktion(Q(k.zustand.Dateiname));
+bool F_Haupt::M_Speichern_Click() {
+    if (k.zustand.Dateiname.empty()) return M_Speichernunter_Click();
+    return SpeicherAktion(Q(k.zustand.Dateiname));
 }
 
-void F_Haupt::M_Speichernunter_Click() {
-    if (auto pfad = k.plattform.DateiSpeichern(this, k.T(415), Q(k.zustand.Dateiname)))
-        SpeicherAktion(*pfad);
+namespace {
+
+// A name typed without an extension gets the machine files' one.
+QString MitEndung(QString pfad) {
+    if (!QFileInfo(pfad).suffix().isEmpty()) return pfad;
+    if (!pfad.endsWith('.')) pfad += '.';
+    return pfad + "kmf";
+}
+
+} // namespace
+
+bool F_Haupt::M_Speichernunter_Click() {
+    const auto pfad = k.plattform.DateiSpeichern(this, k.T(415), Q(k.zustand.Dateiname));
+    return pfad && SpeicherAktion(MitEndung(*pfad));
 }
 
 // --- units and default engines ---
@@ -335,8 +345,24 @@ void F_Haupt::M_RegeditLöschen_Click() {
 }
 
 void F_Haupt::M_Beenden_Click() {
+    if (!ÄnderungenSichern()) return;
     Aufräumen();
     close();
+}
+
+bool F_Haupt::ÄnderungenSichern() {
+    if (!k.m.Geändert) return true;
+    const QString frage = Q(Meldungstext(k.sprache.Text(466), {{"|1", "\n\n"}}));
+    switch (
+        k.plattform.SpeichernFragen(this, frage, windowTitle(), {k.T(467), k.T(468), k.T(469)})) {
+    case Sichern::Speichern:
+        return M_Speichern_Click();
+    case Sichern::Verwerfen:
+        return true;
+    case Sichern::Abbrechen:
+        break;
+    }
+    return false;
 }
 
 void F_Haupt::Aufräumen() {
@@ -357,7 +383,10 @@ void F_Haupt::Aufräumen() {
 
 void F_Haupt::closeEvent(QCloseEvent* e) {
     if (!beenden_) {
-        if (!k.plattform.JaNein(this, k.T(411), windowTitle())) {
+        // With unsaved changes the question offers to save them instead.
+        const bool weiter =
+            k.m.Geändert ? ÄnderungenSichern() : k.plattform.JaNein(this, k.T(411), windowTitle());
+        if (!weiter) {
             e->ignore();
             return;
         }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 
 #include "core/model/Bewegung.h"
@@ -21,6 +22,10 @@ void F_Haupt::Geometriefehler(int meldung) {
 }
 
 void F_Haupt::Timer1_Timer() {
+    // A tick that falls due inside a message box's event loop must not run
+    // into the tick that opened the box.
+    if (imTakt_) return;
+    const QScopedValueRollback sperre(imTakt_, true);
     try {
         if (k.m.UmWinkel != UmWinkelAlt) {
             UmWinkelAlt = k.m.UmWinkel;

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace vapro {
@@ -34,6 +35,20 @@ void QtPlattform::Meldung(QWidget* eltern, const QString& text, Symbol symbol,
 bool QtPlattform::JaNein(QWidget* eltern, const QString& text, const QString& titel) {
     return QMessageBox::question(eltern, titel, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+Sichern QtPlattform::SpeichernFragen(QWidget* eltern, const QString& text, const QString& titel,
+                                     const std::array<QString, 3>& knöpfe) {
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
+    QPushButton* speichern = box.addButton(knöpfe[0], QMessageBox::AcceptRole);
+    QPushButton* verwerfen = box.addButton(knöpfe[1], QMessageBox::DestructiveRole);
+    QPushButton* abbrechen = box.addButton(knöpfe[2], QMessageBox::RejectRole);
+    box.setDefaultButton(speichern);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+    if (box.clickedButton() == speichern) return Sichern::Speichern;
+    if (box.clickedButton() == verwerfen) return Sichern::Verwerfen;
+    return Sichern::Abbrechen;
 }
 
 std::optional<QColor> QtPlattform::FarbeWählen(QWidget* eltern, const QColor& anfang) {

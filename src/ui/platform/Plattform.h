@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -14,6 +15,9 @@ namespace vapro {
 
 enum class Symbol { Keins, Information, Frage, Ausruf, Stopp };
 
+// Answers to the question whether to save unsaved changes.
+enum class Sichern { Speichern, Verwerfen, Abbrechen };
+
 class Plattform {
   public:
     virtual ~Plattform() = default;
@@ -22,6 +26,10 @@ class Plattform {
                          const QString& titel = {}) = 0;
     // A Yes/No question; true for Yes.
     virtual bool JaNein(QWidget* eltern, const QString& text, const QString& titel) = 0;
+    // Save / Discard / Cancel, with the captions of the three buttons in that
+    // order; closing the box cancels.
+    virtual Sichern SpeichernFragen(QWidget* eltern, const QString& text, const QString& titel,
+                                    const std::array<QString, 3>& knöpfe) = 0;
     // Empty when the user cancels.
     virtual std::optional<QColor> FarbeWählen(QWidget* eltern, const QColor& anfang) = 0;
     // Filters in the "Text|*.kmf|Text|*.txt" form of the text table.
@@ -39,6 +47,8 @@ class QtPlattform : public Plattform {
     void Meldung(QWidget* eltern, const QString& text, Symbol symbol,
                  const QString& titel = {}) override;
     bool JaNein(QWidget* eltern, const QString& text, const QString& titel) override;
+    Sichern SpeichernFragen(QWidget* eltern, const QString& text, const QString& titel,
+                            const std::array<QString, 3>& knöpfe) override;
     std::optional<QColor> FarbeWählen(QWidget* eltern, const QColor& anfang) override;
     std::optional<QString> DateiÖffnen(QWidget* eltern, const QString& filter,
                                        const QString& anfang) override;

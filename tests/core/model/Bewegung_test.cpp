@@ -178,9 +178,14 @@ TEST(Neuberechnung, OrderAndChangedStateByCause) {
     for (const auto& [anlass, vorher, nachher] : fälle) {
         Modell m = Standardmaschine();
         m.Geändert = vorher;
+        m.Winkel = 30;
         const int16_t stand = m.Geometriestand;
         Protokoll p;
         Neuberechnung(m, p, anlass);
+        Modell hier = Standardmaschine();
+        hier.Winkel = 30;
+        Kinematik(hier);
+        EXPECT_EQ(m.kwegmm, hier.kwegmm) << "the solver stays at the crank's own angle";
         std::vector<std::string> erwartet{"Skalierung", "Neuzeichnen", "Bilanz -218", "Diagramm"};
         if (anlass == Anlass::Eingabe) erwartet.insert(erwartet.begin(), "Geändert");
         EXPECT_EQ(p.aufrufe, erwartet) << int(anlass);
@@ -199,7 +204,7 @@ TEST(Neuberechnung, ChangeCounterWrapsAround) {
     EXPECT_EQ(m.Geometriestand, -32767);
 }
 
-TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounter) {
+TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounterButKeepTheWindows) {
     struct Fall {
         std::string einheit;
         const char* erwartet;
@@ -210,8 +215,13 @@ TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounter) {
         Modell m;
         m.Winkel = 77;
         m.Geometriestand = 5;
+        m.Geändert = true;
+        m.BildZeigen = Falsch;
+        m.TabelleZeigen = m.DampftafelUSZeigen = Wahr;
         Ansichten still;
         StandarddatenLaden(m, still, f.einheit);
+        EXPECT_EQ(std::tuple(m.BildZeigen, m.TabelleZeigen, m.DampftafelUSZeigen, m.Geändert),
+                  std::tuple(Falsch, Wahr, Wahr, false));
         EXPECT_EQ(m.Einheit, f.erwartet) << f.einheit;
         EXPECT_FLOAT_EQ(m.UmWinkel, Grad(f.umwinkel)) << f.einheit;
         EXPECT_EQ(m.Geometriestand, 0);

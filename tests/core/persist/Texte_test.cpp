@@ -13,7 +13,7 @@ TEST(TexteTest, SampleTextsInBothLanguages) {
     const std::tuple<int, std::string_view, std::string_view> fälle[] = {
         {1043, "Kurbeltrieb", "Crank Assembly"},
         {1035, "  Übdedeckung innen", "  Lap inside"}, // the typo is part of the caption
-        {1465, "Dampftafel US (Marks && Davis Steam Table)", "Marks && Davis Steam Table"},
+        {1465, "Dampftafel &US (Marks && Davis Steam Table)", "&Marks && Davis Steam Table"},
         {1515, "Totraum", " "},
         {3301, "Dateiformat: ", "File format: "},
     };
