@@ -23,6 +23,10 @@ using namespace vapro;
 struct StillePlattform : Plattform {
     void Meldung(QWidget*, const QString&, Symbol, const QString&) override {}
     bool JaNein(QWidget*, const QString&, const QString&) override { return true; }
+    Sichern SpeichernFragen(QWidget*, const QString&, const QString&,
+                            const std::array<QString, 3>&) override {
+        return Sichern::Verwerfen;
+    }
     std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override { return {}; }
     std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override {
         return {};
