@@ -365,7 +365,11 @@ void Zeichner::SchieberUndStange() {
 
 void Maschinenbild::Zeichnen(QPainter& p, const Modell& m, const Bildstil& stil) const {
     Löschen(p, stil.Hintergrund);
+    // Smooth lines on screen, in exports and on paper alike.
+    const bool glatt = p.testRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::Antialiasing);
     Zeichner(p, m, rahmen_, kasten_, stil).Alles();
+    p.setRenderHint(QPainter::Antialiasing, glatt);
 }
 
 } // namespace vapro

@@ -100,10 +100,10 @@ TEST_F(Dialograhmen_, FieldsAreTakenUpToTheFirstBadOneWithOneMessage) {
 TEST_F(Dialograhmen_, PositionIsKeptOnDeactivationAndRestored) {
     QPointer<Probedialog> p = new Probedialog(u.k);
     p->show();
-    EXPECT_EQ(p->pos(), QPoint(80 / 15, 80 / 15));
+    EXPECT_EQ(p->geometry().topLeft(), QPoint(80 / 15, 80 / 15)); // no main window beside it
     p->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(p));
-    p->move(200, 120);
+    p->setGeometry(QRect(QPoint(200, 120), p->size()));
     QWidget andere;
     andere.show();
     andere.activateWindow();
@@ -115,7 +115,7 @@ TEST_F(Dialograhmen_, PositionIsKeptOnDeactivationAndRestored) {
     EXPECT_TRUE(p.isNull());
     Probedialog wieder(u.k);
     wieder.show();
-    EXPECT_EQ(wieder.pos(), QPoint(200, 120));
+    EXPECT_EQ(wieder.geometry().topLeft(), QPoint(200, 120));
 }
 
 TEST_F(Dialograhmen_, CancelledColourChooserChangesNothing) {

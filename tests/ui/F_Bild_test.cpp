@@ -39,19 +39,19 @@ struct F_Bild_ : ::testing::Test {
 
 TEST(F_Bild, PositionAndSizeInTheSettings) {
     test::Umgebung u;
-    EXPECT_EQ(F_Bild(u.k).geometry(), QRect(666, 20, 500, 600)); // 10000 / 300, 7500 x 9000
+    EXPECT_EQ(F_Bild(u.k).size(), QSize(500, 600)); // 7500 x 9000
     const std::pair<const char*, const char*> gespeichert[] = {
-        {"Bild x", "1500"}, {"Bild y", "3000"}, {"Bild Höhe", "9000"}, {"Bild Breite", "12000"}};
+        {"Bild x", "1500"}, {"Bild y", "3000"}, {"Bild Höhe", "6000"}, {"Bild Breite", "9000"}};
     for (auto [schlüssel, wert] : gespeichert)
         u.speicher.Schreiben("Aktuell", schlüssel, wert);
     F_Bild bild(u.k);
-    EXPECT_EQ(bild.geometry(), QRect(100, 200, 800, 600));
+    EXPECT_EQ(bild.geometry(), QRect(100, 200, 600, 400));
     bool abgemeldet = false;
     bild.beimSchließen = [&] { abgemeldet = true; };
-    bild.move(40, 60);
+    bild.setGeometry(QRect(QPoint(40, 60), bild.size()));
     bild.close();
     EXPECT_TRUE(abgemeldet && u.m.BildZeigen == Falsch);
-    for (auto [k, w] : {std::pair{"Bild x", "600"}, {"Bild y", "900"}, {"Bild Breite", "12000"}})
+    for (auto [k, w] : {std::pair{"Bild x", "600"}, {"Bild y", "900"}, {"Bild Breite", "9000"}})
         EXPECT_EQ(u.speicher.Lesen("Aktuell", k, ""), w) << k;
 }
 

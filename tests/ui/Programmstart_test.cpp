@@ -39,9 +39,9 @@ TEST(Programmstart, FirstAndSecondStart) {
         EXPECT_EQ(erster.sprache.Sprachbasis, SprachbasisDeutsch);
         EXPECT_EQ(erster.m.Einheit, "[mm]");
         EXPECT_TRUE(erster.haupt->FensterOffen(F_Haupt::Fenster::Bild));
-        EXPECT_EQ(erster.haupt->pos(), QPoint(20, 20)); // 300 twips
+        EXPECT_EQ(erster.haupt->geometry().topLeft(), QPoint(20, 20)); // 300 twips
         EXPECT_TRUE(erster.haupt->Läuft());
-        erster.haupt->move(60, 75);
+        erster.haupt->setGeometry(QRect(QPoint(60, 75), erster.haupt->size()));
         erster.haupt->M_Sprache_Click();
         erster.haupt->FensterZeigen(F_Haupt::Fenster::Tabelle, true);
         erster.Beenden();
@@ -51,7 +51,7 @@ TEST(Programmstart, FirstAndSecondStart) {
     EXPECT_EQ(zweiter.sprache.Sprachbasis, SprachbasisEnglisch); // the language survives
     EXPECT_EQ(zweiter.haupt->windowTitle(), "Zelto Vapro ");
     EXPECT_EQ(zweiter.haupt->Menüeintrag("M_Laden").text(), "&Load ...");
-    EXPECT_EQ(zweiter.haupt->pos(), QPoint(60, 75));
+    EXPECT_EQ(zweiter.haupt->geometry().topLeft(), QPoint(60, 75));
     EXPECT_TRUE(zweiter.haupt->FensterOffen(F_Haupt::Fenster::Tabelle));
 }
 
@@ -67,7 +67,7 @@ TEST(Programmstart, ResetGivesDefaultPositionsButKeepsLanguageAndUnit) {
         lauf.Beenden();
     }
     Lauf danach(speicher);
-    EXPECT_EQ(danach.haupt->pos(), QPoint(20, 20));
+    EXPECT_EQ(danach.haupt->geometry().topLeft(), QPoint(20, 20));
     EXPECT_FALSE(danach.haupt->FensterOffen(F_Haupt::Fenster::Tabelle));
     EXPECT_EQ(danach.sprache.Sprachbasis, SprachbasisEnglisch);
     EXPECT_EQ(danach.m.Einheit, "[inch]");

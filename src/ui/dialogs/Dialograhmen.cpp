@@ -21,7 +21,7 @@
 namespace vapro {
 
 Dialograhmen::Dialograhmen(Kontext& kontext, Rahmendaten daten, QWidget* eltern)
-    : QWidget(eltern, Qt::Tool), k(kontext), daten_(std::move(daten)),
+    : QWidget(eltern, Qt::Window), k(kontext), daten_(std::move(daten)),
       dezimal_(vapro::Dezimalzeichen()) {
     // Windows own no data, so a closed dialog is gone; the next opening
     // builds it afresh from the model.
@@ -39,12 +39,13 @@ void Dialograhmen::Form_Load() {
     if (geladen_) return;
     geladen_ = true;
     TastenregelnAnbringen();
-    PositionLaden(*this, k.speicher, daten_.stamm, daten_.vorgabeTwips);
     WechselSprache();
     MZ();
     Einschreiben();
-    // Size the window for its captions now, not after the next event round.
+    // Size the window for its captions now, not after the next event round,
+    // so that the place is chosen for the size it shows with.
     if (layout()) layout()->activate();
+    PositionLaden(*this, k.speicher, daten_.stamm, daten_.vorgabeTwips);
 }
 
 void Dialograhmen::Form_Deactivate() {
@@ -66,6 +67,7 @@ void Dialograhmen::showEvent(QShowEvent* e) {
         warVersteckt_ = false;
     }
     QWidget::showEvent(e);
+    Eigenständig(*this);
 }
 
 void Dialograhmen::hideEvent(QHideEvent* e) {
@@ -180,6 +182,9 @@ bool Dialograhmen::Taste(QObject* ziel, QKeyEvent* e) {
     case Qt::Key_Enter:
         focusNextPrevChild(true);
         Knopf_Übernehmen_Click();
+        return true;
+    case Qt::Key_Escape:
+        close();
         return true;
     default:
         break;

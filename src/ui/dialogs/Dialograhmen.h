@@ -1,10 +1,10 @@
 #pragma once
-// What every input window shares: a modeless tool window that remembers its
-// place, moves through its controls with the cursor keys, applies the whole
-// window on Enter, lets no letters into its number fields, reports bad input
-// and impossible geometry, and offers help and a background colour on the
-// right mouse button. A dialog derives from it, builds its controls in its
-// constructor and fills in WechselSprache, Einschreiben and Übernehmen.
+// What every input window shares: a modeless window that remembers its place
+// (beside the main window the first time), moves through its controls with
+// the cursor keys, applies the whole window on Enter, closes on Escape, lets no letters into its
+// number fields, reports bad input and impossible geometry, and offers help and a background colour
+// on the right mouse button. A dialog derives from it, builds its controls in its constructor and
+// fills in WechselSprache, Einschreiben and Übernehmen.
 
 #include <QString>
 #include <QWidget>
@@ -36,7 +36,7 @@ class Eingabefehler : public std::runtime_error {
 // What tells one dialog from another in the frame's behaviour.
 struct Rahmendaten {
     QString stamm;           // settings keys "<stamm> x" / "<stamm> y"
-    int vorgabeTwips;        // default position, the same for x and y
+    int vorgabeTwips;        // position without a main window beside it, x and y alike
     int titel;               // text of the window caption (German number - 1000)
     int hilfe;               // help context
     uint32_t Modell::*farbe; // the window's background colour in the model
@@ -48,7 +48,7 @@ class Dialograhmen : public QWidget {
   public:
     Dialograhmen(Kontext& k, Rahmendaten daten, QWidget* eltern = nullptr);
 
-    // Position, then WechselSprache, MZ, Einschreiben. Runs by itself when
+    // WechselSprache, MZ, Einschreiben, then the position. Runs by itself when
     // the window is first shown; call it to drive a window that is not shown.
     // Later calls do nothing.
     void Form_Load();

@@ -40,7 +40,8 @@ QLabel* Anzeigefeld(QWidget* eltern, const char* name) {
     l->setObjectName(name);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(70);
+    // Room for a signed number with decimals; a wider window gives it no more.
+    l->setFixedWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000")) + 8);
     l->setAutoFillBackground(true);
     return l;
 }
@@ -104,6 +105,8 @@ void F_Haupt::SteuerelementeBauen() {
         schieber->addWidget(s, i, 1);
         schieber->addWidget(a, i, 2);
     }
+    // The sliders take the window's width.
+    schieber->setColumnStretch(1, 1);
     haupt->addLayout(schieber);
     connect(Slider_Zeit, &QSlider::valueChanged, this, [this] { Slider_Zeit_Scroll(); });
     connect(Slider_Winkel, &QSlider::valueChanged, this, [this] { Slider_Winkel_Scroll(); });
@@ -157,10 +160,18 @@ void F_Haupt::SteuerelementeBauen() {
         else
             werte->addWidget(new QLabel(rechts, mitte), i, 2);
     }
+    // Spare width goes right of the units, not into the read-outs.
+    werte->setColumnStretch(3, 1);
     haupt->addLayout(werte);
 
     T_Drehung = Beschriftung(mitte, "T_Drehung");
     T_Drehung->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
+    // Its line is kept while hidden, so showing it moves and grows nothing;
+    // a long text is cut rather than widening the window.
+    QSizePolicy drehung(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    drehung.setRetainSizeWhenHidden(true);
+    T_Drehung->setSizePolicy(drehung);
+    T_Drehung->setMinimumHeight(T_Drehung->fontMetrics().height() + 4);
     T_Drehung->setVisible(false);
     haupt->addWidget(T_Drehung);
 
@@ -184,8 +195,11 @@ void F_Haupt::SteuerelementeBauen() {
     connect(C_Bild, &QPushButton::clicked, this, [this] { FensterZeigen(Fenster::Bild, true); });
     haupt->addLayout(fenster);
 
+    // Spare height stays above the file line, which keeps to the bottom edge.
+    haupt->addStretch(1);
     T_Dateiname = Beschriftung(mitte, "T_Dateiname");
     T_Dateiname->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    T_Dateiname->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     haupt->addWidget(T_Dateiname);
     T_Direkthilfe = Beschriftung(mitte, "T_Direkthilfe");
     T_Direkthilfe->setVisible(false);

@@ -61,9 +61,10 @@ QString F_Haupt::Zeitstempel() const {
 // --- start-up ---
 
 void F_Haupt::Form_Load(const QString& befehlszeilenDatei) {
-    PositionLaden(*this, k.speicher, "Haupt", 300);
     WechselSprache();
     EinheitenAktualisieren();
+    // With its texts the window has its size; the windows reopened next open beside it.
+    PositionLaden(*this, k.speicher, "Haupt", 300);
     Menühäkchen();
     Slider_UmWinkel_Einstellen();
     if (!befehlszeilenDatei.isEmpty()) {
@@ -190,6 +191,10 @@ void F_Haupt::AllesSchließen() {
     for (QWidget* w :
          std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
         if (w) w->close();
+    // Windows of no owner too, such as the help viewer: the program ends when
+    // its last window closes.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
 }
 
 // --- machine files ---

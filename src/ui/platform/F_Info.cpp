@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -66,8 +67,10 @@ F_Info* F_Info::Öffnen(const Kontext& k, QWidget* eltern) {
 }
 
 void F_Info::Form_Load() {
-    PositionLaden(*this, k_.speicher, QStringLiteral("Info"), 220);
+    // Texts first: the place is chosen for the size they give.
     WechselSprache();
+    if (layout()) layout()->activate();
+    PositionLaden(*this, k_.speicher, QStringLiteral("Info"), 220);
 }
 
 void F_Info::WechselSprache() {

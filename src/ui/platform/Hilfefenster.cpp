@@ -7,6 +7,7 @@
 #include "core/persist/Hilfedatei.h"
 #include "core/persist/Start.h"
 #include "ui/Kontext.h"
+#include "ui/platform/Fensterlage.h"
 
 namespace vapro {
 
@@ -69,6 +70,9 @@ Hilfefenster::Hilfefenster(const Kontext& k, QWidget* eltern)
 
 void Hilfefenster::Zeigen(int kontext) {
     ThemaLaden(AktuelleHilfedatei(k_), kontext);
+    // Each opening beside the main window and wholly on the screen; an open
+    // window stays where the user put it.
+    if (!isVisible()) NebenHauptfenster(*this);
     show();
     raise();
     activateWindow();

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 #include <cmath>
 
 #include "core/model/Bewegung.h"
@@ -20,14 +21,9 @@ namespace vapro {
 namespace {
 
 const QString Stamm = QStringLiteral("Bild");
-// First start: beside the main window (about 640 pixels wide) and large
-// enough to read the valve gear; the stored place and size win afterwards.
-constexpr int VorgabeX = 10000, VorgabeY = 300, VorgabeHöhe = 9000, VorgabeBreite = 7500;
-
-bool ZahlGespeichert(const Einstellungsspeicher& s, const QString& schlüssel) {
-    const auto z = LiesZahl(s.Lesen("Aktuell", schlüssel.toStdString(), ""));
-    return z && std::fabs(*z) <= 1e7;
-}
+// First start: large enough to read the valve gear; beside the main window
+// unless a place is stored.
+constexpr int VorgabeHöhe = 9000, VorgabeBreite = 7500;
 
 } // namespace
 
@@ -36,9 +32,7 @@ F_Bild::F_Bild(Kontext& k, QWidget* eltern) : QWidget(eltern, Qt::Window), k_(k)
     setAttribute(Qt::WA_OpaquePaintEvent);
     MenüEinrichten();
     GrößeLaden(*this, k_.speicher, Stamm, VorgabeHöhe, VorgabeBreite);
-    PositionLaden(*this, k_.speicher, Stamm, VorgabeX);
-    // x and y have different defaults.
-    if (!ZahlGespeichert(k_.speicher, Stamm + " y")) move(x(), VorgabeY / TwipsProPixel);
+    PositionLaden(*this, k_.speicher, Stamm, 0);
     WechselSprache();
     MZ();
 }
@@ -80,8 +74,13 @@ void F_Bild::MZ() {
 }
 
 void F_Bild::PufferAnpassen() {
-    if (puffer_.size() == size()) return;
-    puffer_ = QImage(size(), QImage::Format_RGB32);
+    // One image pixel per device pixel: the painter keeps drawing in logical
+    // units, and a scaled-up image would show blocky lines.
+    const qreal verhältnis = devicePixelRatioF();
+    const QSize pixel = (QSizeF(size()) * verhältnis).toSize();
+    if (puffer_.size() == pixel && puffer_.devicePixelRatio() == verhältnis) return;
+    puffer_ = QImage(pixel, QImage::Format_RGB32);
+    puffer_.setDevicePixelRatio(verhältnis);
     puffer_.fill(AlsQColor(k_.m.FarbeBild));
 }
 
@@ -151,6 +150,10 @@ void F_Bild::paintEvent(QPaintEvent*) {
 
 void F_Bild::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
+    Anpassen();
+}
+
+void F_Bild::Anpassen() {
     PufferAnpassen();
     try {
         if (k_.ansichten) {
@@ -176,6 +179,14 @@ void F_Bild::mousePressEvent(QMouseEvent* e) {
 void F_Bild::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     k_.m.BildZeigen = Wahr;
+    Eigenständig(*this);
+    if (!bildschirmVerbunden_ && windowHandle()) {
+        // Another screen may have another pixel ratio.
+        bildschirmVerbunden_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (puffer_.devicePixelRatio() != devicePixelRatioF()) Anpassen();
+        });
+    }
 }
 
 void F_Bild::changeEvent(QEvent* e) {

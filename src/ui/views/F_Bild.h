@@ -57,6 +57,8 @@ class F_Bild : public QWidget {
 
   private:
     void PufferAnpassen();
+    // Backing image and picture fitted to the window's size, then redrawn.
+    void Anpassen();
     void LageSpeichern();
     void MenüEinrichten();
     void HintergrundfarbeWählen();
@@ -65,6 +67,7 @@ class F_Bild : public QWidget {
     Kontext& k_;
     Maschinenbild bild_;
     QImage puffer_;
+    bool bildschirmVerbunden_ = false;
 };
 
 } // namespace vapro

@@ -14,10 +14,10 @@ TEST(F_InfoTest, ClosesOnDeactivationAndOnOkAndKeepsItsPlace) {
     u.speicher.Schreiben("Aktuell", "Info x", "3000");
     u.speicher.Schreiben("Aktuell", "Info y", "kaputt"); // unreadable: the default place
     F_Info f(u.k);
-    EXPECT_EQ(f.pos(), QPoint(200, 220 / 15));
+    EXPECT_EQ(f.geometry().topLeft(), QPoint(220 / 15, 220 / 15));
 
     f.show();
-    f.move(300, 150);
+    f.setGeometry(QRect(QPoint(300, 150), f.size()));
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     QWidget anderes;

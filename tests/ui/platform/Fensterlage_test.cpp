@@ -1,0 +1,116 @@
+// Window places: the rectangle rules, and the round trip through the settings.
+#include "ui/platform/Fensterlage.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "core/persist/Einstellungsspeicher.h"
+
+namespace vapro {
+namespace {
+
+const QRect Fläche(0, 0, 1600, 1000);
+const QMargins Ränder(4, 30, 4, 4); // a title bar of 30 pixels
+
+TEST(Fensterlage, FittingKeepsTheFrameOnTheWorkArea) {
+    struct Fall {
+        const char* was;
+        QRect inhalt, erwartet;
+    };
+    const Fall fälle[] = {
+        {"inside stays", {100, 100, 400, 300}, {100, 100, 400, 300}},
+        {"title bar above the top", {100, 0, 400, 300}, {100, 30, 400, 300}},
+        {"climbed off the top", {100, -600, 400, 300}, {100, 30, 400, 300}},
+        {"screen removed on the right", {4000, 200, 400, 300}, {1196, 200, 400, 300}},
+        {"left and below", {-500, 900, 400, 300}, {4, 696, 400, 300}},
+        {"larger than the screen", {50, 50, 5000, 3000}, {4, 30, 1592, 966}},
+    };
+    for (const Fall& f : fälle)
+        EXPECT_EQ(Einpassen(f.inhalt, Ränder, Fläche), f.erwartet) << f.was;
+}
+
+TEST(Fensterlage, NewWindowsOpenBesideTheMainWindowAndCascade) {
+    const QSize größe(400, 300);
+    auto frei = [&](const QRect& anker, const QRect& inhalt) {
+        return !anker.intersects(inhalt.marginsAdded(Ränder)) &&
+               Fläche.contains(inhalt.marginsAdded(Ränder));
+    };
+    const QRect links(0, 0, 600, 400), rechts(1000, 0, 600, 400), breit(0, 0, 1600, 400);
+    const QRect neben = Danebenlegen(größe, Ränder, links, {}, Fläche);
+    EXPECT_EQ(neben.topLeft(), QPoint(604, 30)) << "right of it, top edges level";
+    EXPECT_TRUE(frei(links, neben));
+    EXPECT_TRUE(frei(rechts, Danebenlegen(größe, Ränder, rechts, {}, Fläche))) << "left of it";
+    const QRect unten = Danebenlegen(größe, Ränder, breit, {}, Fläche);
+    EXPECT_TRUE(frei(breit, unten) && unten.top() > breit.bottom()) << "below it";
+    // A second and third window step down and right by a title bar.
+    const QRect zweites = Danebenlegen(größe, Ränder, links, {neben.marginsAdded(Ränder)}, Fläche);
+    EXPECT_EQ(zweites.topLeft(), neben.topLeft() + QPoint(30, 30));
+    const QRect drittes = Danebenlegen(
+        größe, Ränder, links, {neben.marginsAdded(Ränder), zweites.marginsAdded(Ränder)}, Fläche);
+    EXPECT_EQ(drittes.topLeft(), neben.topLeft() + QPoint(60, 60));
+}
+
+QRect Arbeitsfläche() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+TEST(Fensterlage, RestoredPlaceRoundTripsAndComesBackOnScreen) {
+    SpeicherImSpeicher speicher;
+    QWidget fenster;
+    fenster.resize(300, 200);
+    fenster.show();
+    fenster.setGeometry(QRect(QPoint(120, 90), fenster.size()));
+    // Saved and restored three times over, as three program runs would.
+    for (int lauf = 0; lauf < 3; ++lauf) {
+        PositionSpeichern(fenster, speicher, "Probe");
+        QWidget wieder;
+        wieder.resize(300, 200);
+        PositionLaden(wieder, speicher, "Probe", 300);
+        wieder.show();
+        EXPECT_EQ(wieder.geometry().topLeft(), QPoint(120, 90)) << "run " << lauf;
+        EXPECT_EQ(wieder.frameGeometry(), fenster.frameGeometry());
+    }
+    // Places from a larger screen or from one removed since.
+    const std::pair<const char*, const char*> fern[] = {
+        {"-30000", "-6000"}, {"90000", "400"}, {"600", "-300"}, {"600", "80000"}};
+    for (auto [x, y] : fern) {
+        speicher.Schreiben("Aktuell", "Probe x", x);
+        speicher.Schreiben("Aktuell", "Probe y", y);
+        QWidget wieder;
+        wieder.resize(300, 200);
+        PositionLaden(wieder, speicher, "Probe", 300);
+        wieder.show();
+        EXPECT_TRUE(Arbeitsfläche().contains(wieder.frameGeometry()))
+            << x << " " << y << " gives " << wieder.frameGeometry().x() << ","
+            << wieder.frameGeometry().y();
+    }
+}
+
+TEST(Fensterlage, DamagedSizesAreClampedOrFallBack) {
+    struct Fall {
+        const char *höhe, *breite;
+        QSize erwartet; // invalid: at most the work area
+    };
+    const QSize vorgabe(500, 600);
+    const Fall fälle[] = {
+        {"10000000", "10000000", {}}, {"1e30", "abc", vorgabe},     {"nan", "inf", vorgabe},
+        {"-4500", "0", vorgabe},      {"3000", "4500", {300, 200}},
+    };
+    for (const Fall& f : fälle) {
+        SpeicherImSpeicher speicher;
+        speicher.Schreiben("Aktuell", "Probe Höhe", f.höhe);
+        speicher.Schreiben("Aktuell", "Probe Breite", f.breite);
+        QWidget fenster;
+        GrößeLaden(fenster, speicher, "Probe", 9000, 7500);
+        if (f.erwartet.isValid())
+            EXPECT_EQ(fenster.size(), f.erwartet) << f.höhe << " x " << f.breite;
+        else
+            EXPECT_TRUE(Arbeitsfläche().size().expandedTo(fenster.size()) == Arbeitsfläche().size())
+                << f.höhe;
+    }
+}
+
+} // namespace
+} // namespace vapro
