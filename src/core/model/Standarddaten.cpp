@@ -6,6 +6,13 @@
 
 namespace vapro {
 
+void StandardmaschineEinrichten(Modell& m, const std::string& einheit) {
+    Grundfarben(m);
+    GrunddatenFürEinheit(m, einheit);
+    SchieberAbleiten(m);
+    SpiegelBerechnen(m);
+}
+
 void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
     GrunddatenFürEinheit(m, einheit);
     // A default engine has no file to reopen at the next start.
