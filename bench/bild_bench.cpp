@@ -9,8 +9,7 @@
 
 #include "bench/Zaehler.h"
 #include "core/model/Bewegung.h"
-#include "core/model/Grunddaten.h"
-#include "core/model/Schieber.h"
+#include "core/model/Standarddaten.h"
 #include "render/Maschinenbild.h"
 
 namespace {
@@ -43,9 +42,7 @@ struct BildAnsichten : Ansichten {
 
 void BM_BildSchritt(benchmark::State& state) {
     Modell m;
-    Grundfarben(m);
-    GrunddatenMM(m);
-    SchieberAbleiten(m);
+    StandardmaschineEinrichten(m, "[mm]");
     m.Drehrichtung = true;
     BildAnsichten a(m);
     Neuberechnung(m, a, Anlass::NeueDaten);

@@ -5,9 +5,8 @@
 #include "bench/Zaehler.h"
 #include "core/analysis/Steuerzeiten.h"
 #include "core/model/Bewegung.h"
-#include "core/model/Grunddaten.h"
 #include "core/model/Kinematik.h"
-#include "core/model/Schieber.h"
+#include "core/model/Standarddaten.h"
 
 namespace {
 
@@ -16,9 +15,7 @@ using bench::Allokationen;
 
 Modell Maschine() {
     Modell m;
-    GrunddatenMM(m);
-    SchieberAbleiten(m);
-    SpiegelBerechnen(m);
+    StandardmaschineEinrichten(m, "[mm]");
     return m;
 }
 

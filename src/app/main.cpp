@@ -9,8 +9,7 @@
 #include <QTimer>
 
 #include "core/model/Bewegung.h"
-#include "core/model/Grunddaten.h"
-#include "core/model/Schieber.h"
+#include "core/model/Standarddaten.h"
 #include "ui/Kontext.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/mainwindow/Programmstart.h"
@@ -67,9 +66,7 @@ int main(int argc, char** argv) {
     Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
 
     if (!optionen.bild.isEmpty()) {
-        GrunddatenMM(m);
-        SchieberAbleiten(m);
-        SpiegelBerechnen(m);
+        StandardmaschineEinrichten(m, "[mm]");
         DrehrichtungBestimmen(m);
         m.Winkel = 30;
         return MaschinenbildRendern(m, optionen.größe).save(optionen.bild) ? 0 : 1;

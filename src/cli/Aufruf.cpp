@@ -2,26 +2,11 @@
 
 #include <cmath>
 
+#include "cli/Befehlstabelle.h"
 #include "core/model/Felder.h"
 #include "core/numbers/Zahlenformat.h"
 
 namespace vapro::cli {
-
-const char* const kBedienung =
-    "usage: vapro-cli [--default mm|inch | --file PATH] [--set FIELD=VALUE]...\n"
-    "                 [--umwinkel DEG] [--umrechnen] [--richtung auto|vor|zurueck]\n"
-    "                 [--sprache de|en] [--kv] COMMAND\n"
-    "commands:\n"
-    "  solve --winkel DEG                 positions at one crank angle\n"
-    "  sweep --von A --bis B --schritt S  solve A, A+S, ... B; results after the last\n"
-    "  direction                          direction-of-rotation score\n"
-    "  events                             valve events of both cylinder ends\n"
-    "  motion --schritt DEG [--csv]       motion table after two revolutions\n"
-    "  save PATH                          write the engine as a machine file\n"
-    "  steam --druck P                    steam-table row for chest pressure P\n"
-    "  figures --drehzahl N [--breite PX] operating figures at N revolutions/min\n"
-    "  diagram --breite PX                indicator-diagram numbers for a plot PX wide\n"
-    "exit codes: 0 done, 2 usage error, 3 geometry error, 4 file error\n";
 
 namespace {
 
@@ -133,24 +118,9 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
                 continue;
             }
             if (befehl) throw Bedienfehler("more than one command: '" + a + "'");
-            if (a == "save")
-                befehl = Befehl::Save;
-            else if (a == "steam")
-                befehl = Befehl::Steam;
-            else if (a == "figures")
-                befehl = Befehl::Figures;
-            else if (a == "diagram")
-                befehl = Befehl::Diagram;
-            else if (a == "solve")
-                befehl = Befehl::Solve;
-            else if (a == "sweep")
-                befehl = Befehl::Sweep;
-            else if (a == "direction")
-                befehl = Befehl::Direction;
-            else if (a == "events")
-                befehl = Befehl::Events;
-            else if (a == "motion")
-                befehl = Befehl::Motion;
+            const Befehlseintrag* eintrag = BefehlSuchen(a);
+            if (eintrag)
+                befehl = eintrag->befehl;
             else
                 throw Bedienfehler("unknown command '" + a + "'");
         }

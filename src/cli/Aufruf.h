@@ -41,6 +41,4 @@ class Bedienfehler : public std::runtime_error {
 // Throws Bedienfehler with a one-line message.
 Aufruf AufrufLesen(const std::vector<std::string>& argumente);
 
-extern const char* const kBedienung;
-
 } // namespace vapro::cli

@@ -1,14 +1,16 @@
 #include "cli/Befehle.h"
 
 #include <ostream>
+#include <string_view>
 
 #include "cli/Befehle_intern.h"
+#include "cli/Befehlstabelle.h"
 #include "core/model/Bewegung.h"
 #include "core/model/Felder.h"
 #include "core/model/GeometrieFehler.h"
-#include "core/model/Grunddaten.h"
 #include "core/model/Rechnen.h"
 #include "core/model/Schieber.h"
+#include "core/model/Standarddaten.h"
 #include "core/persist/Einheiten.h"
 #include "core/persist/Maschinendatei.h"
 
@@ -20,8 +22,7 @@ namespace {
 // machine file, then --set, --umwinkel and --umrechnen.
 Modell MaschineAufbauen(const Aufruf& auf, const Sprache& sprache) {
     Modell m;
-    Grundfarben(m);
-    GrunddatenFürEinheit(m, auf.einheit);
+    StandardmaschineEinrichten(m, auf.einheit);
     if (auf.datei) {
         const Ladeergebnis e = Laden(m, std::filesystem::path(*auf.datei), sprache);
         if (e.art != Ladeergebnis::Ok) throw Dateifehler(e.meldung);
@@ -56,7 +57,7 @@ std::string EineZeile(std::string text) {
 int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err) {
     for (const auto& a : argumente)
         if (a == "--help" || a == "-h") {
-            out << kBedienung;
+            out << Bedienung();
             return kFertig;
         }
     Aufruf auf;
@@ -68,50 +69,17 @@ int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std
     }
     Sprache sprache;
     SpracheEinstellen(sprache, auf.englisch ? SprachbasisEnglisch : SprachbasisDeutsch);
-    const char* schritt = "building the engine";
+    std::string_view schritt = "building the engine";
     try {
         Modell m = MaschineAufbauen(auf, sprache);
         Ausgabe aus(out, auf.kv);
-        if (auf.befehl == Befehl::Save) {
-            Sichern(m, auf, sprache);
-            return kFertig;
+        const Befehlseintrag& befehl = BefehlEintrag(auf.befehl);
+        if (befehl.drehrichtung) {
+            schritt = "direction check";
+            RichtungWählen(m, auf.richtung);
         }
-        schritt = "direction check";
-        RichtungWählen(m, auf.richtung);
-        switch (auf.befehl) {
-        case Befehl::Solve:
-            schritt = "solve";
-            Lösen(m, auf, aus);
-            break;
-        case Befehl::Sweep:
-            schritt = "sweep";
-            Durchlauf(m, auf, aus);
-            break;
-        case Befehl::Direction:
-            RichtungAusgeben(m, aus);
-            break;
-        case Befehl::Events:
-            schritt = "valve-event search";
-            Steuerzeiten(m, sprache, aus);
-            break;
-        case Befehl::Motion:
-            schritt = "motion table";
-            Bewegung(m, auf, aus);
-            break;
-        case Befehl::Steam:
-            Dampf(m, auf, sprache, aus);
-            break;
-        case Befehl::Figures:
-            schritt = "operating figures";
-            Kennzahlen(m, auf, sprache, aus);
-            break;
-        case Befehl::Diagram:
-            schritt = "steam diagram";
-            Diagramm(m, auf, aus);
-            break;
-        case Befehl::Save:
-            break;
-        }
+        schritt = befehl.arbeit;
+        befehl.ausführen(m, auf, sprache, aus);
         return kFertig;
     } catch (const Bedienfehler& e) {
         err << "vapro-cli: " << e.what() << '\n';

@@ -214,10 +214,12 @@ void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
                      static_cast<float>(static_cast<double>(m.SteinY) - m.HubMin)};
         geschrieben[i] = true;
     };
+    // Counted, not waited for: a step that does not divide 360° in binary
+    // never meets 0° again.
+    const long schritte = 2L * m.TabellenZeilen;
     ausgeben();
-    for (int nullDurchgänge = 0; nullDurchgänge < 2;) {
+    for (long i = 1; i < schritte; ++i) {
         WinkelWeiter(m);
-        if (m.Winkel == 0 && ++nullDurchgänge == 2) break;
         ausgeben();
     }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <fstream>
 
@@ -28,6 +30,29 @@ TEST(CliDatei, SaveLoadAndFileErrors) {
     }
     EXPECT_NE(Starte({"--file", alt, "events"}).err.find("33"), std::string::npos);
     std::filesystem::remove_all(ordner);
+}
+
+TEST(CliDatei, FileErrorsNameTheFileAndTheCauseAtOnce) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> fälle{
+        {{"--sprache", "en", "--file", "/dev/zero", "events"},
+         "File: /dev/zero This is not a regular file"},
+        {{"--file", "/nirgends/motor.kmf", "events"},
+         "Datei: /nirgends/motor.kmf Die Datei oder ihr Ordner existiert nicht."},
+        {{"--sprache", "en", "save", "/nirgends/motor.kmf"},
+         "File: /nirgends/motor.kmf The file or its folder does not exist."},
+    };
+    for (const auto& [args, text] : fälle) {
+        const Lauf l = Starte(args);
+        EXPECT_EQ(l.code, 4) << l.err;
+        EXPECT_NE(l.err.find(text), std::string::npos) << l.err;
+    }
+}
+
+TEST(CliDatei, BackwardMotionWithAStepInexactInBinaryEnds) {
+    const Lauf l = Starte({"--richtung", "zurueck", "motion", "--schritt", "0.3", "--csv"});
+    ASSERT_EQ(l.code, 0) << l.err;
+    EXPECT_EQ(std::count(l.out.begin(), l.out.end(), '\n'), 1201); // header + 1200 rows
+    EXPECT_EQ(l.out.find(",,,"), std::string::npos) << "every row written";
 }
 
 TEST(CliDatei, ConversionLanguageSteamFiguresAndDiagram) {

@@ -2,19 +2,14 @@
 // Test engines: the default engines with derived valve and port-face levels,
 // ready for the solver.
 
-#include "core/model/Bewegung.h"
-#include "core/model/Grunddaten.h"
 #include "core/model/Modell.h"
-#include "core/model/Schieber.h"
+#include "core/model/Standarddaten.h"
 
 namespace vapro::test {
 
 inline Modell Standardmaschine(bool mm = true) {
     Modell m;
-    Grundfarben(m);
-    GrunddatenFürEinheit(m, mm ? "[mm]" : "[inch]");
-    SchieberAbleiten(m);
-    SpiegelBerechnen(m);
+    StandardmaschineEinrichten(m, mm ? "[mm]" : "[inch]");
     return m;
 }
 

@@ -2,8 +2,7 @@
 // Everything a window needs, for tests: the default mm engine, German texts,
 // an in-memory settings store and a recording platform.
 
-#include "core/model/Grunddaten.h"
-#include "core/model/Schieber.h"
+#include "core/model/Standarddaten.h"
 #include "tests/ui/Aufzeichner.h"
 #include "ui/Kontext.h"
 
@@ -19,9 +18,7 @@ struct Umgebung {
     Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
 
     explicit Umgebung(bool mm = true) {
-        Grundfarben(m);
-        GrunddatenFürEinheit(m, mm ? "[mm]" : "[inch]");
-        SchieberAbleiten(m);
+        StandardmaschineEinrichten(m, mm ? "[mm]" : "[inch]");
         SpracheEinstellen(sprache, SprachbasisDeutsch);
         EinheitenSetzen(einheiten, m.Einheit);
     }

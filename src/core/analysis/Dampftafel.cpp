@@ -2,6 +2,7 @@
 
 #include "core/model/Modell.h"
 
+#include <cerrno>
 #include <cmath>
 #include <exception>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "core/numbers/Zahlenformat.h"
+#include "core/persist/Dateiursache.h"
 #include "core/persist/Texte.h"
 
 #ifndef VAPRO_DATA_DIR
@@ -79,14 +81,39 @@ class Aufbau {
                 return Ende();
             tafel.Formate.push_back(*format);
         }
+        // A text that lays the rows out one per line (row 0 on a line of its
+        // own, row 1 on the next) must keep to it: a row running on into the
+        // next line has lost fields, and the rows after it would shift.
+        bool zeilenweise = false;
+        int vorherEnde = 0;
         for (int r = 0; r <= *n; ++r) {
             tafel.Zellen.emplace_back(static_cast<std::size_t>(*m));
+            int anfang = 0, ende = 0;
             for (int c = 1; c <= *m; ++c) {
                 auto feld =
                     NächstesFeld("cell (" + std::to_string(r) + ", " + std::to_string(c) + ")");
                 if (!feld) return Ende();
+                if (c == 1) {
+                    anfang = feld->Zeile;
+                    tafel.Textzeilen.push_back(anfang);
+                }
+                ende = feld->Zeile;
                 tafel.Zellen.back()[c - 1] = ZelleAnzeigen(feld->Text, tafel.Formate[c - 1]);
             }
+            if (r == 1) zeilenweise = tafel.Textzeilen[0] == vorherEnde && anfang > vorherEnde;
+            if (zeilenweise && r > 1 && anfang == vorherEnde) {
+                Fehler("line " + std::to_string(anfang) + ": row " + std::to_string(r - 1) +
+                           " has more than " + std::to_string(*m) + " fields",
+                       DampftafelFehler::Art::Beschädigt, anfang);
+                return Ende();
+            }
+            if (zeilenweise && ende != anfang) {
+                Fehler("line " + std::to_string(anfang) + ": row " + std::to_string(r) +
+                           " has fewer than " + std::to_string(*m) + " fields",
+                       DampftafelFehler::Art::Unvollständig, anfang);
+                return Ende();
+            }
+            vorherEnde = ende;
         }
         return Ende();
     }
@@ -95,9 +122,12 @@ class Aufbau {
     std::optional<Tafelfeld> NächstesFeld(const std::string& was) {
         auto feld = leser_.Nächstes();
         if (!feld) {
-            Fehler(leser_.Fehler().empty()
-                       ? "file ends before the " + was
-                       : "line " + std::to_string(leser_.Zeile()) + ": " + leser_.Fehler());
+            const std::string zeile = "line " + std::to_string(leser_.Zeile()) + ": ";
+            if (leser_.Fehler().empty())
+                Fehler(zeile + "file ends before the " + was, DampftafelFehler::Art::Unvollständig,
+                       leser_.Zeile());
+            else
+                Fehler(zeile + leser_.Fehler(), DampftafelFehler::Art::Beschädigt, leser_.Zeile());
         }
         return feld;
     }
@@ -114,15 +144,17 @@ class Aufbau {
                     ? ", " + std::to_string(min) + " or more"
                     : " from " + std::to_string(min) + " to " + std::to_string(max);
             Fehler("line " + std::to_string(feld->Zeile) + ": " + was + " " + Zitat(feld->Text) +
-                   " is not a whole number" + bereich);
+                       " is not a whole number" + bereich,
+                   DampftafelFehler::Art::Beschädigt, feld->Zeile);
             return false;
         }
         ziel = *wert;
         return true;
     }
 
-    void Fehler(std::string grund) {
-        if (!ergebnis_.Fehler) ergebnis_.Fehler = DampftafelFehler{dateiname_, std::move(grund)};
+    void Fehler(std::string grund, DampftafelFehler::Art art, int zeile) {
+        if (!ergebnis_.Fehler)
+            ergebnis_.Fehler = DampftafelFehler{dateiname_, std::move(grund), art, zeile, {}};
     }
 
     DampftafelErgebnis Ende() { return std::move(ergebnis_); }
@@ -231,33 +263,44 @@ DampftafelErgebnis DampftafelLesen(std::string_view inhalt, std::string dateinam
     } catch (const std::exception& x) {
         // Only memory exhaustion can get here; the caller still gets a
         // result it can report instead of an exception through the UI.
-        return {Dampftafel{}, DampftafelFehler{std::move(dateiname), x.what()}};
+        return {Dampftafel{},
+                DampftafelFehler{std::move(dateiname), x.what(), DampftafelFehler::Art::Datei, 0,
+                                 std::make_error_code(std::errc::not_enough_memory)}};
     }
 }
 
 DampftafelErgebnis DampftafelLaden(const std::filesystem::path& pfad) {
     std::string name = pfad.filename().string();
-    const auto fehler = [&](std::string grund) {
-        return DampftafelErgebnis{Dampftafel{}, DampftafelFehler{name, std::move(grund)}};
+    const auto fehler = [&](std::string grund, std::error_code system) {
+        return DampftafelErgebnis{
+            Dampftafel{},
+            DampftafelFehler{name, std::move(grund), DampftafelFehler::Art::Datei, 0, system}};
     };
+    const auto zuGroß = std::make_error_code(std::errc::file_too_large);
 
     std::error_code ec;
     const auto status = std::filesystem::status(pfad, ec);
-    if (ec || !std::filesystem::exists(status)) return fehler("file not found");
+    if (ec || !std::filesystem::exists(status))
+        return fehler("file not found",
+                      ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory));
     // Only plain files: a folder fails to read, a pipe or device might never end.
-    if (!std::filesystem::is_regular_file(status)) return fehler("not a regular file");
+    if (!std::filesystem::is_regular_file(status))
+        return fehler("not a regular file", std::make_error_code(std::errc::is_a_directory));
     const auto größe = std::filesystem::file_size(pfad, ec);
-    if (!ec && größe > DampftafelMaxBytes) return fehler("file too large for a steam table");
+    if (!ec && größe > DampftafelMaxBytes)
+        return fehler("file too large for a steam table", zuGroß);
 
+    errno = 0;
     std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return fehler("file cannot be opened");
+    if (!ein) return fehler("file cannot be opened", LetzterSystemfehler());
     std::string inhalt;
     char puffer[1 << 14];
     while (ein.read(puffer, sizeof puffer) || ein.gcount() > 0) {
         inhalt.append(puffer, static_cast<std::size_t>(ein.gcount()));
-        if (inhalt.size() > DampftafelMaxBytes) return fehler("file too large for a steam table");
+        if (inhalt.size() > DampftafelMaxBytes)
+            return fehler("file too large for a steam table", zuGroß);
     }
-    if (ein.bad()) return fehler("file cannot be read");
+    if (ein.bad()) return fehler("file cannot be read", LetzterSystemfehler());
     return DampftafelLesen(inhalt, std::move(name));
 }
 
@@ -279,36 +322,64 @@ int V2StrichSpalte(Dampftafelart art) {
     return art == Dampftafelart::SI ? 4 : 6;
 }
 
-std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafelart art) {
+namespace {
+
+// The first fault the lookup would trip over, with the line it lies in.
+std::optional<DampftafelFehler> Prüfung(const Dampftafel& tafel, Dampftafelart art) {
+    using Art = DampftafelFehler::Art;
+    const auto fehler = [&](int r, Art a, std::string grund) {
+        const int zeile =
+            r >= 0 && r < static_cast<int>(tafel.Textzeilen.size()) ? tafel.Textzeilen[r] : 0;
+        const std::string stelle = zeile > 0 ? "line " + std::to_string(zeile) + ", " : "";
+        return DampftafelFehler{{}, stelle + std::move(grund), a, zeile, {}};
+    };
     const int v2 = V2StrichSpalte(art);
     if (tafel.Spalten() < v2)
-        return std::to_string(tafel.Spalten()) + " columns, but v'' is expected in column " +
-               std::to_string(v2);
-    if (tafel.Zeilen() <= ErsteDatenzeile) return std::string("no data rows below the headings");
+        return fehler(0, Art::Unvollständig,
+                      std::to_string(tafel.Spalten()) + " columns, but v'' is expected in column " +
+                          std::to_string(v2));
+    if (tafel.Zeilen() <= ErsteDatenzeile)
+        return fehler(tafel.Zeilen() - 1, Art::Unvollständig, "no data rows below the headings");
 
     std::optional<double> vorher;
     for (int r = ErsteDatenzeile; r < tafel.Zeilen(); ++r) {
         const std::string zeile = "row " + std::to_string(r) + ": ";
         const auto druck = LiesZahl(tafel.Zelle(r, DruckSpalte));
         if (!druck)
-            return zeile + "pressure " + Zitat(tafel.Zelle(r, DruckSpalte)) + " is not a number";
-        if (vorher && *druck < *vorher) return zeile + "pressure lower than in the row above";
+            return fehler(r, Art::Beschädigt,
+                          zeile + "pressure " + Zitat(tafel.Zelle(r, DruckSpalte)) +
+                              " is not a number");
+        // Equal pressures would hide a row from the lookup.
+        if (vorher && !(*druck > *vorher))
+            return fehler(r, Art::DruckFällt, zeile + "pressure not higher than in the row above");
         vorher = druck;
         if (!LiesZahl(tafel.Zelle(r, SättigungstemperaturSpalte)))
-            return zeile + "saturation temperature " +
-                   Zitat(tafel.Zelle(r, SättigungstemperaturSpalte)) + " is not a number";
+            return fehler(r, Art::Beschädigt,
+                          zeile + "saturation temperature " +
+                              Zitat(tafel.Zelle(r, SättigungstemperaturSpalte)) +
+                              " is not a number");
         const auto v = LiesZahl(tafel.Zelle(r, v2));
         if (!v || !(*v > 0))
-            return zeile + "v'' " + Zitat(tafel.Zelle(r, v2)) + " is not a positive number";
+            return fehler(r, Art::Beschädigt,
+                          zeile + "v'' " + Zitat(tafel.Zelle(r, v2)) + " is not a positive number");
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafelart art) {
+    if (auto f = Prüfung(tafel, art)) return std::move(f->Grund);
     return std::nullopt;
 }
 
 DampftafelErgebnis DampftafelLadenFürSuche(const std::filesystem::path& pfad, Dampftafelart art) {
     auto ergebnis = DampftafelLaden(pfad);
     if (ergebnis.Ok()) {
-        if (auto grund = DampftafelPrüfen(ergebnis.Tafel, art))
-            ergebnis.Fehler = DampftafelFehler{pfad.filename().string(), std::move(*grund)};
+        if (auto f = Prüfung(ergebnis.Tafel, art)) {
+            f->Dateiname = pfad.filename().string();
+            ergebnis.Fehler = std::move(*f);
+        }
     }
     return ergebnis;
 }
@@ -333,7 +404,19 @@ std::optional<Dampfzustand> DampfzustandSuchen(const Dampftafel& tafel, float PO
 
 std::string DampftafelMeldung(const Sprache& sprache, const DampftafelFehler& fehler) {
     const std::string name = "'  " + fehler.Dateiname + "  '\n";
-    return Meldungstext(sprache.Text(2007), {{"|1", name}});
+    std::string meldung = Meldungstext(sprache.Text(2007), {{"|1", name}});
+    using Art = DampftafelFehler::Art;
+    std::string ursache;
+    if (fehler.art == Art::Datei) {
+        if (fehler.System) ursache = Systemursache(sprache, fehler.System);
+    } else if (fehler.Zeile > 0) {
+        const Ursache u = fehler.art == Art::Unvollständig ? Ursache::TafelUnvollständig
+                          : fehler.art == Art::DruckFällt  ? Ursache::DruckSteigtNicht
+                                                           : Ursache::ZeileBeschädigt;
+        ursache = Ursachentext(sprache, u, fehler.Zeile);
+    }
+    if (!ursache.empty()) meldung += "\n" + ursache;
+    return meldung;
 }
 
 } // namespace vapro

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vapro {
@@ -72,6 +73,7 @@ struct Dampftafel {
     int FixeSpalten = 0;
     std::vector<int> Formate;                     // format code of column c at [c - 1]
     std::vector<std::vector<std::string>> Zellen; // cell (r, c) at [r][c - 1]
+    std::vector<int> Textzeilen;                  // line of the text grid row r starts on
 
     int Zeilen() const { return static_cast<int>(Zellen.size()); }   // N + 1 when complete
     int Spalten() const { return static_cast<int>(Formate.size()); } // M
@@ -90,8 +92,17 @@ std::string ZelleAnzeigen(std::string_view feld, int format);
 // A failed load: the file name for the message box and a reason for people
 // reading a log or the command line.
 struct DampftafelFehler {
+    enum class Art {
+        Datei,         // the file itself: see System, or not a regular file, or too large
+        Beschädigt,    // a field that cannot be used, in Zeile
+        Unvollständig, // declared rows or columns missing, seen in Zeile
+        DruckFällt,    // a pressure not above the row before, in Zeile
+    };
     std::string Dateiname;
     std::string Grund;
+    Art art = Art::Datei;
+    int Zeile = 0;
+    std::error_code System; // the system's reason for a file that cannot be read
 };
 
 struct DampftafelErgebnis {
@@ -106,8 +117,9 @@ struct DampftafelErgebnis {
 inline constexpr std::uintmax_t DampftafelMaxBytes = 2u * 1024u * 1024u;
 
 // Builds the grid from the text of a table file. Fails on a malformed field,
-// a missing field, a count that is not a whole number in its range, more than
-// 20 columns or a format code outside 0..6. Fields after the last row are not
+// a missing field (declared rows or columns not all there), a text laid out
+// one row per line whose row has too few or too many fields, a count that is not a whole number in
+// its range, more than 20 columns or a format code outside 0..6. Fields after the last row are not
 // read. `dateiname` only names the file in the error.
 DampftafelErgebnis DampftafelLesen(std::string_view inhalt, std::string dateiname);
 
@@ -129,7 +141,7 @@ Dampftafelart DampftafelartFürEinheit(std::string_view einheit);
 int V2StrichSpalte(Dampftafelart art);
 
 // What the lookup needs of a table of the given kind: enough columns, at
-// least one data row, numeric pressures in ascending order, numeric
+// least one data row, numeric pressures rising strictly from row to row, numeric
 // saturation temperatures and a positive numeric v'' in every data row.
 // Empty if all holds, else the first fault found.
 std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafelart art);
@@ -155,7 +167,7 @@ std::optional<Dampfzustand> DampfzustandSuchen(const Dampftafel& tafel, float PO
                                                Dampftafelart art);
 
 // Message 3007 of the current language with the file name framed as
-// "'  " + name + "  '" and a line break.
+// "'  " + name + "  '" and a line break, followed by the cause.
 std::string DampftafelMeldung(const Sprache& sprache, const DampftafelFehler& fehler);
 
 } // namespace vapro

@@ -43,7 +43,7 @@ void WinkelWeiter(Modell& m) {
 }
 
 void Schritt(Modell& m, Ansichten& a) {
-    if (m.Winkel == 0) {
+    if (BeiNullGrad(m)) {
         m.ZeitVorher = m.ZeitAktuell;
         m.ZeitAktuell = a.Sekunden();
         if (m.ZeitVorher >= 0) a.Umlaufzeit(m.ZeitAktuell - m.ZeitVorher);

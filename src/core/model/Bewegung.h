@@ -15,6 +15,14 @@ void SpiegelBerechnen(Modell& m);
 // Advances `Winkel` by one step in the direction of rotation, with wrap-around.
 void WinkelWeiter(Modell& m);
 
+// The crank has reached 0°: exactly, as forward steps and steps dividing 360°
+// land there, or the one angle at or below 0° that a backward step gives
+// before the next restarts from the top, where a step that does not divide
+// 360° in binary passes 0° without meeting it.
+inline bool BeiNullGrad(const Modell& m) {
+    return m.Winkel <= 0;
+}
+
 // Counts one change of the data set. Views only compare the counter for
 // inequality, so it wraps around instead of overflowing.
 void GeometriestandErhöhen(Modell& m);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/model/Bewegung.h"
 #include "core/model/Rechnen.h"
 
 namespace vapro {
@@ -27,7 +28,7 @@ Tabellenzeile NächsteTabellenzeile(Modell& m) {
         m.TabellenZeile = Plus16(m.TabellenZeile, -1, "motion table");
         if (m.TabellenZeile < 1) m.TabellenZeile = m.TabellenZeilen;
     }
-    if (m.Winkel == 0) m.TabellenZeile = 1;
+    if (BeiNullGrad(m)) m.TabellenZeile = 1;
     return {m.TabellenZeile, neu};
 }
 

@@ -32,6 +32,13 @@ constexpr int16_t Modell::*Fensterflaggen[] = {
 
 } // namespace
 
+void StandardmaschineEinrichten(Modell& m, const std::string& einheit) {
+    Grundfarben(m);
+    GrunddatenFürEinheit(m, einheit);
+    SchieberAbleiten(m);
+    SpiegelBerechnen(m);
+}
+
 void StandarddatenLaden(Modell& m, Ansichten& a, const std::string& einheit) {
     std::array<int16_t, std::size(Fensterflaggen)> offen{};
     for (size_t i = 0; i < offen.size(); ++i)

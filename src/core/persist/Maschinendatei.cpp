@@ -1,6 +1,7 @@
 #include "core/persist/Maschinendatei.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "core/model/Rechnen.h"
 #include "core/model/Schieber.h"
 #include "core/numbers/Zahlenformat.h"
+#include "core/persist/Dateiursache.h"
 
 namespace vapro {
 
@@ -277,31 +279,68 @@ std::optional<int16_t> Ableiten(Modell& m) {
     return std::nullopt;
 }
 
-Ladeergebnis Fehlschlag(Ladeergebnis::Art art, int16_t satz, int16_t version, const Sprache& s) {
+// The message names the file, when there is one, and the damaged record.
+Ladeergebnis Fehlschlag(Ladeergebnis::Art art, int16_t satz, int16_t version, const Sprache& s,
+                        const std::filesystem::path* datei) {
     Ladeergebnis e{art, satz, version, {}};
     if (art == Ladeergebnis::Version) {
         e.meldung = Meldungstext(
             Text(s, kMeldungVersion),
             {{"|1", kZeilenende}, {"|2", std::to_string(version)}, {"|3", kZeilenende}});
     } else {
-        std::string stelle(kZeilenende);
-        if (satz != 0) stelle += std::to_string(satz);
+        const std::string stelle = std::string(kZeilenende) + std::to_string(satz);
         e.meldung = Meldungstext(Text(s, kMeldungLaden),
                                  {{"|1", kZeilenende}, {"|2", kZeilenende}, {"|3", stelle}});
     }
+    e.meldung += "\r\n\r\n";
+    if (datei) e.meldung += Dateizeile(s, *datei) + std::string(kZeilenende);
+    if (art != Ladeergebnis::Version) e.meldung += Ursachentext(s, Ursache::SatzBeschädigt, satz);
     return e;
 }
 
-// A name beside the target that no file has yet; empty when none is found.
-std::filesystem::path TemporärerName(const std::filesystem::path& datei) {
-    const auto zeit = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (long long versuch = 0; versuch < 100; ++versuch) {
-        auto name = datei;
-        name += ".~" + std::to_string(zeit + versuch) + ".tmp";
+// A file that cannot be read at all: the file and the system's reason.
+Ladeergebnis Unlesbar(const Sprache& s, const std::filesystem::path& datei, std::string ursache) {
+    Ladeergebnis e{Ladeergebnis::Fehler, 0, 0, {}};
+    e.meldung = Meldungstext(Text(s, kMeldungLaden),
+                             {{"|1", kZeilenende}, {"|2", kZeilenende}, {"|3", ""}}) +
+                "\r\n\r\n" + Dateizeile(s, datei) + std::string(kZeilenende) + ursache;
+    return e;
+}
+
+Speicherergebnis Nichtgespeichert(const Sprache& s, const std::filesystem::path& datei,
+                                  const std::string& ursache) {
+    return {false, Meldungstext(Text(s, kMeldungSpeichern), {{"|1", "\r\n\r\n"}}) + "\r\n\r\n" +
+                       Dateizeile(s, datei) + std::string(kZeilenende) + ursache};
+}
+
+// A short name in the target's folder that no file has yet, so that a
+// target name of any valid length leaves room for it; empty when none is found.
+std::filesystem::path TemporärerName(const std::filesystem::path& ziel) {
+    const auto zeit = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned long long versuch = 0; versuch < 100; ++versuch) {
+        const auto name = ziel.parent_path() /
+                          (".vapro-" + std::to_string((zeit + versuch) % 100000000) + ".tmp");
         std::error_code ec;
-        if (!std::filesystem::exists(name, ec) && !ec) return name;
+        if (std::filesystem::symlink_status(name, ec).type() ==
+            std::filesystem::file_type::not_found)
+            return name;
     }
     return {};
+}
+
+// The file a save writes: a symbolic link is followed to its target, so the
+// link stays and the file it names gets the new content.
+std::filesystem::path Linkziel(std::filesystem::path datei) {
+    for (int i = 0; i < 40; ++i) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(datei, ec)) || ec)
+            return datei;
+        const auto ziel = std::filesystem::read_symlink(datei, ec);
+        if (ec) return datei;
+        datei = ziel.is_absolute() ? ziel : datei.parent_path() / ziel;
+    }
+    return datei;
 }
 
 } // namespace
@@ -321,37 +360,61 @@ bool Speichern(const Modell& m, std::ostream& out, const Sprache& s, std::string
 
 Speicherergebnis Speichern(const Modell& m, const std::filesystem::path& datei, const Sprache& s,
                            std::string_view zeitstempel) {
-    const auto temporär = TemporärerName(datei);
-    bool angelegt = false, ok = false;
-    if (!temporär.empty()) {
-        std::ofstream out(temporär, std::ios::binary | std::ios::trunc);
-        if (out.is_open()) {
-            angelegt = true;
-            ok = Speichern(m, out, s, zeitstempel);
-            out.close();
-            ok = ok && !out.fail();
-        }
-    }
+    namespace fs = std::filesystem;
+    const fs::path ziel = Linkziel(datei);
     std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(temporär, datei, ec);
-        ok = !ec;
+    const fs::file_status vorher = fs::status(ziel, ec);
+    const bool vorhanden = fs::exists(vorher);
+    if (vorhanden) {
+        if (!fs::is_regular_file(vorher))
+            return Nichtgespeichert(s, datei, Ursachentext(s, Ursache::KeineDatei));
+        // Like a careful editor: a file nobody may write stays as it is, even
+        // where the folder would let it be replaced (and for root).
+        constexpr auto schreiben =
+            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((vorher.permissions() & schreiben) == fs::perms::none)
+            return Nichtgespeichert(s, datei, Ursachentext(s, Ursache::Schreibgeschützt));
+        errno = 0;
+        std::ofstream probe(ziel, std::ios::binary | std::ios::app);
+        if (!probe.is_open())
+            return Nichtgespeichert(s, datei, Systemursache(s, LetzterSystemfehler()));
     }
-    if (!ok) {
-        if (angelegt) std::filesystem::remove(temporär, ec);
-        return {false, Meldungstext(Text(s, kMeldungSpeichern), {{"|1", "\r\n\r\n"}})};
+
+    const auto temporär = TemporärerName(ziel);
+    if (temporär.empty())
+        return Nichtgespeichert(s, datei,
+                                Systemursache(s, std::make_error_code(std::errc::file_exists)));
+    errno = 0;
+    std::ofstream out(temporär, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) return Nichtgespeichert(s, datei, Systemursache(s, LetzterSystemfehler()));
+    errno = 0;
+    bool ok = Speichern(m, out, s, zeitstempel);
+    out.close();
+    ok = ok && !out.fail();
+    std::error_code fehler;
+    if (!ok) fehler = LetzterSystemfehler();
+    // The replaced file's permissions, not the default ones of a new file.
+    if (ok && vorhanden)
+        fs::permissions(temporär, vorher.permissions(), fs::perm_options::replace, fehler);
+    if (ok && !fehler) fs::rename(temporär, ziel, fehler);
+    if (!ok || fehler) {
+        fs::remove(temporär, ec);
+        return Nichtgespeichert(s, datei, Systemursache(s, fehler));
     }
     return {true, {}};
 }
 
-Ladeergebnis Laden(Modell& m, std::istream& in, const Sprache& s) {
+namespace {
+
+Ladeergebnis LadenAus(Modell& m, std::istream& in, const Sprache& s,
+                      const std::filesystem::path* datei) {
     Modell neu = m;
     Leser r(in);
     std::optional<int16_t> gelesen;
     const auto fehlschlag = [&](int16_t satz) {
         const bool fremd = gelesen && *gelesen != Maschinendateiformat;
         return Fehlschlag(fremd ? Ladeergebnis::Version : Ladeergebnis::Fehler, satz,
-                          gelesen.value_or(0), s);
+                          gelesen.value_or(0), s, datei);
     };
     try {
         if (!KopfLesen(r, neu, gelesen)) return fehlschlag(r.Stelle());
@@ -366,10 +429,27 @@ Ladeergebnis Laden(Modell& m, std::istream& in, const Sprache& s) {
     return {Ladeergebnis::Ok, kLetzterSatz, *gelesen, {}};
 }
 
+} // namespace
+
+Ladeergebnis Laden(Modell& m, std::istream& in, const Sprache& s) {
+    return LadenAus(m, in, s, nullptr);
+}
+
 Ladeergebnis Laden(Modell& m, const std::filesystem::path& datei, const Sprache& s) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(datei, ec);
+    if (ec || !fs::exists(status))
+        return Unlesbar(
+            s, datei,
+            Systemursache(s, ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory)));
+    // A folder would read as an empty file, a pipe or a device might never end.
+    if (!fs::is_regular_file(status))
+        return Unlesbar(s, datei, Ursachentext(s, Ursache::KeineDatei));
+    errno = 0;
     std::ifstream in(datei, std::ios::binary);
-    if (!in.is_open()) return Fehlschlag(Ladeergebnis::Fehler, 0, 0, s);
-    return Laden(m, in, s);
+    if (!in.is_open()) return Unlesbar(s, datei, Systemursache(s, LetzterSystemfehler()));
+    return LadenAus(m, in, s, &datei);
 }
 
 } // namespace vapro

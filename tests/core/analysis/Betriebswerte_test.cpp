@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/analysis/Steuerzeiten.h"
+#include "core/model/Bewegung.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/numbers/Zahlenformat.h"
 #include "tests/core/Maschine.h"

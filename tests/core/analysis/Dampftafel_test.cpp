@@ -106,7 +106,8 @@ TEST(DampftafelSuche, CheckNamesWhatTheLookupCannotUse) {
     EXPECT_EQ(DampftafelPrüfen(gut, Dampftafelart::SI), std::nullopt);
     EXPECT_NE(DampftafelPrüfen(gut, Dampftafelart::US), std::nullopt) << "no column 6";
     const std::vector<std::tuple<int, int, std::string, std::string>> fälle = {
-        {4, 1, "1.5", "row 4: pressure lower"},
+        {4, 1, "1.5", "row 4: pressure not higher"},
+        {4, 1, "2.0", "row 4: pressure not higher"},
         {2, 2, "", "row 2: saturation temperature"},
         {3, 4, "0", "row 3: v''"},
     };
@@ -142,11 +143,54 @@ TEST(DampftafelDatei, LoadsAFileAndNamesItInEveryFailure) {
     }
 }
 
-TEST(DampftafelMeldung, FramesTheFileName) {
-    Sprache s;
-    SpracheEinstellen(s, SprachbasisEnglisch);
-    EXPECT_EQ(DampftafelMeldung(s, {"Dampftafel SI.txt", "file not found"}),
-              "Error in loading steam table file: '  Dampftafel SI.txt  '\n Please try again.");
+TEST(DampftafelMeldung, FramesTheFileNameAndGivesTheCause) {
+    Sprache en, de;
+    SpracheEinstellen(en, SprachbasisEnglisch);
+    SpracheEinstellen(de, SprachbasisDeutsch);
+    const std::string kopf = "Error in loading steam table file: '  Dampftafel SI.txt  '\n Please "
+                             "try again.";
+    using Art = DampftafelFehler::Art;
+    const auto fehlt = std::make_error_code(std::errc::no_such_file_or_directory);
+    EXPECT_EQ(DampftafelMeldung(en, {"Dampftafel SI.txt", "file not found", Art::Datei, 0, fehlt}),
+              kopf + "\nThe file or its folder does not exist.");
+    EXPECT_EQ(DampftafelMeldung(en, {"Dampftafel SI.txt", "", Art::Unvollständig, 12, {}}),
+              kopf + "\nLine 12: the table is incomplete, rows or columns are missing.");
+    EXPECT_EQ(DampftafelMeldung(de, {"Dampftafel SI.txt", "", Art::DruckFällt, 9, {}}),
+              "Fehler beim Laden der Dampftafel-Datei: '  Dampftafel SI.txt  '\n Bitte erneut "
+              "versuchen.\nZeile 9: Der Druck ist nicht höher als in der Zeile davor.");
+}
+
+// Tables cut short or shifted: each is refused, naming the line at fault.
+TEST(DampftafelLesen, TablesCutShortOrOutOfOrderAreRefusedWithTheLine) {
+    using Art = DampftafelFehler::Art;
+    const auto ohne = [](std::string text, const std::string& was) {
+        text.erase(text.find(was), was.size());
+        return text;
+    };
+    const auto ersetzt = [](std::string text, const std::string& was, const std::string& durch) {
+        text.replace(text.find(was), was.size(), durch);
+        return text;
+    };
+    const std::vector<std::tuple<std::string, Art, int>> fälle = {
+        {ohne(KleineTafel, "3.0,133.52,0.0011,0.606\n"), Art::Unvollständig, 11}, // last row gone
+        {ohne(KleineTafel, ",0.0011,0.886"), Art::Unvollständig, 10},    // fields missing in a row
+        {ersetzt(KleineTafel, "0.886", "0.886,7"), Art::Beschädigt, 10}, // one field too many
+        {ersetzt(KleineTafel, "3.0,133.52", "2.0,133.52"), Art::DruckFällt, 11},
+        {ersetzt(KleineTafel, "3.0,133.52", "1.5,133.52"), Art::DruckFällt, 11},
+    };
+    for (const auto& [text, art, zeile] : fälle) {
+        auto e = DampftafelLesen(text, "t.txt");
+        if (e.Ok()) {
+            if (auto f = DampftafelPrüfen(e.Tafel, Dampftafelart::SI)) {
+                EXPECT_NE(f->find("line " + std::to_string(zeile)), std::string::npos) << *f;
+                EXPECT_EQ(art, Art::DruckFällt) << text;
+                continue;
+            }
+        }
+        ASSERT_FALSE(e.Ok()) << text;
+        EXPECT_EQ(e.Fehler->art, art) << e.Fehler->Grund;
+        EXPECT_EQ(e.Fehler->Zeile, zeile) << e.Fehler->Grund;
+    }
 }
 
 // --- The shipped tables ----------------------------------------------------------

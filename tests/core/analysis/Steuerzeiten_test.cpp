@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/model/Bewegung.h"
 #include "core/model/Kinematik.h"
+#include "core/model/Schieber.h"
 #include "core/model/Schieberkanten.h"
 #include "tests/core/Maschine.h"
 

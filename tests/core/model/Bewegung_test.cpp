@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "core/model/GeometrieFehler.h"
+#include "core/model/Grunddaten.h"
 #include "core/model/Kinematik.h"
+#include "core/model/Schieber.h"
 #include "core/model/Standarddaten.h"
 #include "tests/core/Maschine.h"
 
@@ -166,6 +170,28 @@ TEST(Schritt, RevolutionTimeOnlyAtZeroAndOnlyWithAPreviousPass) {
     Schritt(m, p);
     const std::vector<std::string> erwartet{"Ausgabe", "Ausgabe", "Umlaufzeit 5", "Ausgabe"};
     EXPECT_EQ(p.aufrufe, erwartet);
+}
+
+TEST(Schritt, RevolutionTimeOncePerTurnWhateverTheStep) {
+    for (float schritt : {10.0f, 7.0f, 0.3f, 0.7f}) {
+        for (bool vor : {true, false}) {
+            Modell m = Standardmaschine();
+            m.BildZeigen = Falsch;
+            m.WinkelSchritt = schritt;
+            m.Drehrichtung = vor;
+            m.Winkel = 0;
+            Protokoll p;
+            const int proUmlauf = static_cast<int>(std::floor(360.0 / schritt));
+            for (int i = 0; i < 3 * proUmlauf; ++i) {
+                Schritt(m, p);
+                WinkelWeiter(m);
+                p.uhr += 1;
+            }
+            const auto zeiten = std::count_if(p.aufrufe.begin(), p.aufrufe.end(),
+                                              [](auto& a) { return a.starts_with("Umlaufzeit"); });
+            EXPECT_EQ(zeiten, 2) << schritt << (vor ? " forward" : " backward");
+        }
+    }
 }
 
 TEST(Neuberechnung, OrderAndChangedStateByCause) {

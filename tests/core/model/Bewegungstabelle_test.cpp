@@ -81,5 +81,33 @@ TEST(Bewegungstabelle, ChangedStepLaysTheTableOutAgain) {
     EXPECT_FALSE(NächsteTabellenzeile(m).neuEingerichtet);
 }
 
+// Steps like 0.3° never meet 0° again running backward: the angle passes it
+// (a small positive angle, then one at or below 0°). The pass must still put
+// 0° in row 1 and keep every other angle in its row.
+TEST(Bewegungstabelle, StepsInexactInBinaryKeepTheRowsInStep) {
+    for (float schritt : {0.3f, 0.7f, 0.1f, 1.1f, 10.0f}) {
+        for (bool vor : {true, false}) {
+            Modell m;
+            m.WinkelSchritt = schritt;
+            m.Winkel = 0;
+            m.Drehrichtung = vor;
+            TabelleEinrichten(m);
+            ASSERT_EQ(NächsteTabellenzeile(m).zeile, 1);
+            int nullzeilen = 0;
+            for (int i = 0; i < 3 * m.TabellenZeilen; ++i) {
+                WinkelWeiter(m);
+                const int zeile = NächsteTabellenzeile(m).zeile;
+                // Angles just below 360° and at or below 0° both stand for 0°.
+                double schritte = m.Winkel < 0 ? 0.0 : m.Winkel / schritt;
+                if (schritte > m.TabellenZeilen - 0.5) schritte -= m.TabellenZeilen;
+                if (zeile == 1) ++nullzeilen;
+                ASSERT_NEAR(zeile, schritte + 1, 1.0)
+                    << schritt << (vor ? " forward" : " backward") << " at " << m.Winkel;
+            }
+            EXPECT_GE(nullzeilen, 2) << schritt << (vor ? " forward" : " backward");
+        }
+    }
+}
+
 } // namespace
 } // namespace vapro

@@ -204,10 +204,15 @@ TEST(MaschinendateiTest, AFailedSaveLosesNothing) {
     fs::remove_all(ordner);
     fs::create_directories(ordner / "ordner.kmf");
     ASSERT_TRUE(Speichern(test::Standardmaschine(true), datei, kDeutsch, "t").ok);
-    for (const fs::path& ziel : {ordner / "ordner.kmf", ordner / "fehlt" / "maschine.kmf"}) {
+    const std::vector<std::pair<fs::path, std::string>> fehlschläge{
+        {ordner / "ordner.kmf", "This is not a regular file but a folder, a device or a pipe."},
+        {ordner / "fehlt" / "maschine.kmf", "The file or its folder does not exist."}};
+    for (const auto& [ziel, ursache] : fehlschläge) {
         const auto e = Speichern(test::Standardmaschine(false), ziel, kEnglisch, "t");
-        EXPECT_EQ(std::tuple(e.ok, e.meldung),
-                  std::tuple(false, "Error while writing KMF-file \r\n\r\nPlease try agein."));
+        EXPECT_FALSE(e.ok);
+        EXPECT_EQ(e.meldung,
+                  "Error while writing KMF-file \r\n\r\nPlease try agein.\r\n\r\nFile: " +
+                      ziel.string() + "\r\n" + ursache);
     }
     std::ostream kaputt(nullptr);
     EXPECT_FALSE(Speichern(test::Standardmaschine(false), kaputt, kDeutsch, "t"));
