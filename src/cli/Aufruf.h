@@ -1,6 +1,7 @@
 #pragma once
 // The command line of vapro-cli, parsed.
 
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,7 @@ struct Aufruf {
     double druck = 0;                     // steam
     double drehzahl = 0;                  // figures
     double breite = 500;                  // diagram, figures: plot width in pixels
+    std::filesystem::path datenordner;    // where the steam tables are
 };
 
 // A usage error: unknown option or field, missing or bad number.

@@ -54,7 +54,8 @@ std::string EineZeile(std::string text) {
 
 } // namespace
 
-int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err) {
+int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
+              const std::filesystem::path& datenordner) {
     for (const auto& a : argumente)
         if (a == "--help" || a == "-h") {
             out << Bedienung();
@@ -63,6 +64,7 @@ int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std
     Aufruf auf;
     try {
         auf = AufrufLesen(argumente);
+        auf.datenordner = datenordner;
     } catch (const Bedienfehler& e) {
         err << "vapro-cli: " << e.what() << " (try --help)\n";
         return kBedienfehler;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -13,7 +14,9 @@ inline constexpr int kBedienfehler = 2;
 inline constexpr int kGeometriefehler = 3;
 inline constexpr int kDateifehler = 4;
 
-// Runs one command line (without the program name); never throws.
-int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err);
+// Runs one command line (without the program name); never throws. The
+// steam tables are read from `datenordner`.
+int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
+              const std::filesystem::path& datenordner = VAPRO_DATA_DIR);
 
 } // namespace vapro::cli

@@ -14,9 +14,10 @@ namespace {
 
 // The steam table of the engine's unit system; a table that cannot be used
 // is a file error with message 3007.
-Dampftafel TafelLaden(const Modell& m, const Sprache& sprache, Dampftafelart& art) {
+Dampftafel TafelLaden(const Modell& m, const Aufruf& auf, const Sprache& sprache,
+                      Dampftafelart& art) {
     art = DampftafelartFürEinheit(m.Einheit);
-    DampftafelErgebnis e = DampftafelLadenFürSuche(DampftafelPfad(art), art);
+    DampftafelErgebnis e = DampftafelLadenFürSuche(DampftafelPfad(art, auf.datenordner), art);
     if (!e.Ok()) throw Dateifehler(DampftafelMeldung(sprache, *e.Fehler));
     return std::move(e.Tafel);
 }
@@ -35,12 +36,13 @@ void Sichern(const Modell& m, const Aufruf& auf, const Sprache& s) {
 
 void Dampf(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus) {
     Dampftafelart art;
-    const Dampftafel tafel = TafelLaden(m, s, art);
+    const Dampftafel tafel = TafelLaden(m, auf, s, art);
     const auto zeile = DampfzustandSuchen(tafel, static_cast<float>(auf.druck), art);
     if (!zeile) throw Dateifehler("no steam-table row at or above this pressure");
     aus.Wert("Druck", static_cast<float>(zeile->Druck));
     aus.Text("Sättigungstemperatur", zeile->Sättigungstemperatur);
     aus.Text("V2Strich", zeile->V2Strich);
+    aus.Text("Tafel", DampftafelPfad(art, auf.datenordner).string());
 }
 
 void Kennzahlen(Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus) {
@@ -49,7 +51,7 @@ void Kennzahlen(Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus) {
     SteuerzeitenAuswerten(m);
     const Dampfdiagramm d = DampfdiagrammBerechnen(m, DiagrammrahmenFürBreite(auf.breite));
     Dampftafelart art;
-    const Dampftafel tafel = TafelLaden(m, s, art);
+    const Dampftafel tafel = TafelLaden(m, auf, s, art);
     const Betriebswerte w = BetriebswerteBerechnen(m, d.PM, DampfzustandSuchen(tafel, m.PO1, art));
     aus.Wert("HubvolumenO", w.Volumina.HubvolumenO);
     aus.Wert("HubvolumenU", w.Volumina.HubvolumenU);

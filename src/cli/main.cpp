@@ -1,10 +1,18 @@
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/Befehle.h"
+#include "core/persist/Datenordner.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);
-    return vapro::cli::Ausführen(argumente, std::cout, std::cerr);
+    // The data lie relative to the program itself, wherever it was started from.
+    std::error_code fehler;
+    std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    if (fehler) programm = std::filesystem::absolute(argv[0], fehler);
+    return vapro::cli::Ausführen(argumente, std::cout, std::cerr,
+                                 vapro::Datenordner(programm.parent_path()));
 }

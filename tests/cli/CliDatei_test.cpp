@@ -67,6 +67,9 @@ TEST(CliDatei, ConversionLanguageSteamFiguresAndDiagram) {
         EXPECT_GE(kv.at("Druck"), druck * 0.99999) << einheit; // the next row up,
         EXPECT_LE(kv.at("Druck"), druck * 1.02) << einheit;    // at most 2 % above
     }
+    EXPECT_NE(Starte({"--kv", "steam", "--druck", "7"}).out.find("/Dampftafel SI.txt\n"),
+              std::string::npos)
+        << "names the table it read";
 
     auto kv = Werte({"--kv", "--umwinkel", "-40", "figures", "--drehzahl", "300"});
     const double pi = 3.14159265358979;

@@ -1,6 +1,7 @@
 #pragma once
 // Runs vapro-cli in-process and reads its key=value output.
 
+#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <string>
@@ -29,7 +30,12 @@ inline std::map<std::string, double> Werte(const std::vector<std::string>& args)
         const auto g = z.find('=');
         if (g == std::string::npos) continue;
         const std::string wert = z.substr(g + 1);
-        kv[z.substr(0, g)] = wert == "true" ? 1 : wert == "false" ? 0 : std::stod(wert);
+        char* ende = nullptr;
+        const double zahl = std::strtod(wert.c_str(), &ende);
+        if (wert == "true" || wert == "false")
+            kv[z.substr(0, g)] = wert == "true";
+        else if (!wert.empty() && *ende == '\0') // texts such as file names are left out
+            kv[z.substr(0, g)] = zahl;
     }
     return kv;
 }

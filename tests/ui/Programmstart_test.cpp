@@ -115,5 +115,15 @@ TEST(Programmstart, MissingFileToReopenGivesTheLoadMessageAndTheDefaultEngine) {
     EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(), "Grunddaten in [mm]  / nicht geändert");
 }
 
+TEST(Programmstart, MissingFileFromTheCommandLineIsNamedWithTheCause) {
+    SpeicherImSpeicher speicher;
+    Lauf lauf(speicher, "/gibt/es/nicht/motor.kmf");
+    ASSERT_EQ(lauf.plattform.Meldungen().size(), 1u);
+    const QString text = lauf.plattform.Meldungen()[0].text;
+    EXPECT_TRUE(text.contains("/gibt/es/nicht/motor.kmf")) << text.toStdString();
+    EXPECT_TRUE(text.contains("existiert nicht")) << text.toStdString();
+    EXPECT_EQ(lauf.m.KWRadius, 51);
+}
+
 } // namespace
 } // namespace vapro

@@ -310,8 +310,8 @@ std::string_view DampftafelDateiname(Dampftafelart art) {
     return art == Dampftafelart::SI ? "Dampftafel SI.txt" : "Dampftafel US.txt";
 }
 
-std::filesystem::path DampftafelPfad(Dampftafelart art) {
-    return std::filesystem::path(VAPRO_DATA_DIR) / DampftafelDateiname(art);
+std::filesystem::path DampftafelPfad(Dampftafelart art, const std::filesystem::path& datenordner) {
+    return datenordner / DampftafelDateiname(art);
 }
 
 Dampftafelart DampftafelartFürEinheit(std::string_view einheit) {

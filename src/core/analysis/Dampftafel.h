@@ -133,8 +133,8 @@ enum class Dampftafelart { SI, US };
 
 // "Dampftafel SI.txt" / "Dampftafel US.txt".
 std::string_view DampftafelDateiname(Dampftafelart art);
-// The shipped file of a kind, in the program's data folder.
-std::filesystem::path DampftafelPfad(Dampftafelart art);
+// The shipped file of a kind in the data folder (see Datenordner).
+std::filesystem::path DampftafelPfad(Dampftafelart art, const std::filesystem::path& datenordner);
 // Exactly "[mm]" takes the SI table, any other unit key the US table.
 Dampftafelart DampftafelartFürEinheit(std::string_view einheit);
 // Column of the saturated-steam volume v'': 4 in the SI table, 6 in the US table.

@@ -196,7 +196,7 @@ TEST(DampftafelLesen, TablesCutShortOrOutOfOrderAreRefusedWithTheLine) {
 // --- The shipped tables ----------------------------------------------------------
 
 Dampftafel Mitgeliefert(Dampftafelart art) {
-    const auto e = DampftafelLadenFürSuche(DampftafelPfad(art), art);
+    const auto e = DampftafelLadenFürSuche(DampftafelPfad(art, VAPRO_DATA_DIR), art);
     EXPECT_TRUE(e.Ok()) << e.Fehler->Dateiname << ": " << e.Fehler->Grund;
     return e.Tafel;
 }
