@@ -68,6 +68,7 @@ void Schritt(Modell& m, Ansichten& a) {
 }
 
 void GeometriestandErhöhen(Modell& m) {
+    ++m.Änderungen;
     m.Geometriestand =
         m.Geometriestand == 32767 ? int16_t{-32768} : static_cast<int16_t>(m.Geometriestand + 1);
 }

@@ -27,6 +27,19 @@ inline bool BeiNullGrad(const Modell& m) {
 // inequality, so it wraps around instead of overflowing.
 void GeometriestandErhöhen(Modell& m);
 
+// What a view drew from. A view whose remembered state differs from the
+// model's draws itself anew: another engine or change, another step, lever
+// or direction (the valve events depend on all of them).
+struct Ansichtsstand {
+    uint32_t änderungen = 0;
+    float winkelSchritt = 0, umWinkel = 0;
+    bool drehrichtung = true;
+    friend bool operator==(const Ansichtsstand&, const Ansichtsstand&) = default;
+};
+inline Ansichtsstand StandVon(const Modell& m) {
+    return {m.Änderungen, m.WinkelSchritt, m.UmWinkel, m.Drehrichtung};
+}
+
 // One animation frame: solve, let the open views add the step, solve again,
 // then table, read-outs, picture and print page.
 void Schritt(Modell& m, Ansichten& a);

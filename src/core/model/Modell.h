@@ -75,6 +75,9 @@ struct Modell {
     bool Drehrichtung = true; // true: angle increasing
     int16_t Drehrichtungsbilanz = 0;
     int16_t Geometriestand = 0;
+    // Every change counted since the program started, never reset (a loaded
+    // file restarts `Geometriestand`): what views compare.
+    uint32_t Änderungen = 0;
     // The engine differs from the last one loaded or saved (asks to save at exit).
     bool Geändert = false;
     std::string Einheit = "[mm]";

@@ -23,14 +23,14 @@ void SchieberAbleiten(Modell& m) {
         SchieberGeometrieAusÜberdeckung(m);
         return;
     }
-    // Geometry entered: equal laps at both ends, even when the faces differ.
+    // Geometry entered: the cavity centred over the exhaust port gives equal
+    // inside laps; each end's outside lap follows from its own running face,
+    // so a valve with different faces keeps them through the laps a file holds.
     m.SchiLänge = F(static_cast<double>(m.SchiMitte) + m.SchiLaufU + m.SchiLaufO);
     m.SchiIO = F((static_cast<double>(m.KaDamU) + m.KaWeiM + m.KaDamO - m.SchiMitte) / 2.0);
     m.SchiIU = m.SchiIO;
-    m.SchiEO = F((static_cast<double>(m.SchiLänge) -
-                  (static_cast<double>(m.KaWeiU) + m.KaDamU + m.KaWeiM + m.KaDamO + m.KaWeiO)) /
-                 2.0);
-    m.SchiEU = m.SchiEO;
+    m.SchiEO = F(static_cast<double>(m.SchiLaufO) - m.KaWeiO - m.SchiIO);
+    m.SchiEU = F(static_cast<double>(m.SchiLaufU) - m.KaWeiU - m.SchiIU);
 }
 
 } // namespace vapro

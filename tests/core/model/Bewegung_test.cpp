@@ -220,6 +220,22 @@ TEST(Neuberechnung, OrderAndChangedStateByCause) {
     }
 }
 
+TEST(Neuberechnung, ViewsSeeEveryNewEngineStepLeverAndDirection) {
+    Modell m = Standardmaschine();
+    Ansichten still;
+    const Ansichtsstand vorher = StandVon(m);
+    StandarddatenLaden(m, still, "[mm]"); // the same engine again, counter back to 0
+    EXPECT_EQ(m.Geometriestand, 0);
+    EXPECT_NE(StandVon(m), vorher);
+    const Ansichtsstand geladen = StandVon(m);
+    EXPECT_EQ(StandVon(m), geladen);
+    m.Drehrichtung = !m.Drehrichtung;
+    EXPECT_NE(StandVon(m), geladen);
+    m.Drehrichtung = !m.Drehrichtung;
+    m.WinkelSchritt = 5;
+    EXPECT_NE(StandVon(m), geladen);
+}
+
 TEST(Neuberechnung, ChangeCounterWrapsAround) {
     Modell m = Standardmaschine();
     m.Geometriestand = 32767;

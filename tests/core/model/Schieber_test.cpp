@@ -1,6 +1,7 @@
 #include "core/model/Schieber.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace vapro {
 namespace {
@@ -26,7 +27,7 @@ TEST(Schieber, LapsGiveTheGeometry) {
     EXPECT_FLOAT_EQ(m.SchiMitte, 68);
 }
 
-TEST(Schieber, GeometryGivesEqualLapsAtBothEnds) {
+TEST(Schieber, GeometryGivesTheLapsOfEachEnd) {
     Modell m = Schieberkasten();
     m.SchieberEingabe = 0;
     m.SchiMitte = 68;
@@ -39,10 +40,22 @@ TEST(Schieber, GeometryGivesEqualLapsAtBothEnds) {
     EXPECT_FLOAT_EQ(m.SchiEO, 5);
     EXPECT_FLOAT_EQ(m.SchiEU, 5);
 
-    m.SchiLaufO = 35; // unequal faces still give equal laps
+    // A longer top face gives a larger top lap only, and the laps give the
+    // same valve back.
+    m.SchiLaufO = 35;
     SchieberAbleiten(m);
-    EXPECT_FLOAT_EQ(m.SchiEO, m.SchiEU);
-    EXPECT_FLOAT_EQ(m.SchiEO, 7);
+    EXPECT_FLOAT_EQ(m.SchiEO, 9);
+    EXPECT_FLOAT_EQ(m.SchiEU, 5);
+    EXPECT_FLOAT_EQ(m.SchiLänge, 134);
+    Modell zurück = Schieberkasten();
+    zurück.SchieberEingabe = 1;
+    zurück.SchiEO = m.SchiEO;
+    zurück.SchiEU = m.SchiEU;
+    zurück.SchiIO = m.SchiIO;
+    zurück.SchiIU = m.SchiIU;
+    SchieberAbleiten(zurück);
+    EXPECT_EQ(std::tuple(zurück.SchiLänge, zurück.SchiMitte, zurück.SchiLaufO, zurück.SchiLaufU),
+              std::tuple(m.SchiLänge, m.SchiMitte, m.SchiLaufO, m.SchiLaufU));
 }
 
 } // namespace

@@ -95,8 +95,11 @@ TEST(MaschinendateiTest, SaveLoadSaveGivesTheSameFileButTheTime) {
             const std::string erste = Datei(quelle, *s, "1.1.2000,  00:00");
             Modell ziel = test::Standardmaschine(!mm);
             ziel.Geometriestand = 17;
+            ziel.Änderungen = 40;
             const Ladeergebnis e = LadenAus(ziel, erste, kDeutsch);
             ASSERT_EQ(std::tuple(e.art, e.version), std::tuple(Ladeergebnis::Ok, 34)) << e.meldung;
+            EXPECT_EQ(std::tuple(ziel.Geometriestand, ziel.Änderungen), std::tuple(0, 40u))
+                << "a load restarts the data set's counter, not the views' one";
             EXPECT_EQ(Abzug(ziel, true), Abzug(quelle, true));
             const std::string zweite = Datei(ziel, *s, "2.2.2002,  22:22");
             EXPECT_EQ(Geändert(zweite, {"10005"}), Geändert(erste, {"10005"}));
