@@ -1,7 +1,7 @@
 // The rows a dialog declares: built, captioned in both languages, filled
 // and applied in order, on a small dialog of crank radius (rejected <= 0,
 // sets the stroke), rod length (never shorter than the stroke), a margin
-// in a frame (0 ... 40), a check box and a help line.
+// in a frame (0 ... 40), check boxes, a help line and a swept volume.
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,6 +37,12 @@ std::vector<Zeile> Probezeilen() {
         Z::Kästchen(&Modell::KaJa),
         Z::Kästchen(&Modell::UmKonturJa),
         Z::Eingabe(HilfslinienIndex{2}, Schild::Keines, {}, 1101),
+        Z::Anzeige(
+            1054,
+            [](const Modell& m) {
+                return 3.14159265358979 / 4 * m.KDurchmesser * m.KDurchmesser * m.Hub;
+            },
+            Muster::Volumen, Schild::Volumen),
     };
 }
 
@@ -103,6 +109,9 @@ TEST_F(Formular_, FillsFieldsAndUnitLabelsFromTheModel) {
     u.m.RandObenP = 7;
     u.m.KaJa = 0;
     u.m.Hilfslinie[2] = -3.25f;
+    u.m.KDurchmesser = 80; // with a stroke of 80: 402123.86 cubic units
+    u.m.Hub = 80;
+    QLabel* volumen = d.Form()->Anzeigen().at(0);
     // The unit label stands right of the radius field.
     int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
     d.raster->getItemPosition(d.raster->indexOf(d.E(&Modell::KWRadius)), &zeile, &spalte, &zeilen,
@@ -110,17 +119,20 @@ TEST_F(Formular_, FillsFieldsAndUnitLabelsFromTheModel) {
     auto einheit = [&] {
         return qobject_cast<QLabel*>(d.raster->itemAtPosition(zeile, 2)->widget())->text();
     };
-    using Fall = std::tuple<char, bool, const char*, const char*, const char*>;
-    for (const auto& [komma, mm, radius, linie, schild] :
-         {Fall{'.', true, "12.5", "-3.25", "mm"}, Fall{',', false, "12,5", "-3,25", "inch"}}) {
+    using Fall = std::tuple<char, bool, const char*, const char*, const char*, const char*>;
+    for (const auto& [komma, mm, radius, linie, schild, hubvolumen] :
+         {Fall{'.', true, "12.5", "-3.25", "mm", "402.1"},
+          Fall{',', false, "12,5", "-3,25", "inch", "402123,86"}}) {
         d.DezimalzeichenSetzen(komma);
-        EinheitenSetzen(u.einheiten, mm ? "[mm]" : "[inch]");
+        u.m.Einheit = mm ? "[mm]" : "[inch]";
+        EinheitenSetzen(u.einheiten, u.m.Einheit);
         d.Einschreiben();
         EXPECT_EQ(d.E(&Modell::KWRadius)->text(), radius);
         EXPECT_EQ(d.E(&Modell::RandObenP)->text(), "7");
         EXPECT_FALSE(d.C(&Modell::KaJa)->isChecked());
         EXPECT_EQ(d.E(HilfslinienIndex{2})->text(), linie);
         EXPECT_EQ(einheit(), schild);
+        EXPECT_EQ(volumen->text(), hubvolumen); // cm³ with one decimal, cubic inches with two
     }
 }
 

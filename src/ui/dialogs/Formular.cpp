@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+
+#include "core/numbers/Zahlenformat.h"
 
 #include "ui/dialogs/Dialograhmen.h"
 
@@ -62,8 +65,10 @@ Formular::Formular(Dialograhmen& rahmen, std::vector<Zeile> zeilen, QGridLayout*
             zeile = zeileAußen;
             break;
         case Zeile::Art::Eingabe:
+        case Zeile::Art::Anzeige:
             e.titel = new QLabel(eltern);
-            e.eingabe = rahmen.Feld(eltern);
+            e.eingabe = d.art == Zeile::Art::Eingabe ? static_cast<QWidget*>(rahmen.Feld(eltern))
+                                                     : new QLabel(eltern);
             ziel->addWidget(e.titel, zeile, 0);
             ziel->addWidget(e.eingabe, zeile, 1);
             if (d.schild != Schild::Keines) {
@@ -101,6 +106,7 @@ void Formular::WechselSprache() {
         switch (z.art) {
         case Zeile::Art::Überschrift:
         case Zeile::Art::Eingabe:
+        case Zeile::Art::Anzeige:
             e.titel->setText(text);
             break;
         case Zeile::Art::Gruppe:
@@ -117,7 +123,10 @@ void Formular::WechselSprache() {
 
 void Formular::Einschreiben() {
     const Modell& m = rahmen_.k.m;
+    const Einheitennamen& namen = rahmen_.k.einheiten;
     for (const Element& e : elemente_) {
+        if (e.zeile.schild == Schild::Länge) e.schild->setText(Q(namen.EinheitLänge));
+        if (e.zeile.schild == Schild::Volumen) e.schild->setText(Q(namen.EinheitVolumen));
         if (e.zeile.art == Zeile::Art::Eingabe) {
             auto* feld = static_cast<QLineEdit*>(e.eingabe);
             const double wert = FeldLesen(m, *e.feld);
@@ -125,8 +134,16 @@ void Formular::Einschreiben() {
                 rahmen_.Zeigen(feld, static_cast<int16_t>(wert));
             else
                 rahmen_.Zeigen(feld, static_cast<float>(wert));
-            if (e.zeile.schild == Schild::Länge)
-                e.schild->setText(Q(rahmen_.k.einheiten.EinheitLänge));
+        } else if (e.zeile.art == Zeile::Art::Anzeige) {
+            const double wert = e.zeile.wert(m);
+            std::string text;
+            if (e.zeile.muster == Muster::Allgemein)
+                text = FormatAllgemein(static_cast<float>(wert), rahmen_.Dezimalzeichen());
+            else if (IstMM(m))
+                text = FormatMuster(wert / 1000, "0.0", rahmen_.Dezimalzeichen());
+            else
+                text = FormatMuster(wert, "0.00", rahmen_.Dezimalzeichen());
+            static_cast<QLabel*>(e.eingabe)->setText(Q(text));
         } else if (e.zeile.art == Zeile::Art::Kästchen) {
             Dialograhmen::Zeigen(static_cast<QCheckBox*>(e.eingabe),
                                  static_cast<int16_t>(FeldLesen(m, *e.feld)));
@@ -172,6 +189,13 @@ QCheckBox* Formular::Kästchen(FeldOrt feld) const {
 QLabel* Formular::Beschriftung(FeldOrt feld) const {
     const Element* e = Suchen(feld);
     return e ? e->titel : nullptr;
+}
+
+std::vector<QLabel*> Formular::Anzeigen() const {
+    std::vector<QLabel*> alle;
+    for (const Element& e : elemente_)
+        if (e.zeile.art == Zeile::Art::Anzeige) alle.push_back(static_cast<QLabel*>(e.eingabe));
+    return alle;
 }
 
 std::vector<QCheckBox*> Formular::AlleKästchen() const {

@@ -45,17 +45,24 @@ class Reparatur {
     Regel regel_;
 };
 
-// The label right of a field: none, the current length unit, or fixed.
-enum class Schild : uint8_t { Keines, Länge, Prozent, Pixel };
+// The label right of a field: none, the current length or volume unit, or fixed.
+enum class Schild : uint8_t { Keines, Länge, Volumen, Prozent, Pixel };
+
+// How a read-out shows its number: the general format, or a volume held in
+// cubic length units as cm³ with one decimal (mm) or cubic inches with two.
+enum class Muster : uint8_t { Allgemein, Volumen };
 
 struct Zeile {
-    enum class Art : uint8_t { Eingabe, Kästchen, Überschrift, Gruppe, GruppeEnde };
+    enum class Art : uint8_t { Eingabe, Kästchen, Anzeige, Überschrift, Gruppe, GruppeEnde };
+    using Wert = std::function<double(const Modell& m)>;
     Art art = Art::Eingabe;
     FeldOrt feld{};
     // Caption, German text number; 0 = the field's own label from the table.
     int text = 0;
     Schild schild = Schild::Keines;
     Reparatur reparatur{};
+    Wert wert{};
+    Muster muster = Muster::Allgemein;
 
     // An edit field with its caption; whole numbers for 16-bit fields, the
     // general number format otherwise.
@@ -65,6 +72,10 @@ struct Zeile {
     }
     // A 1/0 check box; a click applies the whole dialog.
     static Zeile Kästchen(FeldOrt feld, int text = 0) { return {Art::Kästchen, feld, text}; }
+    // A computed value (TE_), recomputed at every filling.
+    static Zeile Anzeige(int text, Wert wert, Muster muster, Schild schild) {
+        return {Art::Anzeige, {}, text, schild, {}, std::move(wert), muster};
+    }
     static Zeile Überschrift(int text) { return {Art::Überschrift, {}, text}; }
     // The following rows, up to GruppeEnde, in a titled frame.
     static Zeile Gruppe(int text) { return {Art::Gruppe, {}, text}; }
@@ -90,6 +101,8 @@ class Formular {
     QLineEdit* Eingabefeld(FeldOrt feld) const;
     QCheckBox* Kästchen(FeldOrt feld) const;
     QLabel* Beschriftung(FeldOrt feld) const;
+    // The read-outs in row order.
+    std::vector<QLabel*> Anzeigen() const;
     std::vector<QCheckBox*> AlleKästchen() const;
 
   private:
