@@ -22,12 +22,13 @@ struct F_BildKonfiguration_ : ::testing::Test {
 
 TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
     for (auto [getippt, rand] : {std::pair{"55", 40}, {"-3", 0}, {"17", 17}}) {
-        for (QLineEdit* e : {d.E_RandObenP, d.E_RandUntenP, d.E_RandLinksP, d.E_LStärkeKurbel})
+        for (QLineEdit* e : {d.E(&Modell::RandObenP), d.E(&Modell::RandUntenP),
+                             d.E(&Modell::RandLinksP), d.E(&Modell::LStärkeKurbel)})
             e->setText(getippt);
         d.Knopf_Übernehmen_Click();
         for (int16_t r : {u.m.RandObenP, u.m.RandUntenP, u.m.RandLinksP})
             EXPECT_EQ(r, rand) << getippt;
-        EXPECT_EQ(d.E_RandObenP->text(), QString::number(rand)); // shown as limited
+        EXPECT_EQ(d.E(&Modell::RandObenP)->text(), QString::number(rand)); // shown as limited
         EXPECT_EQ(QString::number(u.m.LStärkeKurbel), getippt);
     }
     EXPECT_TRUE(u.plattform.Meldungen().empty());
@@ -35,10 +36,10 @@ TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
 
 TEST_F(F_BildKonfiguration_, CheckBoxAppliesHalfTypedNumberElsewhere) {
     d.show();
-    QCheckBox* c = d.C_HilfslinienZeigen;
+    QCheckBox* c = d.C(&Modell::HilfslinienZeigen);
     auto anklicken = [c] { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2)); };
-    d.E_DEX->clear();
-    QTest::keyClicks(d.E_DEX, "-7"); // typed, not yet applied
+    d.E(&Modell::DEX)->clear();
+    QTest::keyClicks(d.E(&Modell::DEX), "-7"); // typed, not yet applied
     const int16_t stand = u.m.Geometriestand;
     anklicken(); // on the box itself, as a user does; applied once
     EXPECT_EQ(std::tuple(u.m.HilfslinienZeigen, u.m.DEX, u.m.Geometriestand),
@@ -56,7 +57,7 @@ TEST_F(F_BildKonfiguration_, ColourCountsAsChangeCancelChangesNothing) {
               std::tuple(vorher, 32767));
     d.M_Hintergrundfarbe_Click();
     EXPECT_EQ(u.m.FarbeBildKonfiguration, 0x030201u); // red + 256 green + 65536 blue
-    EXPECT_EQ(d.C_SpieJa->palette().color(QPalette::Window), QColor(1, 2, 3));
+    EXPECT_EQ(d.C(&Modell::SpieJa)->palette().color(QPalette::Window), QColor(1, 2, 3));
     EXPECT_EQ(u.m.Geometriestand, -32768);
 }
 
@@ -65,9 +66,9 @@ TEST_F(F_BildKonfiguration_, ShowsTheModel) {
     u.m.Hilfslinie[3] = -40;
     u.m.UmKonturJa = 1;
     d.Einschreiben();
-    EXPECT_EQ(d.E_DEX->text(), "12.5");
-    EXPECT_EQ(d.E_Hilfslinie[3]->text(), "-40");
-    EXPECT_TRUE(d.C_UmKonturJa->isChecked());
+    EXPECT_EQ(d.E(&Modell::DEX)->text(), "12.5");
+    EXPECT_EQ(d.E(HilfslinienIndex{3})->text(), "-40");
+    EXPECT_TRUE(d.C(&Modell::UmKonturJa)->isChecked());
 }
 
 } // namespace

@@ -85,6 +85,25 @@ void Dialograhmen::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
+// --- the form -------------------------------------------------------------
+
+Formular& Dialograhmen::FormularAnlegen(std::vector<Zeile> zeilen, QGridLayout* raster) {
+    formular_ = std::make_unique<Formular>(*this, std::move(zeilen), raster);
+    return *formular_;
+}
+
+void Dialograhmen::WechselSprache() {
+    if (formular_) formular_->WechselSprache();
+}
+
+void Dialograhmen::Einschreiben() {
+    if (formular_) formular_->Einschreiben();
+}
+
+void Dialograhmen::Übernehmen() {
+    if (formular_) formular_->Übernehmen();
+}
+
 // --- apply ------------------------------------------------------------------
 
 void Dialograhmen::Knopf_Übernehmen_Click() {

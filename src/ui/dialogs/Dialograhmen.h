@@ -3,20 +3,25 @@
 // (beside the main window the first time), moves through its controls with
 // the cursor keys, applies the whole window on Enter, closes on Escape, lets no letters into its
 // number fields, reports bad input and impossible geometry, and offers help and a background colour
-// on the right mouse button. A dialog derives from it, builds its controls in its constructor and
-// fills in WechselSprache, Einschreiben and Übernehmen.
+// on the right mouse button. A dialog derives from it and declares its rows once (FormularAnlegen):
+// the frame then captions, fills and applies them. What the rows do not cover, a dialog adds in
+// WechselSprache, Einschreiben and Übernehmen, calling the frame's versions.
 
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/Kontext.h"
+#include "ui/dialogs/Formular.h"
 
 class QAction;
 class QCheckBox;
+class QGridLayout;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
@@ -57,16 +62,17 @@ class Dialograhmen : public QWidget {
     // Runs when the window is closed: stores the position, then beimSchließen.
     void Form_Unload();
 
-    // Captions from the text table.
-    virtual void WechselSprache() = 0;
+    // Captions from the text table (those of the form here).
+    virtual void WechselSprache();
     // Paints the window in its background colour.
     virtual void MZ();
-    // Model to fields.
-    virtual void Einschreiben() = 0;
+    // Model to fields (the form's here).
+    virtual void Einschreiben();
     // Fields to model in the dialog's order, each stored before the next is
     // read. Throws Eingabefehler at the first bad field (the earlier ones stay
     // stored) and may throw GeometrieFehler; Knopf_Übernehmen_Click reports both.
-    virtual void Übernehmen() = 0;
+    // The form's fields here.
+    virtual void Übernehmen();
 
     // Übernehmen, Einschreiben, then the recomputation under the dialog's
     // name. Runs for the apply button and for Enter in any control.
@@ -81,6 +87,11 @@ class Dialograhmen : public QWidget {
 
     const Rahmendaten& Daten() const { return daten_; }
 
+    // The controls the form built for a field; nullptr when it has none.
+    QLineEdit* E(FeldOrt feld) const { return formular_ ? formular_->Eingabefeld(feld) : nullptr; }
+    QCheckBox* C(FeldOrt feld) const { return formular_ ? formular_->Kästchen(feld) : nullptr; }
+    Formular* Form() const { return formular_.get(); }
+
     // Called when the window closes (menu tick, shown flag). The window
     // deletes itself when closed: create it with new, keep it in a QPointer.
     std::function<void()> beimSchließen;
@@ -92,6 +103,8 @@ class Dialograhmen : public QWidget {
 
   protected:
     // --- building controls (parent 0 = the window itself) ---
+    // The dialog's rows, built into the free rows of `raster`. Once per dialog.
+    Formular& FormularAnlegen(std::vector<Zeile> zeilen, QGridLayout* raster);
     // An edit field with the key rules; create controls in tab order.
     QLineEdit* Feld(QWidget* eltern = nullptr);
     // The apply button, connected to Knopf_Übernehmen_Click.
@@ -136,11 +149,15 @@ class Dialograhmen : public QWidget {
     Kontext& k;
 
   private:
+    // The form builds, fills and reads its controls with the helpers above.
+    friend class Formular;
+
     // The keyboard rules; true when the key was used up.
     bool Taste(QObject* ziel, QKeyEvent* e);
     void TastenregelnAnbringen();
 
     Rahmendaten daten_;
+    std::unique_ptr<Formular> formular_;
     char dezimal_;
     bool geladen_ = false;
     bool warVersteckt_ = false;
