@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,6 +22,7 @@ class QSlider;
 
 namespace vapro {
 
+class Dialograhmen;
 class F_Bild;
 class F_BildKonfiguration;
 class F_Info;
@@ -79,6 +81,13 @@ class F_Haupt : public QMainWindow {
     F_Tabelle* Tabelle();
     F_BildKonfiguration* BildKonfiguration();
 
+    // Input windows (geometry dialogs, operating parameters), each opened by
+    // its button and its menu entry, named by the menu entry ("M_Kurbeltrieb").
+    void EingabefensterZeigen(const std::string& menü, bool zeigen);
+    bool EingabefensterOffen(const std::string& menü) const;
+    // The window, created if need be; nullptr for a name not registered.
+    Dialograhmen* Eingabefenster(const std::string& menü);
+
     // Controls, for tests and the context help.
     QLabel& Anzeige(const char* name) const;
     QSlider& SliderZeit() { return *Slider_Zeit; }
@@ -99,6 +108,13 @@ class F_Haupt : public QMainWindow {
     void MenüsBauen();
     QAction* Eintrag(QMenu* menü, const char* name, bool abhakbar = false);
     void Menühäkchen();
+    // The input windows this program has: EingabefensterAnmelden for each.
+    void EingabefensterEinrichten();
+    // `knopf` may be nullptr; `schlüssel` is the settings key "<stem> Zeigen".
+    void EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
+                                int16_t Modell::*flagge, std::function<Dialograhmen*()> bauen);
+    // Open windows as "<stem> Zeigen" keys, for the settings at exit.
+    std::vector<std::pair<std::string, bool>> OffeneFenster() const;
     void Geometriefehler(int meldung);
     // Before exit: unsaved changes are saved, dropped, or the exit is
     // cancelled (false).
@@ -143,6 +159,15 @@ class F_Haupt : public QMainWindow {
     QPointer<F_Stein> stein_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
     QPointer<F_Info> info_;
+    struct Eingabe {
+        std::string menü, schlüssel;
+        QPushButton* knopf;
+        int16_t Modell::*flagge;
+        std::function<Dialograhmen*()> bauen;
+        QPointer<Dialograhmen> fenster;
+    };
+    std::vector<Eingabe> eingaben_;
+    Eingabe* EingabeSuchen(const std::string& menü);
 };
 
 } // namespace vapro

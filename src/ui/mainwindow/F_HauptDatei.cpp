@@ -88,6 +88,9 @@ void F_Haupt::Menühäkchen() {
     for (const auto& [schlüssel, f] : fenster)
         if (k.speicher.Lesen(AbschnittAktuell, schlüssel, "False") == "True")
             FensterZeigen(f, true);
+    for (const Eingabe& e : eingaben_)
+        if (k.speicher.Lesen(AbschnittAktuell, e.schlüssel, "False") == "True")
+            EingabefensterZeigen(e.menü, true);
 }
 
 // --- windows ---
@@ -191,6 +194,8 @@ void F_Haupt::AllesSchließen() {
     for (QWidget* w :
          std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
         if (w) w->close();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->close();
     // Windows of no owner too, such as the help viewer: the program ends when
     // its last window closes.
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -374,11 +379,7 @@ void F_Haupt::Aufräumen() {
     beenden_ = true;
     const Zeitpunkt jetzt = JetztLokal();
     if (k.zustand.Rücksetzen == 0) {
-        const std::vector<std::pair<std::string, bool>> offen{
-            {"Bild Zeigen", FensterOffen(Fenster::Bild)},
-            {"Tabelle Zeigen", FensterOffen(Fenster::Tabelle)},
-        };
-        EinstellungenSichern(k.speicher, k.m, k.zustand, jetzt.Datum, jetzt.Zeit, offen);
+        EinstellungenSichern(k.speicher, k.m, k.zustand, jetzt.Datum, jetzt.Zeit, OffeneFenster());
         PositionSpeichern(*this, k.speicher, "Haupt");
     }
     Timer1.stop();

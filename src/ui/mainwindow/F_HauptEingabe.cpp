@@ -1,0 +1,88 @@
+// The main window's input windows: the geometry dialogs and the operating
+// parameters. Each is registered once with its button, menu entry, settings
+// key and shown flag; opening, the menu ticks, the reopening at start-up and
+// the open state at exit all read that list.
+
+#include <QAction>
+#include <QPushButton>
+
+#include "ui/dialogs/Dialograhmen.h"
+#include "ui/mainwindow/F_Haupt.h"
+
+namespace vapro {
+
+void F_Haupt::EingabefensterEinrichten() {
+    // Windows register here as they are built:
+    //   EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
+    //                          &Modell::KurbeltriebZeigen, [this] { return new F_Kurbeltrieb(k,
+    //                          this); });
+}
+
+void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
+                                     int16_t Modell::*flagge,
+                                     std::function<Dialograhmen*()> bauen) {
+    eingaben_.push_back({menü, schlüssel, knopf, flagge, std::move(bauen), {}});
+    QAction& eintrag = Menüeintrag(menü);
+    eintrag.setEnabled(true);
+    const std::string name = menü;
+    connect(&eintrag, &QAction::triggered, this,
+            [this, name] { EingabefensterZeigen(name, !EingabefensterOffen(name)); });
+    if (knopf) {
+        knopf->setEnabled(true);
+        connect(knopf, &QPushButton::clicked, this,
+                [this, name] { EingabefensterZeigen(name, true); });
+    }
+}
+
+F_Haupt::Eingabe* F_Haupt::EingabeSuchen(const std::string& menü) {
+    for (Eingabe& e : eingaben_)
+        if (e.menü == menü) return &e;
+    return nullptr;
+}
+
+Dialograhmen* F_Haupt::Eingabefenster(const std::string& menü) {
+    Eingabe* e = EingabeSuchen(menü);
+    if (!e) return nullptr;
+    if (!e->fenster) {
+        e->fenster = e->bauen();
+        // The window deletes itself when closed; the tick and the flag follow.
+        e->fenster->beimSchließen = [this, menü, flagge = e->flagge] {
+            Menüeintrag(menü.c_str()).setChecked(false);
+            k.m.*flagge = Falsch;
+        };
+    }
+    return e->fenster;
+}
+
+bool F_Haupt::EingabefensterOffen(const std::string& menü) const {
+    for (const Eingabe& e : eingaben_)
+        if (e.menü == menü) return e.fenster && e.fenster->isVisible();
+    return false;
+}
+
+void F_Haupt::EingabefensterZeigen(const std::string& menü, bool zeigen) {
+    Eingabe* e = EingabeSuchen(menü);
+    if (!e) return;
+    Menüeintrag(menü.c_str()).setChecked(zeigen);
+    k.m.*e->flagge = zeigen ? Wahr : Falsch;
+    if (!zeigen) {
+        if (e->fenster) e->fenster->close();
+        return;
+    }
+    Dialograhmen* w = Eingabefenster(menü);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+std::vector<std::pair<std::string, bool>> F_Haupt::OffeneFenster() const {
+    std::vector<std::pair<std::string, bool>> offen{
+        {"Bild Zeigen", FensterOffen(Fenster::Bild)},
+        {"Tabelle Zeigen", FensterOffen(Fenster::Tabelle)},
+    };
+    for (const Eingabe& e : eingaben_)
+        offen.emplace_back(e.schlüssel, e.fenster && e.fenster->isVisible());
+    return offen;
+}
+
+} // namespace vapro
