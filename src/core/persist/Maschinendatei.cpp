@@ -15,6 +15,7 @@
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Rechnen.h"
 #include "core/model/Schieber.h"
+#include "core/model/Umsteuerung.h"
 #include "core/numbers/Zahlenformat.h"
 #include "core/persist/Dateiursache.h"
 
@@ -268,6 +269,8 @@ std::optional<int16_t> Ableiten(Modell& m) {
     } catch (const GeometrieFehler&) {
         return FeldSuchen("KWRadius")->satz;
     }
+    // The same rules as the dialogs that edit these values.
+    UmsteuerungReparieren(m);
     // The file holds the laps only; derive the geometry set from them so
     // that a valve entered by its geometry keeps its laps.
     try {

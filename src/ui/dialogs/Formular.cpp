@@ -76,6 +76,7 @@ Formular::Formular(Dialograhmen& rahmen, std::vector<Zeile> zeilen, QGridLayout*
                 // Fixed labels are the same in every language.
                 if (d.schild == Schild::Prozent) e.schild->setText(QStringLiteral("%"));
                 if (d.schild == Schild::Pixel) e.schild->setText(QStringLiteral("Pixel"));
+                if (d.schild == Schild::Grad) e.schild->setText(QString::fromUtf8("°"));
                 ziel->addWidget(e.schild, zeile, 2);
             }
             ++zeile;
@@ -189,6 +190,14 @@ QCheckBox* Formular::Kästchen(FeldOrt feld) const {
 QLabel* Formular::Beschriftung(FeldOrt feld) const {
     const Element* e = Suchen(feld);
     return e ? e->titel : nullptr;
+}
+
+void Formular::ZeileSichtbar(FeldOrt feld, bool sichtbar) {
+    const Element* e = Suchen(feld);
+    if (!e) return;
+    for (QWidget* w :
+         {static_cast<QWidget*>(e->titel), e->eingabe, static_cast<QWidget*>(e->schild)})
+        if (w) w->setVisible(sichtbar);
 }
 
 std::vector<QLabel*> Formular::Anzeigen() const {

@@ -46,7 +46,7 @@ class Reparatur {
 };
 
 // The label right of a field: none, the current length or volume unit, or fixed.
-enum class Schild : uint8_t { Keines, Länge, Volumen, Prozent, Pixel };
+enum class Schild : uint8_t { Keines, Länge, Volumen, Prozent, Pixel, Grad };
 
 // How a read-out shows its number: the general format, or a volume held in
 // cubic length units as cm³ with one decimal (mm) or cubic inches with two.
@@ -101,6 +101,8 @@ class Formular {
     QLineEdit* Eingabefeld(FeldOrt feld) const;
     QCheckBox* Kästchen(FeldOrt feld) const;
     QLabel* Beschriftung(FeldOrt feld) const;
+    // Shows or hides a field's row: caption, control and unit label.
+    void ZeileSichtbar(FeldOrt feld, bool sichtbar);
     // The read-outs in row order.
     std::vector<QLabel*> Anzeigen() const;
     std::vector<QCheckBox*> AlleKästchen() const;

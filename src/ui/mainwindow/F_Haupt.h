@@ -48,6 +48,7 @@ class F_Haupt : public QMainWindow {
     void Slider_Zeit_Scroll();
     void Slider_Winkel_Scroll();
     void Slider_UmWinkel_Scroll();
+    // Also shows the reversing controls exactly when the gear has a link.
     void Slider_UmWinkel_Einstellen();
     void Einschreiben();
     void Ausgabe();
@@ -116,6 +117,8 @@ class F_Haupt : public QMainWindow {
     // Open windows as "<stem> Zeigen" keys, for the settings at exit.
     std::vector<std::pair<std::string, bool>> OffeneFenster() const;
     void Geometriefehler(int meldung);
+    // The reversing slider, its read-outs and the die slip exist only with a link.
+    void SichtbarkeitSetzen();
     // Before exit: unsaved changes are saved, dropped, or the exit is
     // cancelled (false).
     bool ÄnderungenSichern();

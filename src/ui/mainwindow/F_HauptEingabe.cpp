@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/dialogs/Dialograhmen.h"
+#include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro {
@@ -16,6 +17,12 @@ void F_Haupt::EingabefensterEinrichten() {
     //   EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
     //                          &Modell::KurbeltriebZeigen, [this] { return new F_Kurbeltrieb(k,
     //                          this); });
+    EingabefensterAnmelden(
+        "M_Umsteuerung", C_Umsteuerung, "Umsteuerung Zeigen", &Modell::UmsteuerungZeigen, [this] {
+            auto* f = new F_Umsteuerung(k, this);
+            f->Slider_UmWinkel_Einstellen = [this] { Slider_UmWinkel_Einstellen(); };
+            return f;
+        });
 }
 
 void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

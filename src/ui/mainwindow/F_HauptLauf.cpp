@@ -140,6 +140,14 @@ void F_Haupt::Slider_UmWinkel_Einstellen() {
     Slider_UmWinkel->setRange(static_cast<int>(RundeHalbGerade(2.0 * k.m.UmMin)),
                               static_cast<int>(RundeHalbGerade(2.0 * k.m.UmMax)));
     Einschreiben();
+    SichtbarkeitSetzen();
+}
+
+void F_Haupt::SichtbarkeitSetzen() {
+    const bool kulisse = k.m.Umsteuertyp == 1;
+    for (QWidget* w : std::initializer_list<QWidget*>{Aus_UmWinkel, T_SlUmst, Slider_UmWinkel,
+                                                      T_Einheit[2], T_Springen, Aus_Springen})
+        w->setVisible(kulisse);
 }
 
 } // namespace vapro

@@ -66,6 +66,10 @@ Modell Belegt(bool mm) {
                                                          : (i % 2 ? -1 : 1) * (0.013 * i + 0.3);
         EXPECT_TRUE(FeldSetzen(m, f, wert)) << f.name;
     }
+    // Choices a load keeps: the other of each pair, not any number.
+    m.Vorzeichen = 1;
+    m.Umsteuertyp = 0;
+    m.Einströmung = 1;
     m.Hub = 2 * m.KWRadius;
     m.Geometriestand = 0;
     return m;
@@ -199,6 +203,30 @@ TEST(MaschinendateiTest, ValveEnteredByGeometryKeepsItsLaps) {
     SchieberAbleiten(ziel); // what refilling the dialog does
     for (const char* n : {"SchiEO", "SchiEU", "SchiIO", "SchiIU", "SchiMitte", "SchiLänge"})
         EXPECT_FLOAT_EQ(FeldLesen(ziel, *FeldSuchen(n)), FeldLesen(m, *FeldSuchen(n))) << n;
+}
+
+// A file edited by hand gets what the valve-gear dialog would have made of it.
+TEST(MaschinendateiTest, ValveGearChoicesAndAngleRangeAreRepairedOnLoad) {
+    // UmMin, UmMax, Vorzeichen, Umsteuertyp, Einströmung as written, then as loaded
+    using W = std::tuple<float, float, int, int, int>;
+    const std::pair<W, W> fälle[] = {
+        {{-45, 45, -1, 1, 0}, {-45, 45, -1, 1, 0}},    {{-45, 45, 1, 0, 1}, {-45, 45, 1, 0, 1}},
+        {{-400, 500, 0, 2, -1}, {-360, 360, 1, 0, 0}}, {{50, 30, 7, -1, 5}, {30, 30, 1, 0, 0}},
+        {{20, -10, -2, 1, 1}, {0, 0, 1, 1, 1}},
+    };
+    const std::string gut = Datei(test::Standardmaschine(true));
+    for (const auto& [datei, soll] : fälle) {
+        const auto [min, max, vz, typ, ein] = datei;
+        const std::vector<std::string> zeilen{
+            "10210,\"\"," + std::to_string(min), "10211,\"\"," + std::to_string(max),
+            "10218,\"\"," + std::to_string(ein), "10219,\"\"," + std::to_string(typ),
+            "10220,\"\"," + std::to_string(vz)};
+        const std::string text = Geändert(gut, {zeilen.begin(), zeilen.end()});
+        Modell m = test::Standardmaschine(false);
+        ASSERT_EQ(LadenAus(m, text).art, Ladeergebnis::Ok);
+        EXPECT_EQ(W(m.UmMin, m.UmMax, m.Vorzeichen, m.Umsteuertyp, m.Einströmung), soll)
+            << min << " " << max << " " << vz;
+    }
 }
 
 TEST(MaschinendateiTest, AFailedSaveLosesNothing) {

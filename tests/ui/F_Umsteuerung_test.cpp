@@ -1,0 +1,187 @@
+#include "ui/dialogs/F_Umsteuerung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "tests/ui/Umgebung.h"
+#include "ui/mainwindow/F_Haupt.h"
+
+namespace vapro {
+namespace {
+
+struct F_Umsteuerung_ : ::testing::Test {
+    test::Umgebung u;
+    Ansichten ansichten;
+    F_Umsteuerung d{u.k};
+    F_Umsteuerung_() {
+        u.k.ansichten = &ansichten;
+        d.Form_Load();
+    }
+};
+
+TEST_F(F_Umsteuerung_, AngleRangeIsRepaired) {
+    // typed UmMin, UmMax, then stored
+    const std::tuple<const char*, const char*, float, float> fälle[] = {
+        {"-400", "500", -360, 360}, {"50", "30", 30, 30},     {"20", "-10", 0, 0},
+        {"-20", "-10", -20, 0},     {"-30", "400", -30, 360},
+    };
+    for (const auto& [min, max, sollMin, sollMax] : fälle) {
+        d.E(&Modell::UmMin)->setText(min);
+        d.E(&Modell::UmMax)->setText(max);
+        d.Knopf_Übernehmen_Click();
+        EXPECT_EQ(std::pair(u.m.UmMin, u.m.UmMax), std::pair(sollMin, sollMax)) << min << max;
+        // shown as repaired
+        EXPECT_EQ(d.E(&Modell::UmMin)->text(), QString::number(sollMin));
+    }
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(F_Umsteuerung_, EachChoiceAppliesTheWholeDialogAtOnce) {
+    d.show();
+    struct Fall {
+        QAbstractButton* knopf;
+        int16_t einströmung, umsteuertyp, vorzeichen;
+    };
+    // From the default: outside admission, link motion, slider not inverted.
+    const Fall fälle[] = {
+        {d.O_Innen, 1, 1, -1}, {d.C_Vorzeichen, 1, 1, 1}, {d.O_UmNein, 1, 0, 1},
+        {d.O_Außen, 0, 0, 1},  {d.O_UmJa, 0, 1, 1},       {d.C_Vorzeichen, 0, 1, -1},
+    };
+    int getippt = 10;
+    for (const Fall& f : fälle) {
+        d.E(&Modell::ExZentrizität)->setText(QString::number(++getippt)); // not yet applied
+        const int16_t stand = u.m.Geometriestand;
+        QTest::mouseClick(f.knopf, Qt::LeftButton, {}, QPoint(6, f.knopf->height() / 2));
+        EXPECT_EQ(std::tuple(u.m.Einströmung, u.m.Umsteuertyp, u.m.Vorzeichen, u.m.ExZentrizität,
+                             u.m.Geometriestand),
+                  std::tuple(f.einströmung, f.umsteuertyp, f.vorzeichen,
+                             static_cast<float>(getippt), static_cast<int16_t>(stand + 1)))
+            << f.knopf->text().toStdString();
+    }
+}
+
+TEST_F(F_Umsteuerung_, EnterInTheFirstFieldAppliesAllFields) {
+    const std::pair<float Modell::*, const char*> felder[] = {
+        {&Modell::ExStangenlängeV, "301"},
+        {&Modell::ExStangenlängeR, "302"},
+        {&Modell::ExZentrizität, "16"},
+        {&Modell::ExRadius, "3"},
+        {&Modell::ExVorWinkel, "-121"},
+        {&Modell::ExRückWinkel, "121"},
+        {&Modell::HeLänge, "151"},
+        {&Modell::UmLänge, "51"},
+        {&Modell::UmMin, "-44"},
+        {&Modell::UmMax, "44"},
+        {&Modell::ummx, "116"},
+        {&Modell::ummy, "351"},
+        {&Modell::ussmx, "1.5"},
+        {&Modell::BaLänge, "71"},
+        {&Modell::BaRadius, "301"},
+        {&Modell::BaÜberstand, "21"},
+    };
+    for (const auto& [feld, text] : felder)
+        d.E(feld)->setText(text);
+    QTest::keyClick(d.E(&Modell::ExStangenlängeV), Qt::Key_Return);
+    for (const auto& [feld, text] : felder)
+        EXPECT_EQ(QString::number(u.m.*feld), text);
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(F_Umsteuerung_, TextThatIsNoNumberStopsTheRestAndIsRefilled) {
+    d.E(&Modell::ExStangenlängeV)->setText("310");
+    d.E(&Modell::ExZentrizität)->setText("-");
+    d.E(&Modell::ExRadius)->setText("9");
+    d.Knopf_Übernehmen_Click();
+    const auto meldungen = u.plattform.Meldungen();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].text, "Umsteuerung\n\nFalsche Eingabe!\nBitte erneut versuchen.");
+    EXPECT_EQ(std::tuple(u.m.ExStangenlängeV, u.m.ExZentrizität, u.m.ExRadius),
+              std::tuple(310.0f, 15.0f, 0.0f));
+    EXPECT_EQ(d.E(&Modell::ExZentrizität)->text(), "15"); // the model's value again
+}
+
+// The link-motion rows, here and in the main window, exist only with a link.
+struct UmsteuerungImHauptfenster : ::testing::Test {
+    test::Umgebung u;
+    F_Haupt h{u.k};
+    void SetUp() override { h.Form_Load({}); }
+    F_Umsteuerung& Dialog() {
+        h.EingabefensterZeigen("M_Umsteuerung", true);
+        return *static_cast<F_Umsteuerung*>(h.Eingabefenster("M_Umsteuerung"));
+    }
+    // Visible rows of the dialog and controls of the main window, by link or not.
+    void SichtbarWie(bool kulisse, const char* wann) {
+        SCOPED_TRACE(wann);
+        F_Umsteuerung& d = Dialog();
+        for (auto f : {&Modell::ExStangenlängeR, &Modell::ExVorWinkel, &Modell::HeLänge,
+                       &Modell::BaLänge, &Modell::BaRadius, &Modell::UmMax, &Modell::ummy}) {
+            EXPECT_EQ(!d.E(f)->isHidden(), kulisse);
+            EXPECT_EQ(!d.Form()->Beschriftung(f)->isHidden(), kulisse);
+        }
+        EXPECT_EQ(!d.C_Vorzeichen->isHidden(), kulisse);
+        for (auto f :
+             {&Modell::ExStangenlängeV, &Modell::ExZentrizität, &Modell::ExRadius, &Modell::ussmx})
+            EXPECT_FALSE(d.E(f)->isHidden());
+        EXPECT_FALSE(d.Fr_Umsteuertyp->isHidden());
+        EXPECT_EQ(d.O_UmJa->isChecked(), kulisse);
+        for (const char* name : {"Aus_UmWinkel", "T_SlUmst", "T_Springen", "Aus_Springen"})
+            EXPECT_EQ(!h.Anzeige(name).isHidden(), kulisse) << name;
+        EXPECT_EQ(!h.SliderUmWinkel().isHidden(), kulisse);
+    }
+};
+
+TEST_F(UmsteuerungImHauptfenster, VisibilityFollowsTheGearTypeAlsoAfterALoad) {
+    EXPECT_TRUE(h.Menüeintrag("M_Umsteuerung").isEnabled());
+    SichtbarWie(true, "opened");
+    Dialog().O_UmNein->click(); // no apply button needed
+    EXPECT_EQ(u.m.Umsteuertyp, 0);
+    SichtbarWie(false, "single eccentric chosen");
+
+    QTemporaryDir ordner;
+    const QString ohne = ordner.filePath("ohne.kmf"), mit = ordner.filePath("mit.kmf");
+    ASSERT_TRUE(h.SpeicherAktion(ohne));
+    Dialog().O_UmJa->click();
+    SichtbarWie(true, "link chosen");
+    ASSERT_TRUE(h.SpeicherAktion(mit));
+    ASSERT_TRUE(h.Ladeaktion(ohne));
+    SichtbarWie(false, "file without link loaded");
+    ASSERT_TRUE(h.Ladeaktion(mit));
+    SichtbarWie(true, "file with link loaded");
+    // With the dialog closed the main window follows a load as well.
+    h.EingabefensterZeigen("M_Umsteuerung", false);
+    ASSERT_TRUE(h.Ladeaktion(ohne));
+    EXPECT_TRUE(h.SliderUmWinkel().isHidden());
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRangeAndReopeningShowsTheModel) {
+    F_Umsteuerung& d = Dialog();
+    EXPECT_EQ(u.m.UmsteuerungZeigen, Wahr);
+    d.E(&Modell::UmMin)->setText("-20");
+    d.E(&Modell::UmMax)->setText("30");
+    d.Knopf_Übernehmen_Click();
+    EXPECT_EQ(std::pair(h.SliderUmWinkel().minimum(), h.SliderUmWinkel().maximum()),
+              std::pair(-40, 60));
+
+    d.E(&Modell::HeLänge)->setText("999"); // typed, never applied
+    QTest::keyClick(d.E(&Modell::HeLänge), Qt::Key_Escape);
+    EXPECT_FALSE(h.Menüeintrag("M_Umsteuerung").isChecked());
+    EXPECT_EQ(u.m.UmsteuerungZeigen, Falsch);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    h.Menüeintrag("M_Umsteuerung").trigger();
+    EXPECT_EQ(Dialog().E(&Modell::HeLänge)->text(), "150");
+    EXPECT_EQ(Dialog().E(&Modell::UmMin)->text(), "-20");
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+} // namespace
+} // namespace vapro
