@@ -163,7 +163,7 @@ TEST_F(UmsteuerungImHauptfenster, VisibilityFollowsTheGearTypeAlsoAfterALoad) {
     EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 
-TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRangeAndReopeningShowsTheModel) {
+TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRangeReopeningShowsTheModel) {
     F_Umsteuerung& d = Dialog();
     EXPECT_EQ(u.m.UmsteuerungZeigen, Wahr);
     d.E(&Modell::UmMin)->setText("-20");
@@ -180,6 +180,9 @@ TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRangeAndReopeningShowsThe
     h.Menüeintrag("M_Umsteuerung").trigger();
     EXPECT_EQ(Dialog().E(&Modell::HeLänge)->text(), "150");
     EXPECT_EQ(Dialog().E(&Modell::UmMin)->text(), "-20");
+    h.M_Sprache_Click();
+    EXPECT_EQ(std::pair(Dialog().windowTitle(), Dialog().O_UmNein->text()),
+              std::pair(QString("Valve gear"), QString("Without reversing gear")));
     EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 

@@ -350,6 +350,8 @@ void F_Haupt::M_Sprache_Click() {
     if (bildKonfiguration_) bildKonfiguration_->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();
     if (stein_) stein_->WechselSprache();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->WechselSprache();
     menuBar()->setEnabled(true);
 }
 
