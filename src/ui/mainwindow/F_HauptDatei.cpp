@@ -19,6 +19,7 @@
 #include "core/persist/Hilfedatei.h"
 #include "core/persist/Maschinendatei.h"
 #include "core/persist/Start.h"
+#include "ui/dialogs/Dialograhmen.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/mainwindow/F_Stein.h"
 #include "ui/mainwindow/F_Tabelle.h"
@@ -182,6 +183,12 @@ void F_Haupt::FensterNeuLaden() {
         bild_->WechselSprache();
     }
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    // The input windows in the colours and with the values of the new data.
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) {
+            e.fenster->MZ();
+            e.fenster->Einschreiben();
+        }
     if (tabelle_) {
         tabelle_->TabelleEinrichten();
         tabelle_->Einschreiben();
@@ -285,6 +292,8 @@ void F_Haupt::EinheitenAktualisieren() {
     for (QLabel* l : T_Einheit)
         l->setText(Q(k.m.Einheit));
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->Einschreiben();
     if (tabelle_) tabelle_->TabelleEinrichten();
 }
 
@@ -341,6 +350,8 @@ void F_Haupt::M_Sprache_Click() {
     if (bildKonfiguration_) bildKonfiguration_->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();
     if (stein_) stein_->WechselSprache();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->WechselSprache();
     menuBar()->setEnabled(true);
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/dialogs/Dialograhmen.h"
+#include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro {
@@ -16,6 +17,9 @@ void F_Haupt::EingabefensterEinrichten() {
     //   EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
     //                          &Modell::KurbeltriebZeigen, [this] { return new F_Kurbeltrieb(k,
     //                          this); });
+    EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
+                           &Modell::KurbeltriebZeigen,
+                           [this] { return new F_Kurbeltrieb(k, this); });
 }
 
 void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
