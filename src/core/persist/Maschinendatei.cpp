@@ -11,8 +11,10 @@
 #include <span>
 #include <streambuf>
 
+#include "core/analysis/Betriebswerte.h"
 #include "core/model/Felder.h"
 #include "core/model/GeometrieFehler.h"
+#include "core/model/Kurbelmasse.h"
 #include "core/model/Rechnen.h"
 #include "core/model/Schieber.h"
 #include "core/model/Umsteuerung.h"
@@ -264,6 +266,17 @@ bool AbschnittLesen(Leser& r, Modell& m, const Abschnitt& a) {
 
 // What follows from the loaded values before anyone else sees them.
 std::optional<int16_t> Ableiten(Modell& m) {
+    // The crank drive under the rules of its dialog, with its volumes.
+    try {
+        if (const auto feld = KurbeltriebReparieren(m)) return FeldSuchen(*feld)->satz;
+    } catch (const GeometrieFehler&) {
+        return FeldSuchen("KWRadius")->satz; // the stroke overflows
+    }
+    try {
+        KurbelvoluminaEintragen(m);
+    } catch (const GeometrieFehler&) {
+        return FeldSuchen("KDurchmesser")->satz;
+    }
     try {
         m.Hub = Einzel(2.0 * m.KWRadius, "stroke");
     } catch (const GeometrieFehler&) {

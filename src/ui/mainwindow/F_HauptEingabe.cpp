@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "ui/dialogs/Dialograhmen.h"
+#include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
 
@@ -23,6 +24,9 @@ void F_Haupt::EingabefensterEinrichten() {
             f->Slider_UmWinkel_Einstellen = [this] { Slider_UmWinkel_Einstellen(); };
             return f;
         });
+    EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
+                           &Modell::KurbeltriebZeigen,
+                           [this] { return new F_Kurbeltrieb(k, this); });
 }
 
 void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <sstream>
 
 #include "core/model/Felder.h"
+#include "core/model/Kurbelmasse.h"
 #include "core/model/Schieber.h"
 #include "core/numbers/Zahlenformat.h"
 #include "tests/core/Maschine.h"
@@ -66,6 +68,10 @@ Modell Belegt(bool mm) {
                                                          : (i % 2 ? -1 : 1) * (0.013 * i + 0.3);
         EXPECT_TRUE(FeldSetzen(m, f, wert)) << f.name;
     }
+    // The crank drive as its rules leave it, which a load enforces.
+    m.KWRadius = std::fabs(m.KWRadius);
+    m.KDurchmesser = std::fabs(m.KDurchmesser);
+    EXPECT_FALSE(KurbeltriebReparieren(m));
     // Choices a load keeps: the other of each pair, not any number.
     m.Vorzeichen = 1;
     m.Umsteuertyp = 0;
