@@ -1,0 +1,139 @@
+// The main window's other windows: creating, showing, refilling and closing them.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QWhatsThis>
+
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Standarddaten.h"
+#include "core/persist/Hilfedatei.h"
+#include "core/persist/Maschinendatei.h"
+#include "core/persist/Start.h"
+#include "ui/dialogs/Dialograhmen.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Stein.h"
+#include "ui/mainwindow/F_Tabelle.h"
+#include "ui/platform/F_Info.h"
+#include "ui/platform/Fensterlage.h"
+#include "ui/platform/Hilfethemen.h"
+#include "ui/views/F_Bild.h"
+#include "ui/views/F_BildKonfiguration.h"
+
+namespace vapro {
+
+F_Bild& F_Haupt::Bild() {
+    if (!bild_) {
+        bild_ = new F_Bild(k, this);
+        bild_->beimSchließen = [this] {
+            Menüeintrag("M_Bild").setChecked(false);
+            if (bildKonfiguration_) bildKonfiguration_->close();
+        };
+        bild_->einstellungenÖffnen = [this] { FensterZeigen(Fenster::BildKonfiguration, true); };
+    }
+    return *bild_;
+}
+
+bool F_Haupt::FensterOffen(Fenster f) const {
+    switch (f) {
+    case Fenster::Bild:
+        return bild_ && bild_->isVisible();
+    case Fenster::Tabelle:
+        return tabelle_ && tabelle_->isVisible();
+    case Fenster::Stein:
+        return stein_ && stein_->isVisible();
+    case Fenster::BildKonfiguration:
+        return bildKonfiguration_ && bildKonfiguration_->isVisible();
+    case Fenster::Info:
+        return info_ && info_->isVisible();
+    }
+    return false;
+}
+
+void F_Haupt::FensterZeigen(Fenster f, bool zeigen) {
+    QWidget* w = nullptr;
+    switch (f) {
+    case Fenster::Bild:
+        w = &Bild();
+        k.m.BildZeigen = zeigen ? Wahr : Falsch;
+        Menüeintrag("M_Bild").setChecked(zeigen);
+        if (!zeigen && bildKonfiguration_) bildKonfiguration_->hide();
+        break;
+    case Fenster::Tabelle:
+        if (!tabelle_) {
+            tabelle_ = new F_Tabelle(k, this);
+            tabelle_->beimSchließen = [this] { Menüeintrag("M_Tabelle").setChecked(false); };
+        }
+        w = tabelle_;
+        k.m.TabelleZeigen = zeigen ? Wahr : Falsch;
+        Menüeintrag("M_Tabelle").setChecked(zeigen);
+        break;
+    case Fenster::Stein:
+        if (!stein_) {
+            stein_ = new F_Stein(k, this);
+            stein_->beimSchließen = [this] { Menüeintrag("M_Stein").setChecked(false); };
+        }
+        w = stein_;
+        // Only hiding touches the flag: nothing marks the placeholder as shown.
+        if (!zeigen) k.m.SteinZeigen = Falsch;
+        Menüeintrag("M_Stein").setChecked(zeigen);
+        break;
+    case Fenster::BildKonfiguration:
+        if (!bildKonfiguration_) bildKonfiguration_ = new F_BildKonfiguration(k, this);
+        w = bildKonfiguration_;
+        break;
+    case Fenster::Info:
+        if (!info_) info_ = new F_Info(k, this);
+        w = info_;
+        break;
+    }
+    if (!zeigen) {
+        w->hide();
+        return;
+    }
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void F_Haupt::FensterNeuLaden() {
+    if (bild_) {
+        bild_->MZ();
+        bild_->WechselSprache();
+    }
+    if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    // The input windows in the colours and with the values of the new data.
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) {
+            e.fenster->MZ();
+            e.fenster->Einschreiben();
+        }
+    if (tabelle_) {
+        tabelle_->TabelleEinrichten();
+        tabelle_->Einschreiben();
+        tabelle_->MZ();
+    }
+    MZ();
+}
+
+void F_Haupt::AllesSchließen() {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
+        if (w) w->close();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->close();
+    // Windows of no owner too, such as the help viewer: the program ends when
+    // its last window closes.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
+}
+
+} // namespace vapro
