@@ -224,7 +224,7 @@ TEST(F_Kurbeltrieb, CaptionsInBothLanguages) {
     EXPECT_TRUE(t.u.plattform.Meldungen().empty());
 }
 
-struct Hauptfenster : ::testing::Test {
+struct F_KurbeltriebImHauptfenster : ::testing::Test {
     test::Umgebung u;
     F_Haupt h{u.k};
     void SetUp() override { h.Form_Load({}); }
@@ -234,7 +234,7 @@ struct Hauptfenster : ::testing::Test {
     }
 };
 
-TEST_F(Hauptfenster, ReopenedDialogShowsTheModelNotWhatWasTyped) {
+TEST_F(F_KurbeltriebImHauptfenster, ReopenedDialogShowsTheModelNotWhatWasTyped) {
     EXPECT_TRUE(h.Menüeintrag("M_Kurbeltrieb").isEnabled());
     QPointer<F_Kurbeltrieb> d = Öffnen();
     EXPECT_TRUE(h.Menüeintrag("M_Kurbeltrieb").isChecked());
@@ -249,7 +249,7 @@ TEST_F(Hauptfenster, ReopenedDialogShowsTheModelNotWhatWasTyped) {
     EXPECT_EQ(d->E(&Modell::KWRadius)->text(), "51");
 }
 
-TEST_F(Hauptfenster, LoadingAFileRefillsTheOpenDialog) {
+TEST_F(F_KurbeltriebImHauptfenster, LoadingAFileRefillsTheOpenDialog) {
     F_Kurbeltrieb* d = Öffnen();
     d->DezimalzeichenSetzen('.');
     QTemporaryDir ordner;
@@ -266,6 +266,17 @@ TEST_F(Hauptfenster, LoadingAFileRefillsTheOpenDialog) {
     EXPECT_EQ(d->E(&Modell::KDurchmesser)->text(), "80");
     EXPECT_EQ(d->Form()->Anzeigen().at(0)->text(), "402.1");
     EXPECT_EQ(d->palette().color(QPalette::Window), QColor(0x30, 0x20, 0x10));
+}
+
+TEST_F(F_KurbeltriebImHauptfenster, UnitConversionRefillsTheOpenDialog) {
+    F_Kurbeltrieb* d = Öffnen();
+    d->DezimalzeichenSetzen('.');
+    h.M_Umrechnen_Click();
+    ASSERT_EQ(u.m.Einheit, "[inch]");
+    EXPECT_EQ(d->E(&Modell::KDurchmesser)->text().toFloat(), u.m.KDurchmesser);
+    EXPECT_EQ(d->E(&Modell::KWRadius)->text().toFloat(), u.m.KWRadius);
+    // Cubic inches with two decimals.
+    EXPECT_EQ(d->Form()->Anzeigen().at(0)->text(), "76.39");
 }
 
 } // namespace

@@ -43,13 +43,14 @@ struct Speicherergebnis {
 
 // Reads a whole machine file. The model changes only when the whole file
 // was read: then it holds every value of the file, `Einheit` and
-// `Druckeinheit` as the header names them (nothing is converted), the
-// crank drive repaired as its dialog does (a crank radius or bore <= 0 is a
-// damaged record), `Hub` = 2 * `KWRadius`, the cylinder volumes, the slide valve's geometry set
-// derived from the loaded laps (so a valve saved in geometry entry mode keeps its laps when the
-// dialog derives them again) and `Geometriestand` = 0. After an Ok the caller refreshes the unit
-// names and the windows and runs the recompute; on any other answer it shows `meldung` and the
-// model is exactly as before.
+// `Druckeinheit` as the header names them (nothing is converted), `Hub` =
+// 2 * `KWRadius`, the slide valve's geometry set derived from the loaded laps
+// (so a valve saved in geometry entry mode keeps its laps when the dialog
+// derives them again) and `Geometriestand` = 0. After an Ok the caller
+// refreshes the unit names and the windows and runs the recompute; on any
+// other answer it shows `meldung` and the model is exactly as before.
+// The crank drive goes through the rules of its dialog and gets its volumes;
+// a crank radius or bore <= 0 is a damaged record.
 Ladeergebnis Laden(Modell& m, std::istream& in, const Sprache& s);
 Ladeergebnis Laden(Modell& m, const std::filesystem::path& datei, const Sprache& s);
 
