@@ -33,6 +33,7 @@ Modell MaschineAufbauen(const Aufruf& auf, const Sprache& sprache) {
             throw Bedienfehler("--set " + name + ": value out of range");
     }
     m.Hub = static_cast<float>(2.0 * m.KWRadius);
+    SchieberkastenAbleiten(m);
     SchieberAbleiten(m);
     if (auf.umwinkel) m.UmWinkel = static_cast<float>(Rad(*auf.umwinkel));
     if (auf.umrechnen) EinheitUmschalten(m);

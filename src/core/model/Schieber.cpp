@@ -1,5 +1,8 @@
 #include "core/model/Schieber.h"
 
+#include <algorithm>
+
+#include "core/model/GeometrieFehler.h"
 #include "core/model/Rechnen.h"
 
 namespace vapro {
@@ -31,6 +34,25 @@ void SchieberAbleiten(Modell& m) {
     m.SchiIU = m.SchiIO;
     m.SchiEO = F(static_cast<double>(m.SchiLaufO) - m.KaWeiO - m.SchiIO);
     m.SchiEU = F(static_cast<double>(m.SchiLaufU) - m.KaWeiU - m.SchiIU);
+}
+
+double Spiegellänge(const Modell& m) {
+    return static_cast<double>(m.KaLaufO) + m.KaWeiO + m.KaDamO + m.KaWeiM + m.KaDamU + m.KaWeiU +
+           m.KaLaufU;
+}
+
+void SchieberkastenAbleiten(Modell& m) {
+    const double länge = Spiegellänge(m);
+    if (!(länge > 0)) throw GeometrieFehler("port face of no length");
+    m.SpieLänge = Einzel(länge, "port face");
+    for (float* f : {&m.SkBreite, &m.KanallängeOben, &m.KanallängeUnten})
+        if (*f <= 0) *f = 0.001f;
+}
+
+bool KanalInnenReparieren(Modell& m) {
+    if (!(F(static_cast<double>(m.SchiInTiefe) + 0.001) > m.SchiTiefe)) return false;
+    m.SchiInTiefe = std::max(0.0f, F(static_cast<double>(m.SchiTiefe) - 0.001));
+    return true;
 }
 
 } // namespace vapro

@@ -291,6 +291,13 @@ std::optional<int16_t> Ableiten(Modell& m) {
     } catch (const GeometrieFehler&) {
         return FeldSuchen("SchieberEingabe")->satz;
     }
+    // The same repairs as the dialogs that edit the chest and the valve.
+    try {
+        SchieberkastenAbleiten(m);
+    } catch (const GeometrieFehler&) {
+        return FeldSuchen("KaLaufU")->satz;
+    }
+    KanalInnenReparieren(m);
     m.Geometriestand = 0;
     return std::nullopt;
 }

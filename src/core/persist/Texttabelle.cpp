@@ -494,6 +494,15 @@ constexpr TextRow rows[] = {
      "Line |1: the pressure is not higher than in the row before."},
     {3030, "Der Dateiname ist zu lang.", "The file name is too long."},
     {3031, "Das Dateisystem ist schreibgeschützt.", "The file system is read-only."},
+    {3040,
+     "Geometriefehler im Schieberkasten|1Einige Werte passen nicht zusammen|2Bitte erneut "
+     "versuchen.",
+     "Geometry error in the valve chest|1Some values do not fit together|2Please try again."},
+    {3041,
+     "Geometriefehler im Schieber|1Einige Werte passen nicht zusammen|2Bitte erneut versuchen.",
+     "Geometry error in the valve|1Some values do not fit together|2Please try again."},
+    {3042, "Werte passen nicht zueinander !|1Auomatische Anpassung...",
+     "Values do not fit together!|1Automatic adjustment..."},
     // Labels of the machine file
     {3300, "Hintergrundfarbe", "Back Color"},
     {3301, "Dateiformat: ", "File format: "},

@@ -8,6 +8,8 @@
 
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
+#include "ui/dialogs/F_Schieber.h"
+#include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
 
@@ -27,6 +29,10 @@ void F_Haupt::EingabefensterEinrichten() {
     EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
                            &Modell::KurbeltriebZeigen,
                            [this] { return new F_Kurbeltrieb(k, this); });
+    EingabefensterAnmelden("M_Schieka", C_Schieberkasten, "Schieka Zeigen", &Modell::SchiekaZeigen,
+                           [this] { return new F_Schieka(k, this); });
+    EingabefensterAnmelden("M_Schieber", C_Schieber, "Schieber Zeigen", &Modell::SchieberZeigen,
+                           [this] { return new F_Schieber(k, this); });
 }
 
 void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

@@ -1,6 +1,8 @@
 #include "core/model/Schieber.h"
 
 #include <gtest/gtest.h>
+
+#include "core/model/GeometrieFehler.h"
 #include <tuple>
 
 namespace vapro {
@@ -56,6 +58,42 @@ TEST(Schieber, GeometryGivesTheLapsOfEachEnd) {
     SchieberAbleiten(zurück);
     EXPECT_EQ(std::tuple(zurück.SchiLänge, zurück.SchiMitte, zurück.SchiLaufO, zurück.SchiLaufU),
               std::tuple(m.SchiLänge, m.SchiMitte, m.SchiLaufO, m.SchiLaufU));
+}
+
+TEST(Schieber, PortFaceLengthAndRepairedPassages) {
+    Modell m;
+    const float teile[] = {20, 25, 15, 40, 15, 25, 20};
+    float* felder[] = {&m.KaLaufO, &m.KaWeiO, &m.KaDamO, &m.KaWeiM,
+                       &m.KaDamU,  &m.KaWeiU, &m.KaLaufU};
+    for (int i = 0; i < 7; ++i)
+        *felder[i] = teile[i];
+    m.SkBreite = 0;
+    m.KanallängeOben = -3;
+    m.KanallängeUnten = 70;
+    SchieberkastenAbleiten(m);
+    EXPECT_EQ(std::tuple(m.SpieLänge, m.SkBreite, m.KanallängeOben, m.KanallängeUnten),
+              std::tuple(160.0f, 0.001f, 0.001f, 70.0f));
+
+    // A face without length is refused and leaves the stored length alone.
+    m.KaWeiM = -120;
+    EXPECT_THROW(SchieberkastenAbleiten(m), GeometrieFehler);
+    EXPECT_EQ(m.SpieLänge, 160.0f);
+}
+
+TEST(Schieber, CavityIsShallowerThanTheBodyButNeverNegative) {
+    struct Fall {
+        float tiefe, innen, erwartet;
+        bool geändert;
+    };
+    for (const Fall& f :
+         {Fall{10, 10, 9.999f, true}, Fall{10, 12, 9.999f, true}, Fall{10, 9.9995f, 9.999f, true},
+          Fall{10, 9, 9, false}, Fall{0.0008f, 0.5f, 0, true}, Fall{0.0005f, 0, 0, true}}) {
+        Modell m;
+        m.SchiTiefe = f.tiefe;
+        m.SchiInTiefe = f.innen;
+        EXPECT_EQ(KanalInnenReparieren(m), f.geändert) << f.tiefe << " " << f.innen;
+        EXPECT_FLOAT_EQ(m.SchiInTiefe, f.erwartet) << f.tiefe << " " << f.innen;
+    }
 }
 
 } // namespace

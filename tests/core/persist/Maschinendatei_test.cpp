@@ -76,6 +76,13 @@ Modell Belegt(bool mm) {
     m.Vorzeichen = 1;
     m.Umsteuertyp = 0;
     m.Einströmung = 1;
+    // Values a load would repair do not come back as saved.
+    float positiv = 1.25f;
+    for (float* f : {&m.KaLaufO, &m.KaWeiO, &m.KaDamO, &m.KaWeiM, &m.KaDamU, &m.KaWeiU, &m.KaLaufU,
+                     &m.SkBreite, &m.KanallängeOben, &m.KanallängeUnten, &m.SchiTiefe})
+        *f = positiv += 1;
+    m.SchiInTiefe = 0.5f;
+    SchieberkastenAbleiten(m);
     m.Hub = 2 * m.KWRadius;
     m.Geometriestand = 0;
     return m;
@@ -233,6 +240,38 @@ TEST(MaschinendateiTest, ValveGearChoicesAndAngleRangeAreRepairedOnLoad) {
         EXPECT_EQ(W(m.UmMin, m.UmMax, m.Vorzeichen, m.Umsteuertyp, m.Einströmung), soll)
             << min << " " << max << " " << vz;
     }
+}
+
+TEST(MaschinendateiTest, AsymmetricValveAndChestRepairsSurviveALoad) {
+    Modell m = test::Standardmaschine(true);
+    m.SchieberEingabe = 0;
+    m.SchiMitte = 30;
+    m.SchiLaufO = 29;
+    m.SchiLaufU = 23;
+    m.KaWeiM = 30; // the port face changes; its length must follow on load
+    SchieberAbleiten(m);
+    Modell ziel = test::Standardmaschine(true);
+    ASSERT_EQ(LadenAus(ziel, Datei(m)).art, Ladeergebnis::Ok);
+    SchieberAbleiten(ziel);
+    for (const char* n : {"SchiLaufO", "SchiLaufU", "SchiMitte", "SchiLänge", "SchiEO", "SchiEU"})
+        EXPECT_FLOAT_EQ(FeldLesen(ziel, *FeldSuchen(n)), FeldLesen(m, *FeldSuchen(n))) << n;
+    EXPECT_FLOAT_EQ(ziel.SpieLänge, 114);
+
+    // A file holds what the dialogs would repair: repaired the same way.
+    m.SkBreite = 0;
+    m.SchiTiefe = 10;
+    m.SchiInTiefe = 10;
+    ziel = test::Standardmaschine(true);
+    ASSERT_EQ(LadenAus(ziel, Datei(m)).art, Ladeergebnis::Ok);
+    EXPECT_EQ(std::tuple(ziel.SkBreite, ziel.SchiInTiefe), std::tuple(0.001f, 9.999f));
+
+    // A port face without length cannot be drawn: the file is refused.
+    m.KaWeiM = -200;
+    ziel = test::Standardmaschine(true);
+    const Ladeergebnis e = LadenAus(ziel, Datei(m));
+    EXPECT_EQ(std::tuple(e.art, e.satz),
+              std::tuple(Ladeergebnis::Fehler, FeldSuchen("KaLaufU")->satz));
+    EXPECT_EQ(Datei(ziel), Datei(test::Standardmaschine(true))); // a refused file changes nothing
 }
 
 TEST(MaschinendateiTest, AFailedSaveLosesNothing) {
