@@ -11,6 +11,7 @@
 #include <span>
 #include <streambuf>
 
+#include "core/analysis/Betriebswerte.h"
 #include "core/model/Felder.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Rechnen.h"
@@ -275,6 +276,7 @@ std::optional<int16_t> Ableiten(Modell& m) {
     } catch (const GeometrieFehler&) {
         return FeldSuchen("SchieberEingabe")->satz;
     }
+    BetriebsparameterReparieren(m);
     m.Geometriestand = 0;
     return std::nullopt;
 }

@@ -494,6 +494,10 @@ constexpr TextRow rows[] = {
      "Line |1: the pressure is not higher than in the row before."},
     {3030, "Der Dateiname ist zu lang.", "The file name is too long."},
     {3031, "Das Dateisystem ist schreibgeschützt.", "The file system is read-only."},
+    {3045,
+     "Fehler in den Betriebsparametern|1|1Einige Werte passen nicht zusammen|1Bitte erneut "
+     "versuchen.",
+     "Error in the operating parameters|1|1Some values do not fit together|1Please try again."},
     // Labels of the machine file
     {3300, "Hintergrundfarbe", "Back Color"},
     {3301, "Dateiformat: ", "File format: "},

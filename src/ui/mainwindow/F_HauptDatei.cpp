@@ -182,6 +182,8 @@ void F_Haupt::FensterNeuLaden() {
         bild_->WechselSprache();
     }
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->Einschreiben();
     if (tabelle_) {
         tabelle_->TabelleEinrichten();
         tabelle_->Einschreiben();
@@ -285,6 +287,8 @@ void F_Haupt::EinheitenAktualisieren() {
     for (QLabel* l : T_Einheit)
         l->setText(Q(k.m.Einheit));
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    for (Eingabe& e : eingaben_)
+        if (e.fenster) e.fenster->Einschreiben();
     if (tabelle_) tabelle_->TabelleEinrichten();
 }
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "ui/analysis/F_Betriebsparameter.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/mainwindow/F_Haupt.h"
 
@@ -16,6 +17,9 @@ void F_Haupt::EingabefensterEinrichten() {
     //   EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
     //                          &Modell::KurbeltriebZeigen, [this] { return new F_Kurbeltrieb(k,
     //                          this); });
+    EingabefensterAnmelden("M_Betriebsparameter", C_Betriebsparameter, "Betriebsparameter Zeigen",
+                           &Modell::BetriebsparameterZeigen,
+                           [this] { return new F_Betriebsparameter(k, this); });
 }
 
 void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
