@@ -21,6 +21,7 @@ struct Betriebsparameter : ::testing::Test {
     F_Betriebsparameter d{u.k};
     Betriebsparameter() {
         u.k.ansichten = &ansichten;
+        Neuberechnung(u.m, ansichten, Anlass::NeueDaten);
         d.Form_Load();
     }
     void Tippen(FeldOrt feld, const char* text) { d.E(feld)->setText(QString::fromUtf8(text)); }
@@ -110,10 +111,26 @@ TEST_F(Betriebsparameter, PressureAboveTheTableBlanksOnlyTheSteamCells) {
     EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 
+// With no other window open, the cut-off and the mean pressure still follow
+// the lever: the valve events are searched again when the engine changed.
+TEST_F(Betriebsparameter, CutOffAndMeanPressureFollowTheLever) {
+    auto füllung = [this] { return d.G_Hub->item(2, 3)->text(); };
+    EXPECT_EQ(std::tuple(d.G_Hub->item(2, 1)->text(), d.G_Hub->item(2, 2)->text()),
+              std::tuple(QString("83.4"), QString("79.0")));
+    const QString vorher = füllung(), pm = d.TE_PMittel->text();
+    u.m.UmWinkel /= 2;
+    d.S_Drehzahl->setValue(d.S_Drehzahl->value() - 1);
+    EXPECT_NE(füllung(), vorher);
+    EXPECT_NE(d.TE_PMittel->text(), pm);
+}
+
 TEST_F(Betriebsparameter, StandingEngineAndInchUnits) {
     d.S_Drehzahl->setValue(0);
-    for (QLabel* l : {d.A_Dampfvolumen, d.A_LeistungKW, d.A_WellenleistungKW, d.A_DrehmomentNm})
-        EXPECT_EQ(l->text().toDouble(), 0.0) << l->text().toStdString();
+    for (auto [l, null] : {std::pair{d.A_Dampfvolumen, "0"},
+                           {d.A_LeistungKW, "0.000"},
+                           {d.A_WellenleistungKW, "0.000"},
+                           {d.A_DrehmomentNm, "0.000"}})
+        EXPECT_EQ(l->text(), null);
 
     test::Umgebung zoll(false);
     F_Betriebsparameter z{zoll.k};
@@ -169,6 +186,13 @@ TEST_F(MitHauptfenster, FileBAfterFileARefreshesTheWindow) {
     ASSERT_TRUE(h.Ladeaktion(a));
     EXPECT_EQ(Hubvolumen(), hubA);
     EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(MitHauptfenster, LanguageSwitchRelabelsTheOpenWindow) {
+    EXPECT_EQ(d->windowTitle(), "Betriebsparameter");
+    h.M_Sprache_Click();
+    EXPECT_EQ(d->windowTitle(), "Operating parameters");
+    EXPECT_EQ(d->G_Hub->item(0, 3)->text(), "total");
 }
 
 } // namespace
