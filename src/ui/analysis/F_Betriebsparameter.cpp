@@ -93,7 +93,6 @@ F_Betriebsparameter::F_Betriebsparameter(Kontext& kontext, QWidget* eltern)
     auto* drehzahlRaster = static_cast<QGridLayout*>(drehzahlRahmen->layout());
     const int sliderZeile = drehzahlRaster->rowCount();
     S_Drehzahl = new QSlider(Qt::Horizontal, drehzahlRahmen);
-    S_Drehzahl->installEventFilter(this);
     A_Drehzahl = Zahlfeld(drehzahlRahmen);
     QLabel* schildDrehzahl = new QLabel(drehzahlRahmen);
     drehzahlRaster->addWidget(S_Drehzahl, sliderZeile, 0);
