@@ -98,9 +98,13 @@ BetriebsparameterÜbernahme BetriebsparameterÜbernehmen(Modell& m,
     return r;
 }
 
-std::string BetriebsparameterFehlertext() {
-    return "Fehler in den Betriebsparametern\n\nEinige Werte passen nicht zusammen\n"
-           "Bitte erneut versuchen.";
+void BetriebsparameterReparieren(Modell& m) {
+    BetriebsparameterÜbernehmen(m, {m.PO1, m.PO2, m.Überhitzung, m.DrehzahlMax,
+                                    m.DrehzahlSchrittweite, m.MechWirkungsgrad});
+}
+
+std::string BetriebsparameterFehlertext(const Sprache& sprache) {
+    return Meldungstext(sprache.Text(2045), {{"|1", "\n"}});
 }
 
 // --- Speed slider ---------------------------------------------------------------

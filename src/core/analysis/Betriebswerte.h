@@ -16,6 +16,7 @@
 
 #include "core/analysis/Dampftafel.h"
 #include "core/model/Modell.h"
+#include "core/persist/Texte.h"
 
 namespace vapro {
 
@@ -70,8 +71,12 @@ struct BetriebsparameterÜbernahme {
 BetriebsparameterÜbernahme BetriebsparameterÜbernehmen(Modell& m,
                                                        const BetriebsparameterEingabe& e);
 
-// The message of a failed apply (German in both languages, no table text).
-std::string BetriebsparameterFehlertext();
+// Puts values that did not come through the entry (a machine file) under
+// the same limits, so that a step of 0 cannot reach the speed slider.
+void BetriebsparameterReparieren(Modell& m);
+
+// The message of a failed apply, in the current language.
+std::string BetriebsparameterFehlertext(const Sprache& sprache);
 
 // --- Speed slider ---------------------------------------------------------------
 

@@ -298,6 +298,7 @@ std::optional<int16_t> Ableiten(Modell& m) {
         return FeldSuchen("KaLaufU")->satz;
     }
     KanalInnenReparieren(m);
+    BetriebsparameterReparieren(m);
     m.Geometriestand = 0;
     return std::nullopt;
 }

@@ -503,6 +503,10 @@ constexpr TextRow rows[] = {
      "Geometry error in the valve|1Some values do not fit together|2Please try again."},
     {3042, "Werte passen nicht zueinander !|1Auomatische Anpassung...",
      "Values do not fit together!|1Automatic adjustment..."},
+    {3045,
+     "Fehler in den Betriebsparametern|1|1Einige Werte passen nicht zusammen|1Bitte erneut "
+     "versuchen.",
+     "Error in the operating parameters|1|1Some values do not fit together|1Please try again."},
     // Labels of the machine file
     {3300, "Hintergrundfarbe", "Back Color"},
     {3301, "Dateiformat: ", "File format: "},

@@ -242,10 +242,10 @@ void F_Haupt::M_Sprache_Click() {
     WechselSprache();
     if (bild_) bild_->WechselSprache();
     if (bildKonfiguration_) bildKonfiguration_->WechselSprache();
-    if (tabelle_) tabelle_->TabelleEinrichten();
-    if (stein_) stein_->WechselSprache();
     for (Eingabe& e : eingaben_)
         if (e.fenster) e.fenster->WechselSprache();
+    if (tabelle_) tabelle_->TabelleEinrichten();
+    if (stein_) stein_->WechselSprache();
     menuBar()->setEnabled(true);
 }
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "ui/analysis/F_Betriebsparameter.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/dialogs/F_Schieber.h"
@@ -33,6 +34,9 @@ void F_Haupt::EingabefensterEinrichten() {
                            [this] { return new F_Schieka(k, this); });
     EingabefensterAnmelden("M_Schieber", C_Schieber, "Schieber Zeigen", &Modell::SchieberZeigen,
                            [this] { return new F_Schieber(k, this); });
+    EingabefensterAnmelden("M_Betriebsparameter", C_Betriebsparameter, "Betriebsparameter Zeigen",
+                           &Modell::BetriebsparameterZeigen,
+                           [this] { return new F_Betriebsparameter(k, this); });
 }
 
 void F_Haupt::EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

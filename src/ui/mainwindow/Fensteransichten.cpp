@@ -1,5 +1,6 @@
 #include "ui/mainwindow/Fensteransichten.h"
 
+#include "ui/analysis/F_Betriebsparameter.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/views/F_Bild.h"
@@ -8,6 +9,13 @@ namespace vapro {
 
 void Fensteransichten::Umlaufzeit(double sekunden) {
     h.Umlaufzeit(sekunden);
+}
+
+void Fensteransichten::SchrittMalen(Schrittfenster fenster) {
+    if (fenster == Schrittfenster::Betriebsparameter &&
+        h.EingabefensterOffen("M_Betriebsparameter"))
+        if (auto* w = dynamic_cast<F_Betriebsparameter*>(h.Eingabefenster("M_Betriebsparameter")))
+            w->SchrittMalen();
 }
 
 void Fensteransichten::TabelleAusgeben() {

@@ -13,6 +13,7 @@ class Fensteransichten : public Ansichten {
     explicit Fensteransichten(F_Haupt& haupt) : h(haupt) {}
 
     void Umlaufzeit(double sekunden) override;
+    void SchrittMalen(Schrittfenster fenster) override;
     void TabelleAusgeben() override;
     void Ausgabe() override;
     void BildZeichnen() override;

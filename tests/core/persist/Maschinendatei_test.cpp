@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -83,6 +84,13 @@ Modell Belegt(bool mm) {
         *f = positiv += 1;
     m.SchiInTiefe = 0.5f;
     SchieberkastenAbleiten(m);
+    // Operating parameters inside the limits a load applies.
+    m.PO1 = 12.5f;
+    m.PO2 = 0.75f;
+    m.Überhitzung = 1.25f;
+    m.DrehzahlMax = 900;
+    m.DrehzahlSchrittweite = 30;
+    m.MechWirkungsgrad = 77;
     m.Hub = 2 * m.KWRadius;
     m.Geometriestand = 0;
     return m;
@@ -200,6 +208,36 @@ TEST(MaschinendateiTest, EditedFiles) {
             EXPECT_EQ(Datei(m), art == L::Ok ? gut : unberührt) << text;
             EXPECT_NE(e.meldung.find(s == &kDeutsch ? de : en), e.meldung.npos) << e.meldung;
         }
+    }
+}
+
+// The same limits as the operating-parameters entry; a speed step of 0 would
+// leave the speed slider dividing by zero.
+TEST(MaschinendateiTest, OperatingParametersAreLimitedOnLoad) {
+    // clang-format off
+    const std::pair<std::vector<std::string_view>, std::array<double, 6>> fälle[] = {
+        // PO1, PO2, superheat, maximum speed, step, efficiency
+        {{"10502,\"\",600", "10503,\"\",700"}, {500, 500, 1, 500, 20, 80}},
+        {{"10503,\"\",-2", "10504,\"\",1.5", "10507,\"\",120"}, {11, 0, 1.3, 500, 20, 100}},
+        {{"10504,\"\",0.8", "10507,\"\",-5"}, {11, 1, 1, 500, 20, 0}},
+        {{"10505,\"\",0", "10506,\"\",0"}, {11, 1, 1, 0, 1, 80}},
+        {{"10506,\"\",0"}, {11, 1, 1, 500, 1, 80}},
+        {{"10506,\"\",800"}, {11, 1, 1, 500, 500, 80}},
+    };
+    // clang-format on
+    const std::string gut = Datei(test::Standardmaschine(true));
+    for (const auto& [änderungen, soll] : fälle) {
+        Modell m = test::Standardmaschine(true);
+        ASSERT_EQ(LadenAus(m, Geändert(gut, änderungen)).art, Ladeergebnis::Ok);
+        const std::array<double, 6> ist{m.PO1,
+                                        m.PO2,
+                                        m.Überhitzung,
+                                        static_cast<double>(m.DrehzahlMax),
+                                        static_cast<double>(m.DrehzahlSchrittweite),
+                                        static_cast<double>(m.MechWirkungsgrad)};
+        for (std::size_t i = 0; i < ist.size(); ++i)
+            EXPECT_NEAR(ist[i], soll[i], 1e-6) << änderungen.front() << " value " << i;
+        EXPECT_LE(m.Drehzahl, m.DrehzahlMax);
     }
 }
 
