@@ -43,6 +43,9 @@ Formular::Formular(Dialograhmen& rahmen, std::vector<Zeile> zeilen, QGridLayout*
             e.feld = FeldSuchen(d.feld);
             // A row for a field the table does not know is a programming error.
             if (!e.feld) throw std::logic_error("form row without a field of the table");
+            // So is a field the user could not name.
+            if (!d.text && !e.feld->text && e.feld->festerText.empty())
+                throw std::logic_error("form row without a caption");
         }
         switch (d.art) {
         case Zeile::Art::Überschrift:

@@ -17,10 +17,7 @@
 namespace vapro {
 
 void F_Haupt::EingabefensterEinrichten() {
-    // Windows register here as they are built:
-    //   EingabefensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
-    //                          &Modell::KurbeltriebZeigen, [this] { return new F_Kurbeltrieb(k,
-    //                          this); });
+    // Menu entry, main-window button, settings key, shown flag, factory.
     EingabefensterAnmelden(
         "M_Umsteuerung", C_Umsteuerung, "Umsteuerung Zeigen", &Modell::UmsteuerungZeigen, [this] {
             auto* f = new F_Umsteuerung(k, this);
