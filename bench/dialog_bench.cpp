@@ -54,8 +54,8 @@ struct Sitzung {
     Sitzung() {
         if (haupt->Läuft()) haupt->Knopf_Start_Stop_Click();
         haupt->FensterZeigen(F_Haupt::Fenster::Bild, true);
-        haupt->EingabefensterZeigen("M_Kurbeltrieb", true);
-        dialog = static_cast<F_Kurbeltrieb*>(haupt->Eingabefenster("M_Kurbeltrieb"));
+        haupt->RahmenfensterZeigen("M_Kurbeltrieb", true);
+        dialog = static_cast<F_Kurbeltrieb*>(haupt->Rahmenfenster("M_Kurbeltrieb"));
         QApplication::processEvents();
     }
 };

@@ -229,8 +229,8 @@ struct F_KurbeltriebImHauptfenster : ::testing::Test {
     F_Haupt h{u.k};
     void SetUp() override { h.Form_Load({}); }
     F_Kurbeltrieb* Öffnen() {
-        h.EingabefensterZeigen("M_Kurbeltrieb", true);
-        return static_cast<F_Kurbeltrieb*>(h.Eingabefenster("M_Kurbeltrieb"));
+        h.RahmenfensterZeigen("M_Kurbeltrieb", true);
+        return static_cast<F_Kurbeltrieb*>(h.Rahmenfenster("M_Kurbeltrieb"));
     }
 };
 
@@ -240,7 +240,7 @@ TEST_F(F_KurbeltriebImHauptfenster, ReopenedDialogShowsTheModelNotWhatWasTyped) 
     EXPECT_TRUE(h.Menüeintrag("M_Kurbeltrieb").isChecked());
     EXPECT_EQ(u.m.KurbeltriebZeigen, Wahr);
     d->E(&Modell::KWRadius)->setText("77");
-    h.EingabefensterZeigen("M_Kurbeltrieb", false);
+    h.RahmenfensterZeigen("M_Kurbeltrieb", false);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(d.isNull());
     EXPECT_EQ(u.m.KurbeltriebZeigen, Falsch);

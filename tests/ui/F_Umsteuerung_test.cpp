@@ -115,8 +115,8 @@ struct UmsteuerungImHauptfenster : ::testing::Test {
     F_Haupt h{u.k};
     void SetUp() override { h.Form_Load({}); }
     F_Umsteuerung& Dialog() {
-        h.EingabefensterZeigen("M_Umsteuerung", true);
-        return *static_cast<F_Umsteuerung*>(h.Eingabefenster("M_Umsteuerung"));
+        h.RahmenfensterZeigen("M_Umsteuerung", true);
+        return *static_cast<F_Umsteuerung*>(h.Rahmenfenster("M_Umsteuerung"));
     }
     // Visible rows of the dialog and controls of the main window, by link or not.
     void SichtbarWie(bool kulisse, const char* wann) {
@@ -157,7 +157,7 @@ TEST_F(UmsteuerungImHauptfenster, VisibilityFollowsTheGearTypeAlsoAfterALoad) {
     ASSERT_TRUE(h.Ladeaktion(mit));
     SichtbarWie(true, "file with link loaded");
     // With the dialog closed the main window follows a load as well.
-    h.EingabefensterZeigen("M_Umsteuerung", false);
+    h.RahmenfensterZeigen("M_Umsteuerung", false);
     ASSERT_TRUE(h.Ladeaktion(ohne));
     EXPECT_TRUE(h.SliderUmWinkel().isHidden());
     EXPECT_TRUE(u.plattform.Meldungen().empty());

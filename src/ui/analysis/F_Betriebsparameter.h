@@ -33,7 +33,7 @@ class F_Betriebsparameter : public Dialograhmen {
     // Read-outs only, so that what the user is typing stays in the fields.
     void Auffrischen();
     // One animation step: a refresh when the engine changed since the last one.
-    void SchrittMalen();
+    void SchrittMalen() override;
     void S_Drehzahl_scroll(int wert);
 
     QSlider* S_Drehzahl;

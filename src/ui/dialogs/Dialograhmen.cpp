@@ -200,7 +200,8 @@ bool Dialograhmen::Taste(QObject* ziel, QKeyEvent* e) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         focusNextPrevChild(true);
-        Knopf_Übernehmen_Click();
+        // A window with nothing to apply (a graph, a table) changes no engine.
+        if (Knopf_Übernehmen || formular_) Knopf_Übernehmen_Click();
         return true;
     case Qt::Key_Escape:
         close();

@@ -74,6 +74,12 @@ class Dialograhmen : public QWidget {
     // The form's fields here.
     virtual void Übernehmen();
 
+    // A frame of the running engine, for a window registered to take steps:
+    // it refreshes what the engine's new position or a change asks for.
+    virtual void SchrittMalen() {}
+    // A full redraw after the engine changed, for a window registered for it.
+    virtual void Neuzeichnen() {}
+
     // Übernehmen, Einschreiben, then the recomputation under the dialog's
     // name. Runs for the apply button and for Enter in any control.
     void Knopf_Übernehmen_Click();

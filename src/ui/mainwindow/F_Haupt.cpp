@@ -69,7 +69,7 @@ F_Haupt::F_Haupt(Kontext& kontext, QWidget* eltern) : QMainWindow(eltern), k(kon
     MenüsBauen();
     Timer1.setInterval(1);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    EingabefensterEinrichten();
+    RahmenfensterEinrichten();
     HilfeEinrichten();
     WechselSprache();
     MZ();

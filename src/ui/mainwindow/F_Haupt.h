@@ -9,9 +9,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/model/Ansichten.h"
 #include "ui/Kontext.h"
 
 class QAction;
@@ -82,12 +84,17 @@ class F_Haupt : public QMainWindow {
     F_Tabelle* Tabelle();
     F_BildKonfiguration* BildKonfiguration();
 
-    // Input windows (geometry dialogs, operating parameters), each opened by
-    // its button and its menu entry, named by the menu entry ("M_Kurbeltrieb").
-    void EingabefensterZeigen(const std::string& menü, bool zeigen);
-    bool EingabefensterOffen(const std::string& menü) const;
+    // Windows on the dialog frame (geometry dialogs, operating parameters,
+    // analysis windows), each opened by its menu entry and its button if it
+    // has one, named by the menu entry ("M_Kurbeltrieb").
+    void RahmenfensterZeigen(const std::string& menü, bool zeigen);
+    bool RahmenfensterOffen(const std::string& menü) const;
     // The window, created if need be; nullptr for a name not registered.
-    Dialograhmen* Eingabefenster(const std::string& menü);
+    Dialograhmen* Rahmenfenster(const std::string& menü);
+    // A frame step for the open window registered under `fenster`.
+    void SchrittMalen(Schrittfenster fenster);
+    // A full redraw of the open window registered under `fenster`.
+    void Neuzeichnen(Schrittfenster fenster);
 
     // Controls, for tests and the context help.
     QLabel& Anzeige(const char* name) const;
@@ -109,11 +116,13 @@ class F_Haupt : public QMainWindow {
     void MenüsBauen();
     QAction* Eintrag(QMenu* menü, const char* name, bool abhakbar = false);
     void Menühäkchen();
-    // The input windows this program has: EingabefensterAnmelden for each.
-    void EingabefensterEinrichten();
-    // `knopf` may be nullptr; `schlüssel` is the settings key "<stem> Zeigen".
-    void EingabefensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
-                                int16_t Modell::*flagge, std::function<Dialograhmen*()> bauen);
+    // The windows on the dialog frame this program has: FensterAnmelden for each.
+    void RahmenfensterEinrichten();
+    // `knopf` may be nullptr; `schlüssel` is the settings key "<stem> Zeigen";
+    // `schritt` names the window for the frame steps and redraws it takes.
+    void FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
+                         int16_t Modell::*flagge, std::function<Dialograhmen*()> bauen,
+                         std::optional<Schrittfenster> schritt = std::nullopt);
     // Open windows as "<stem> Zeigen" keys, for the settings at exit.
     std::vector<std::pair<std::string, bool>> OffeneFenster() const;
     void Geometriefehler(int meldung);
@@ -162,15 +171,16 @@ class F_Haupt : public QMainWindow {
     QPointer<F_Stein> stein_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
     QPointer<F_Info> info_;
-    struct Eingabe {
+    struct Rahmeneintrag {
         std::string menü, schlüssel;
         QPushButton* knopf;
         int16_t Modell::*flagge;
         std::function<Dialograhmen*()> bauen;
+        std::optional<Schrittfenster> schritt;
         QPointer<Dialograhmen> fenster;
     };
-    std::vector<Eingabe> eingaben_;
-    Eingabe* EingabeSuchen(const std::string& menü);
+    std::vector<Rahmeneintrag> rahmenfenster_;
+    Rahmeneintrag* RahmenSuchen(const std::string& menü);
 };
 
 } // namespace vapro

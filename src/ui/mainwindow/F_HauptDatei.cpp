@@ -89,9 +89,9 @@ void F_Haupt::Menühäkchen() {
     for (const auto& [schlüssel, f] : fenster)
         if (k.speicher.Lesen(AbschnittAktuell, schlüssel, "False") == "True")
             FensterZeigen(f, true);
-    for (const Eingabe& e : eingaben_)
+    for (const Rahmeneintrag& e : rahmenfenster_)
         if (k.speicher.Lesen(AbschnittAktuell, e.schlüssel, "False") == "True")
-            EingabefensterZeigen(e.menü, true);
+            RahmenfensterZeigen(e.menü, true);
 }
 
 // --- windows ---
@@ -186,7 +186,7 @@ void F_Haupt::EinheitenAktualisieren() {
     for (QLabel* l : T_Einheit)
         l->setText(Q(k.m.Einheit));
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
-    for (Eingabe& e : eingaben_)
+    for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->Einschreiben();
     if (tabelle_) tabelle_->TabelleEinrichten();
 }
@@ -242,7 +242,7 @@ void F_Haupt::M_Sprache_Click() {
     WechselSprache();
     if (bild_) bild_->WechselSprache();
     if (bildKonfiguration_) bildKonfiguration_->WechselSprache();
-    for (Eingabe& e : eingaben_)
+    for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();
     if (stein_) stein_->WechselSprache();

@@ -111,7 +111,7 @@ void F_Haupt::FensterNeuLaden() {
     }
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
     // The input windows in the colours and with the values of the new data.
-    for (Eingabe& e : eingaben_)
+    for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) {
             e.fenster->MZ();
             e.fenster->Einschreiben();
@@ -128,7 +128,7 @@ void F_Haupt::AllesSchließen() {
     for (QWidget* w :
          std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
         if (w) w->close();
-    for (Eingabe& e : eingaben_)
+    for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->close();
     // Windows of no owner too, such as the help viewer: the program ends when
     // its last window closes.

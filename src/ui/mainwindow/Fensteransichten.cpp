@@ -1,6 +1,5 @@
 #include "ui/mainwindow/Fensteransichten.h"
 
-#include "ui/analysis/F_Betriebsparameter.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/views/F_Bild.h"
@@ -12,10 +11,10 @@ void Fensteransichten::Umlaufzeit(double sekunden) {
 }
 
 void Fensteransichten::SchrittMalen(Schrittfenster fenster) {
-    if (fenster == Schrittfenster::Betriebsparameter &&
-        h.EingabefensterOffen("M_Betriebsparameter"))
-        if (auto* w = dynamic_cast<F_Betriebsparameter*>(h.Eingabefenster("M_Betriebsparameter")))
-            w->SchrittMalen();
+    h.SchrittMalen(fenster);
+}
+void Fensteransichten::DiagrammNeuzeichnen() {
+    h.Neuzeichnen(Schrittfenster::Diagramm);
 }
 
 void Fensteransichten::TabelleAusgeben() {

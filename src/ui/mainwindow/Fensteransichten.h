@@ -14,6 +14,7 @@ class Fensteransichten : public Ansichten {
 
     void Umlaufzeit(double sekunden) override;
     void SchrittMalen(Schrittfenster fenster) override;
+    void DiagrammNeuzeichnen() override;
     void TabelleAusgeben() override;
     void Ausgabe() override;
     void BildZeichnen() override;

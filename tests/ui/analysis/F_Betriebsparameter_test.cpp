@@ -147,8 +147,8 @@ struct MitHauptfenster : ::testing::Test {
     F_Betriebsparameter* d = nullptr;
     void SetUp() override {
         h.Form_Load({});
-        h.EingabefensterZeigen("M_Betriebsparameter", true);
-        d = dynamic_cast<F_Betriebsparameter*>(h.Eingabefenster("M_Betriebsparameter"));
+        h.RahmenfensterZeigen("M_Betriebsparameter", true);
+        d = dynamic_cast<F_Betriebsparameter*>(h.Rahmenfenster("M_Betriebsparameter"));
         ASSERT_NE(d, nullptr);
     }
     QString Hubvolumen() const { return d->G_Hub->item(1, 3)->text(); }

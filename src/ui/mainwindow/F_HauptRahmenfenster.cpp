@@ -1,0 +1,116 @@
+// The main window's input windows: the geometry dialogs and the operating
+// parameters. Each is registered once with its button, menu entry, settings
+// key and shown flag; opening, the menu ticks, the reopening at start-up and
+// the open state at exit all read that list.
+
+#include <QAction>
+#include <QPushButton>
+
+#include "ui/analysis/F_Betriebsparameter.h"
+#include "ui/dialogs/Dialograhmen.h"
+#include "ui/dialogs/F_Kurbeltrieb.h"
+#include "ui/dialogs/F_Schieber.h"
+#include "ui/dialogs/F_Schieka.h"
+#include "ui/dialogs/F_Umsteuerung.h"
+#include "ui/mainwindow/F_Haupt.h"
+
+namespace vapro {
+
+void F_Haupt::RahmenfensterEinrichten() {
+    // Menu entry, main-window button, settings key, shown flag, factory.
+    FensterAnmelden("M_Umsteuerung", C_Umsteuerung, "Umsteuerung Zeigen",
+                    &Modell::UmsteuerungZeigen, [this] {
+                        auto* f = new F_Umsteuerung(k, this);
+                        f->Slider_UmWinkel_Einstellen = [this] { Slider_UmWinkel_Einstellen(); };
+                        return f;
+                    });
+    FensterAnmelden("M_Kurbeltrieb", C_Kurbeltrieb, "Kurbeltrieb Zeigen",
+                    &Modell::KurbeltriebZeigen, [this] { return new F_Kurbeltrieb(k, this); });
+    FensterAnmelden("M_Schieka", C_Schieberkasten, "Schieka Zeigen", &Modell::SchiekaZeigen,
+                    [this] { return new F_Schieka(k, this); });
+    FensterAnmelden("M_Schieber", C_Schieber, "Schieber Zeigen", &Modell::SchieberZeigen,
+                    [this] { return new F_Schieber(k, this); });
+    FensterAnmelden(
+        "M_Betriebsparameter", C_Betriebsparameter, "Betriebsparameter Zeigen",
+        &Modell::BetriebsparameterZeigen, [this] { return new F_Betriebsparameter(k, this); },
+        Schrittfenster::Betriebsparameter);
+}
+
+void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
+                              int16_t Modell::*flagge, std::function<Dialograhmen*()> bauen,
+                              std::optional<Schrittfenster> schritt) {
+    rahmenfenster_.push_back({menü, schlüssel, knopf, flagge, std::move(bauen), schritt, {}});
+    QAction& eintrag = Menüeintrag(menü);
+    eintrag.setEnabled(true);
+    const std::string name = menü;
+    connect(&eintrag, &QAction::triggered, this,
+            [this, name] { RahmenfensterZeigen(name, !RahmenfensterOffen(name)); });
+    if (knopf) {
+        knopf->setEnabled(true);
+        connect(knopf, &QPushButton::clicked, this,
+                [this, name] { RahmenfensterZeigen(name, true); });
+    }
+}
+
+F_Haupt::Rahmeneintrag* F_Haupt::RahmenSuchen(const std::string& menü) {
+    for (Rahmeneintrag& e : rahmenfenster_)
+        if (e.menü == menü) return &e;
+    return nullptr;
+}
+
+Dialograhmen* F_Haupt::Rahmenfenster(const std::string& menü) {
+    Rahmeneintrag* e = RahmenSuchen(menü);
+    if (!e) return nullptr;
+    if (!e->fenster) {
+        e->fenster = e->bauen();
+        // The window deletes itself when closed; the tick and the flag follow.
+        e->fenster->beimSchließen = [this, menü, flagge = e->flagge] {
+            Menüeintrag(menü.c_str()).setChecked(false);
+            k.m.*flagge = Falsch;
+        };
+    }
+    return e->fenster;
+}
+
+void F_Haupt::SchrittMalen(Schrittfenster fenster) {
+    for (const Rahmeneintrag& e : rahmenfenster_)
+        if (e.schritt == fenster && e.fenster && e.fenster->isVisible()) e.fenster->SchrittMalen();
+}
+
+void F_Haupt::Neuzeichnen(Schrittfenster fenster) {
+    for (const Rahmeneintrag& e : rahmenfenster_)
+        if (e.schritt == fenster && e.fenster && e.fenster->isVisible()) e.fenster->Neuzeichnen();
+}
+
+bool F_Haupt::RahmenfensterOffen(const std::string& menü) const {
+    for (const Rahmeneintrag& e : rahmenfenster_)
+        if (e.menü == menü) return e.fenster && e.fenster->isVisible();
+    return false;
+}
+
+void F_Haupt::RahmenfensterZeigen(const std::string& menü, bool zeigen) {
+    Rahmeneintrag* e = RahmenSuchen(menü);
+    if (!e) return;
+    Menüeintrag(menü.c_str()).setChecked(zeigen);
+    k.m.*e->flagge = zeigen ? Wahr : Falsch;
+    if (!zeigen) {
+        if (e->fenster) e->fenster->close();
+        return;
+    }
+    Dialograhmen* w = Rahmenfenster(menü);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+std::vector<std::pair<std::string, bool>> F_Haupt::OffeneFenster() const {
+    std::vector<std::pair<std::string, bool>> offen{
+        {"Bild Zeigen", FensterOffen(Fenster::Bild)},
+        {"Tabelle Zeigen", FensterOffen(Fenster::Tabelle)},
+    };
+    for (const Rahmeneintrag& e : rahmenfenster_)
+        offen.emplace_back(e.schlüssel, e.fenster && e.fenster->isVisible());
+    return offen;
+}
+
+} // namespace vapro
