@@ -11,6 +11,7 @@
 #include "core/model/Kinematik.h"
 #include "render/Maschinenbild.h"
 #include "tests/core/Maschine.h"
+#include "tests/render/Referenzbild.h"
 
 namespace vapro {
 namespace {
@@ -215,6 +216,17 @@ TEST(Maschinenbild, BothKindsOfValveGear) {
         // A sheave only with a radius: a point inside it but off every line.
         const QRgb blech = Pixel(g.im, g.m.ExVorXBild - 15 * M, g.m.ExVorYBild + 15 * M);
         EXPECT_TRUE(radius > 0 ? blech == Blau || blech == Rot : blech == Weiß) << blech;
+    }
+}
+
+// The whole picture of both default engines as a redraw leaves it (at 0°),
+// the lever at -40°.
+TEST(MaschinenbildReferenzbild, DefaultEngines) {
+    for (const bool mm : {true, false}) {
+        Modell m = test::Standardmaschine(mm);
+        m.UmWinkel = static_cast<float>(-40 * 3.14159265358979 / 180);
+        test::MitReferenzbildVergleichen(MaschinenbildRendern(m, QSize(400, 320)),
+                                         mm ? "maschinenbild_mm" : "maschinenbild_inch");
     }
 }
 
