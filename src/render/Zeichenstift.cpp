@@ -1,5 +1,6 @@
 #include "render/Zeichenstift.h"
 
+#include <QFontMetricsF>
 #include <QPen>
 #include <QRectF>
 #include <cmath>
@@ -78,6 +79,39 @@ void Zeichenstift::Bogen(QPointF mitte, double radius, double von, double bis) {
     p_.drawArc(QRectF(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r),
                static_cast<int>(std::lround(von * sechzehntel)),
                static_cast<int>(std::lround((bis - von) * sechzehntel)));
+}
+
+// --- points, patterned lines and text ---------------------------------------
+
+void Zeichenstift::Tupfen(QPointF punkt) {
+    Stift(farbe_);
+    p_.drawPoint(punkt);
+}
+
+void Zeichenstift::LinieMitMuster(QPointF a, QPointF b, Qt::PenStyle muster) {
+    QPen pen(AlsQColor(farbe_), breite_, muster);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    p_.drawLine(a, b);
+    stiftFarbe_ = 0xFFFFFFFFu; // the next plain line sets its pen again
+}
+
+QPointF Zeichenstift::Beschriften(QPointF linksOben, const QString& text) {
+    const QTransform t = p_.worldTransform();
+    const QFontMetricsF fm(p_.font(), p_.device());
+    const QPointF gerät = t.map(linksOben);
+    p_.save();
+    p_.resetTransform();
+    p_.setPen(AlsQColor(farbe_));
+    p_.drawText(QPointF(gerät.x(), gerät.y() + fm.ascent()), text);
+    p_.restore();
+    const double skala = t.m22() != 0 ? t.m22() : 1.0;
+    return {linksOben.x(), linksOben.y() + fm.height() / skala};
+}
+
+double Zeichenstift::Schriftbreite(const QString& text) const {
+    const double skala = p_.worldTransform().m11() != 0 ? p_.worldTransform().m11() : 1.0;
+    return QFontMetricsF(p_.font(), p_.device()).horizontalAdvance(text) / skala;
 }
 
 } // namespace vapro

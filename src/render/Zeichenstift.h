@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPointF>
+#include <QString>
 #include <cstdint>
 
 namespace vapro {
@@ -34,6 +35,18 @@ class Zeichenstift {
     void Kreis(QPointF mitte, double radius);
     // Arc between two angles in radians, counter-clockwise from +x as seen.
     void Bogen(QPointF mitte, double radius, double von, double bis);
+
+    // --- points, patterned lines and text of the graphs ---
+    // One device pixel in the pen colour (at pen width 1).
+    void Tupfen(QPointF punkt);
+    // A line in the pen colour with a pattern such as Qt::DotLine or Qt::DashLine.
+    void LinieMitMuster(QPointF a, QPointF b, Qt::PenStyle muster);
+    // Text in the pen colour and the painter's font, its top-left corner at
+    // `linksOben`. The font keeps its device size whatever the painter's
+    // scale. Gives the top-left corner of the line below.
+    QPointF Beschriften(QPointF linksOben, const QString& text);
+    // Width of a text in the painter's units.
+    double Schriftbreite(const QString& text) const;
 
   private:
     void Stift(uint32_t farbe);

@@ -164,6 +164,9 @@ struct Modell {
              FarbeSchieber = 0xC0FFC0, FarbeBetriebsparameter = 0xC0C000, FarbeDiagramm = 0xE0E0E0,
              FarbeDampftafel = 0xC0E0FF, FarbeDampftafelUS = 0xFFC0C0, FarbeBildDruck = 0xFFFFFF,
              FarbeSteuerHub = 0xFFFFFF, FarbeSteuerHubD = 0xFFFFFF, FarbeTabelle = 0xFFFFFF;
+    // The valve-events graph and table keep no section in the machine file, so
+    // their colours last for the run only.
+    uint32_t FarbeSteuerzeiten = 0xFFFFFF, FarbeMeßwerte = 0xE0E0E0;
 
     // --- process state ---
     int16_t NächsterStart = 1;

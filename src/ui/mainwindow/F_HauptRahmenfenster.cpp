@@ -1,18 +1,20 @@
-// The main window's input windows: the geometry dialogs and the operating
-// parameters. Each is registered once with its button, menu entry, settings
-// key and shown flag; opening, the menu ticks, the reopening at start-up and
-// the open state at exit all read that list.
+// The main window's windows on the dialog frame: the geometry dialogs, the
+// operating parameters and the analysis windows. Each is registered once with
+// its button, menu entry, settings key and shown flag; opening, the menu ticks,
+// the reopening at start-up and the open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
 
 #include "ui/analysis/F_Betriebsparameter.h"
+#include "ui/analysis/F_SteuerzeitenTabelle.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/dialogs/F_Schieber.h"
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/views/F_Steuerzeiten.h"
 
 namespace vapro {
 
@@ -34,6 +36,12 @@ void F_Haupt::RahmenfensterEinrichten() {
         "M_Betriebsparameter", C_Betriebsparameter, "Betriebsparameter Zeigen",
         &Modell::BetriebsparameterZeigen, [this] { return new F_Betriebsparameter(k, this); },
         Schrittfenster::Betriebsparameter);
+    FensterAnmelden(
+        "M_Steuerzeiten", nullptr, "Steuerzeiten Zeigen", &Modell::SteuerzeitenZeigen,
+        [this] { return new F_Steuerzeiten(k, this); }, Schrittfenster::Steuerzeiten);
+    FensterAnmelden(
+        "M_Meßwerte", nullptr, "Meßwerte Zeigen", &Modell::MeßwerteZeigen,
+        [this] { return new F_SteuerzeitenTabelle(k, this); }, Schrittfenster::Meßwerte);
 }
 
 void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

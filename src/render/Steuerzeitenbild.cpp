@@ -1,0 +1,220 @@
+#include "render/Steuerzeitenbild.h"
+
+#include <QPainter>
+
+#include "core/analysis/Steuerzeiten.h"
+#include "core/model/Bewegung.h"
+#include "core/model/Kinematik.h"
+#include "core/model/Schieberkanten.h"
+#include "core/numbers/Zahlenformat.h"
+#include "render/Dampffarben.h"
+#include "render/Farben.h"
+#include "render/Maschinenbild.h"
+#include "render/Zeichenstift.h"
+
+namespace vapro {
+
+namespace {
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Room kept at the right for the event labels.
+const QString Reservetext = QStringLiteral("Auf 00,00");
+
+// Distance of a band from its port edge, radius of its dots, half height of
+// an event mark and the drop of its label below the port edge.
+constexpr double BandAbstand = 50, BandRadius = 10, MarkeHalb = 50, MarkeText = 80;
+
+} // namespace
+
+Steuerzeitentexte SteuerzeitentexteFür(const Modell& m, const Sprache& s, char dezimal) {
+    const bool deutsch = s.Sprachbasis == SprachbasisDeutsch;
+    return {Text(s.TextOT),
+            Text(s.TextUT),
+            deutsch ? QStringLiteral("auf ") : QStringLiteral("open "),
+            deutsch ? QStringLiteral("zu ") : QStringLiteral("close "),
+            IstMM(m) ? QStringLiteral(" mm") : QStringLiteral(" inch"),
+            dezimal};
+}
+
+bool Steuerzeitenbild::Skalierung(const Modell& m, QSizeF fläche, double reserve) {
+    gültig_ = false;
+    Steuerzeitenrahmen r;
+    r.GraphHöhe = RundeHalbGerade(fläche.height());
+    r.Breite = fläche.width() - r.RandLinks - reserve;
+    rahmen_ = r;
+    // A window smaller than its margins, or an engine without stroke or
+    // port face, has nothing to show.
+    if (!(r.GraphHöhe > r.RandOben + r.RandUnten) || !(r.Breite > 0) || !(m.SpieLänge > 0) ||
+        !(m.Hub > 0))
+        return false;
+    r.MaßstabY = (r.GraphHöhe - r.RandOben - r.RandUnten) / m.SpieLänge;
+    r.MaßstabX = r.Breite / (2.0 * m.Hub);
+    r.KantenVersatz = {0, m.SchiLaufU * r.MaßstabY,
+                       (static_cast<double>(m.SchiLänge) - m.SchiLaufO) * r.MaßstabY,
+                       m.SchiLänge * r.MaßstabY};
+    const double fuß = r.GraphHöhe - r.RandUnten;
+    r.LinieUU = RundeHalbGerade(fuß - m.KaLaufU * r.MaßstabY);
+    r.LinieUO = RundeHalbGerade(fuß - (static_cast<double>(m.KaLaufU) + m.KaWeiU) * r.MaßstabY);
+    r.LinieOU = RundeHalbGerade(fuß - (static_cast<double>(m.SpieLänge) - m.KaLaufO - m.KaWeiO) *
+                                          r.MaßstabY);
+    r.LinieOO = RundeHalbGerade(fuß - (static_cast<double>(m.SpieLänge) - m.KaLaufO) * r.MaßstabY);
+    rahmen_ = r;
+    gültig_ = true;
+    return true;
+}
+
+double Steuerzeitenbild::X(const Modell& m, float winkel, float kwegmm) const {
+    // Travel since top dead centre: down to Hub at 180°, back up to 2·Hub.
+    const double u =
+        winkel <= 180 ? static_cast<double>(m.Hub) - kwegmm : static_cast<double>(m.Hub) + kwegmm;
+    return rahmen_.RandLinks + u * rahmen_.MaßstabX;
+}
+
+double Steuerzeitenbild::Y(const Modell& m, double höhe) const {
+    return rahmen_.GraphHöhe - rahmen_.RandUnten - (höhe - m.SpiegelU) * rahmen_.MaßstabY;
+}
+
+QPointF Steuerzeitenbild::Position(const Modell& m) const {
+    return {X(m, m.Winkel, m.kwegmm), Y(m, KanteUntenAußen(m))};
+}
+
+void Steuerzeitenbild::Neuzeichnen(QPainter& p, Modell& m, QSizeF fläche, uint32_t hintergrund,
+                                   const Steuerzeitentexte& t) {
+    marken_.clear();
+    p.fillRect(QRectF(QPointF(0, 0), fläche), AlsQColor(hintergrund));
+    Zeichenstift s(p);
+    if (!Skalierung(m, fläche, s.Schriftbreite(Reservetext))) return;
+    s.Farbe(FarbeSchwarz);
+    Gitter(s, m, t);
+    const Steuerzeitenrahmen& r = rahmen_;
+    for (double y : {r.LinieUU, r.LinieUO, r.LinieOU, r.LinieOO})
+        s.Linie({0, y}, {r.RandLinks + r.Breite, y});
+    {
+        const WinkelMerker merker(m);
+        Kurven(s, m);
+        Ereignismarken(s, m, t);
+    }
+    // The markers of this step read the engine where it stands.
+    KinematikOhneBild(m);
+}
+
+void Steuerzeitenbild::Gitter(Zeichenstift& s, const Modell& m, const Steuerzeitentexte& t) const {
+    const Steuerzeitenrahmen& r = rahmen_;
+    const struct {
+        double anteil; // of the stroke
+        Qt::PenStyle muster;
+        QString text;
+    } linien[] = {{0, Qt::SolidLine, t.OT},
+                  {0.5, Qt::DotLine, QStringLiteral("1/2")},
+                  {1, Qt::DashLine, t.UT},
+                  {1.5, Qt::DotLine, QStringLiteral("1/2")},
+                  {2, Qt::SolidLine, QString()}};
+    for (const auto& l : linien) {
+        const double x = r.RandLinks + l.anteil * m.Hub * r.MaßstabX;
+        s.LinieMitMuster({x, r.RandOben}, {x, r.GraphHöhe - r.RandUnten}, l.muster);
+        if (!l.text.isEmpty()) s.Beschriften({x + 50, r.RandOben}, l.text);
+    }
+}
+
+void Steuerzeitenbild::Kurven(Zeichenstift& s, Modell& m) const {
+    const Steuerzeitenrahmen& r = rahmen_;
+    s.Voll(true);
+    auto band = [&s](double x, double y, uint32_t farbe) {
+        s.Farbe(farbe);
+        s.Füllfarbe(farbe);
+        s.Kreis({x, y}, BandRadius);
+        s.Farbe(FarbeSchwarz);
+    };
+    for (int a = 0; a <= 360; ++a) {
+        m.Winkel = static_cast<float>(a);
+        KinematikOhneBild(m);
+        const double x = X(m, m.Winkel, m.kwegmm);
+        const Dampffarben f = DampffarbenFür(m.Einströmung);
+        // Each edge as a dot; while its port is open, a band just inside the
+        // port along the edge it opens.
+        const float e1 = KanteUntenAußen(m), e2 = KanteUntenInnen(m), e3 = KanteObenInnen(m),
+                    e4 = KanteObenAußen(m);
+        s.Tupfen({x, Y(m, e1)});
+        if (e1 > m.KaKanteUU) band(x, r.LinieUU - BandAbstand, f.Frisch);
+        s.Tupfen({x, Y(m, e2)});
+        if (e2 < m.KaKanteUO) band(x, r.LinieUO + BandAbstand, f.Abdampf);
+        s.Tupfen({x, Y(m, e3)});
+        if (e3 > m.KaKanteOU) band(x, r.LinieOU - BandAbstand, f.Abdampf);
+        s.Tupfen({x, Y(m, e4)});
+        if (e4 < m.KaKanteOO) band(x, r.LinieOO + BandAbstand, f.Frisch);
+    }
+}
+
+void Steuerzeitenbild::Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t) {
+    const Steuerzeitenrahmen& r = rahmen_;
+    const struct {
+        Steuerzeit Modell::*ereignis;
+        double linie;
+        bool öffnet;
+    } ereignisse[] = {
+        {&Modell::EinlaßAufUnten, r.LinieUU, true}, {&Modell::EinlaßZuUnten, r.LinieUU, false},
+        {&Modell::AuslaßAufUnten, r.LinieUO, true}, {&Modell::AuslaßZuUnten, r.LinieUO, false},
+        {&Modell::AuslaßAufOben, r.LinieOU, true},  {&Modell::AuslaßZuOben, r.LinieOU, false},
+        {&Modell::EinlaßAufOben, r.LinieOO, true},  {&Modell::EinlaßZuOben, r.LinieOO, false},
+    };
+    SteuerzeitenSuchen(m);
+    s.Farbe(FarbeSchwarz);
+    for (const auto& e : ereignisse) {
+        const Steuerzeit z = m.*e.ereignis;
+        if (z.Winkel < 0) continue; // not found: no mark
+        // The engine at the event's own angle gives the mark's place.
+        m.Winkel = z.Winkel;
+        KinematikOhneBild(m);
+        const double x = X(m, z.Winkel, m.kwegmm);
+        s.Linie({x, e.linie - MarkeHalb}, {x, e.linie + MarkeHalb});
+        Steuerzeitmarke marke{e.ereignis, z.Winkel, {x, e.linie}, {}};
+        marke.zeilen[0] =
+            (e.öffnet ? t.auf : t.zu) + Text(FormatMuster(z.Weg, "0.00", t.dezimal)) + t.einheit;
+        marke.zeilen[1] =
+            Text(FormatMuster(static_cast<double>(z.Weg) / m.Hub * 100.0, "0.00", t.dezimal)) +
+            QStringLiteral(" %");
+        const QPointF nächste = s.Beschriften({x, e.linie + MarkeText}, marke.zeilen[0]);
+        s.Beschriften(nächste, marke.zeilen[1]);
+        marken_.push_back(std::move(marke));
+    }
+}
+
+void Steuerzeitenbild::Marker(QPainter& p, QPointF letzter, QPointF jetzt, int16_t usKreis,
+                              uint32_t hintergrund) const {
+    if (usKreis < 1) return;
+    Zeichenstift s(p);
+    s.Voll(true);
+    auto setzen = [&s, usKreis](QPointF punkt) {
+        if (usKreis >= 6)
+            s.Kreis(punkt, usKreis);
+        else
+            s.Tupfen(punkt);
+    };
+    for (double versatz : rahmen_.KantenVersatz) {
+        // The last marker becomes part of the black curve again.
+        s.Farbe(FarbeSchwarz);
+        s.Füllfarbe(hintergrund);
+        setzen({letzter.x(), letzter.y() - versatz});
+        s.Farbe(FarbeRot);
+        s.Füllfarbe(FarbeRot);
+        setzen({jetzt.x(), jetzt.y() - versatz});
+    }
+}
+
+QImage SteuerzeitenbildRendern(const Modell& m, const Steuerzeitentexte& t, QSize pixel,
+                               uint32_t hintergrund) {
+    Modell kopie = m;
+    SpiegelBerechnen(kopie);
+    QImage bild(pixel, QImage::Format_RGB32);
+    if (bild.isNull()) return bild;
+    QPainter p(&bild);
+    p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
+    Steuerzeitenbild graph;
+    graph.Neuzeichnen(p, kopie, QSizeF(pixel) * TwipsJePixel, hintergrund, t);
+    return bild;
+}
+
+} // namespace vapro
