@@ -69,6 +69,9 @@ F_SteuerzeitenTabelle::F_SteuerzeitenTabelle(Kontext& kontext, QWidget* eltern)
     G_Meß = new QTableWidget(SteuerzeitenZeilen, SteuerzeitenSpalten, this);
     G_Meß->horizontalHeader()->hide();
     G_Meß->verticalHeader()->hide();
+    // The separators are narrower than a header would allow by default.
+    G_Meß->horizontalHeader()->setMinimumSectionSize(1);
+    G_Meß->verticalHeader()->setMinimumSectionSize(1);
     G_Meß->setEditTriggers(QAbstractItemView::NoEditTriggers);
     G_Meß->setSelectionMode(QAbstractItemView::NoSelection);
     G_Meß->setFocusPolicy(Qt::NoFocus);
