@@ -10,9 +10,7 @@
 
 #include "core/analysis/Steuerzeiten.h"
 #include "core/model/Bewegung.h"
-#include "core/model/GeometrieFehler.h"
 #include "core/model/Kinematik.h"
-#include "core/model/Schieber.h"
 #include "core/model/Schieberkanten.h"
 #include "render/Maschinenbild.h"
 #include "tests/core/Maschine.h"
@@ -23,16 +21,6 @@ namespace {
 
 constexpr double Tw = TwipsJePixel;
 const QRgb Schwarz = 0x000000, Rot = 0xFF0000, Blau = 0x0000FF;
-
-// Some pixel within one pixel of a point (twips) has this colour.
-bool FarbeNahe(const QImage& im, QPointF punkt, QRgb farbe) {
-    const int x = static_cast<int>(punkt.x() / Tw), y = static_cast<int>(punkt.y() / Tw);
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (im.valid(x + dx, y + dy) && (im.pixel(x + dx, y + dy) & 0xFFFFFF) == farbe)
-                return true;
-    return false;
-}
 
 Steuerzeitentexte Texte(const Modell& m, int16_t sprache = SprachbasisDeutsch) {
     Sprache s;
@@ -87,38 +75,14 @@ TEST(Steuerzeitenbild, MarksStandAtTheCoresEventAnglesAndRestoreTheEngine) {
             for (double dy : {-25.0, 25.0})
                 EXPECT_EQ(g.Pixel(marke.punkt.x(), marke.punkt.y() + dy), Schwarz)
                     << umwinkel << " at " << z.Winkel;
-            EXPECT_TRUE(marke.zeilen[0].startsWith("auf ") || marke.zeilen[0].startsWith("zu "));
-            EXPECT_TRUE(marke.zeilen[0].endsWith(" mm"));
-            EXPECT_TRUE(marke.zeilen[1].endsWith(" %"));
         }
+        // Travel from bottom dead centre and its share of the stroke, as the
+        // command line reports the top cut-off of this engine (16.904 of 102 mm).
+        if (vor) continue;
+        const Steuerzeitmarke& zu = g.bild.Marken().back();
+        EXPECT_EQ(std::pair(zu.zeilen[0], zu.zeilen[1]),
+                  std::pair(QString("zu 16.90 mm"), QString("16.57 %")));
     }
-}
-
-TEST(Steuerzeitenbild, EventLabelsInEitherLanguage) {
-    Modell m = test::Standardmaschine();
-    m.Drehrichtung = false;
-    Graph g(m);
-    const Steuerzeitmarke& marke = g.bild.Marken().back(); // top admission closing
-    ASSERT_EQ(marke.ereignis, &Modell::EinlaßZuOben);
-    EXPECT_EQ(marke.zeilen[0], "zu 16.90 mm");
-    EXPECT_EQ(marke.zeilen[1], "16.57 %");
-
-    Modell zoll = test::Standardmaschine(false);
-    const Steuerzeitentexte t = Texte(zoll, SprachbasisEnglisch);
-    EXPECT_EQ(std::tuple(t.OT, t.UT, t.auf, t.zu, t.einheit),
-              std::tuple(QString("TDC"), QString("BDC"), QString("open "), QString("close "),
-                         QString(" inch")));
-}
-
-TEST(Steuerzeitenbild, MissingEventHasNoMark) {
-    Modell m = test::Standardmaschine();
-    m.SchiEO += 60; // the upper outer edge never uncovers the top port
-    SchieberAbleiten(m);
-    Graph g(m);
-    EXPECT_EQ(g.bild.Marken().size(), 6u);
-    for (const Steuerzeitmarke& marke : g.bild.Marken())
-        EXPECT_TRUE(marke.ereignis != &Modell::EinlaßAufOben &&
-                    marke.ereignis != &Modell::EinlaßZuOben);
 }
 
 // While a port is open its band lies inside the port along the edge that
@@ -130,59 +94,25 @@ TEST(Steuerzeitenbild, BandsLieInsideTheOpenPortsInTheSteamColours) {
         Graph g(m);
         const QRgb frisch = einströmung == 1 ? Blau : Rot, abdampf = einströmung == 1 ? Rot : Blau;
         const Steuerzeitenrahmen& r = g.bild.Rahmen();
-        int geprüft = 0;
-        // Which ports are open at a whole degree: bottom to chest, bottom to
-        // cavity, top to cavity, top to chest.
-        auto offen = [&g](int a) {
-            Modell probe = g.m;
-            probe.Winkel = static_cast<float>(a);
-            Kinematik(probe);
-            return std::array{
-                KanteUntenAußen(probe) > probe.KaKanteUU, KanteUntenInnen(probe) < probe.KaKanteUO,
-                KanteObenInnen(probe) > probe.KaKanteOU, KanteObenAußen(probe) < probe.KaKanteOO};
-        };
-        const std::array<std::pair<double, QRgb>, 4> bänder{{{r.LinieUU - 50, frisch},
-                                                             {r.LinieUO + 50, abdampf},
-                                                             {r.LinieOU - 50, abdampf},
-                                                             {r.LinieOO + 50, frisch}}};
+        int offen = 0;
         for (int a = 2; a <= 358; a += 4) {
-            Modell probe = g.m;
-            probe.Winkel = static_cast<float>(a);
-            Kinematik(probe);
-            const double x = g.bild.X(probe, probe.Winkel, probe.kwegmm);
-            const auto vorher = offen(a - 1), jetzt = offen(a), nachher = offen(a + 1);
-            for (size_t i = 0; i < 4; ++i) {
-                const auto& [y, farbe] = bänder[i];
-                if (jetzt[i]) {
+            Modell p = g.m;
+            p.Winkel = static_cast<float>(a);
+            Kinematik(p);
+            const double x = g.bild.X(p, p.Winkel, p.kwegmm);
+            // bottom port to chest and to cavity, top port to cavity and to chest
+            const std::tuple<bool, double, QRgb> bänder[] = {
+                {KanteUntenAußen(p) > p.KaKanteUU, r.LinieUU - 50, frisch},
+                {KanteUntenInnen(p) < p.KaKanteUO, r.LinieUO + 50, abdampf},
+                {KanteObenInnen(p) > p.KaKanteOU, r.LinieOU - 50, abdampf},
+                {KanteObenAußen(p) < p.KaKanteOO, r.LinieOO + 50, frisch}};
+            for (const auto& [auf, y, farbe] : bänder)
+                if (auf) {
                     EXPECT_EQ(g.Pixel(x, y), farbe) << einströmung << " at " << a;
-                    ++geprüft;
-                } else if (!vorher[i] && !nachher[i]) {
-                    // The dots of neighbouring degrees may touch this column.
-                    EXPECT_NE(g.Pixel(x, y), farbe) << einströmung << " at " << a;
+                    ++offen;
                 }
-            }
         }
-        EXPECT_GT(geprüft, 50);
-    }
-}
-
-TEST(Steuerzeitenbild, MarkersRedWhereTheEdgesStandBlackWhereTheyStood) {
-    Graph g(test::Standardmaschine());
-    QImage leer(g.im.size(), QImage::Format_RGB32);
-    leer.fill(Qt::white);
-    // Low enough for the top edge's marker to stay in the picture.
-    const QPointF alt(3000, 8900), neu(6000, 8800);
-    for (const auto& [kreis, rot] : {std::pair{int16_t{40}, true}, std::pair{int16_t{3}, true},
-                                     std::pair{int16_t{0}, false}}) {
-        QImage im = leer;
-        QPainter p(&im);
-        p.scale(1 / Tw, 1 / Tw);
-        g.bild.Marker(p, alt, neu, kreis, 0xFFFFFF);
-        p.end();
-        for (double versatz : g.bild.Rahmen().KantenVersatz) {
-            EXPECT_EQ(FarbeNahe(im, neu - QPointF(0, versatz), Rot), rot) << kreis;
-            EXPECT_FALSE(FarbeNahe(im, alt - QPointF(0, versatz), Rot)) << kreis;
-        }
+        EXPECT_GT(offen, 50);
     }
 }
 
@@ -192,25 +122,13 @@ TEST(Steuerzeitenbild, NothingToDrawInAnAreaSmallerThanItsMargins) {
     ohneSpiegel.SpieLänge = 0;
     // width, height (pixels), engine
     const std::tuple<int, int, const Modell*> fälle[] = {
-        {40, 300, &m}, {400, 13, &m}, {1, 1, &m}, {400, 300, &ohneSpiegel}};
+        {40, 300, &m}, {400, 13, &m}, {400, 300, &ohneSpiegel}};
     for (const auto& [breite, höhe, modell] : fälle) {
         QImage im = SteuerzeitenbildRendern(*modell, Texte(*modell), QSize(breite, höhe), 0xE0E0E0);
         for (int y = 0; y < im.height(); ++y)
             for (int x = 0; x < im.width(); ++x)
                 ASSERT_EQ(im.pixel(x, y) & 0xFFFFFF, 0xE0E0E0u) << breite << "x" << höhe;
     }
-}
-
-TEST(Steuerzeitenbild, SolverFailureDuringTheSweepRestoresTheCrankAngle) {
-    Modell m = test::Standardmaschine();
-    m.PLänge = m.KWRadius / 2; // the rod cannot reach the pin near 90° and 270°
-    m.Winkel = 10;
-    SpiegelBerechnen(m);
-    QImage im(QSize(400, 300), QImage::Format_RGB32);
-    QPainter p(&im);
-    Steuerzeitenbild bild;
-    EXPECT_THROW(bild.Neuzeichnen(p, m, QSizeF(6000, 4500), 0xFFFFFF, Texte(m)), GeometrieFehler);
-    EXPECT_EQ(m.Winkel, 10);
 }
 
 TEST(SteuerzeitenbildReferenzbild, DefaultEngines) {
