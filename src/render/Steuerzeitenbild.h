@@ -61,7 +61,8 @@ class Steuerzeitenbild {
     bool Skalierung(const Modell& m, QSizeF flächeTwips, double reserve);
 
     // Background, grid, port edges, curves and bands, then the valve-event
-    // search and the marks. Needs current port-face levels (SpiegelBerechnen).
+    // search (unless the model's events are current, SteuerzeitenSuchenWennNötig)
+    // and the marks. Needs current port-face levels (SpiegelBerechnen).
     // Sweeps the solver; afterwards `Winkel` is what it was and the engine is
     // solved there again. A solver failure is passed on with `Winkel` restored.
     void Neuzeichnen(QPainter& p, Modell& m, QSizeF flächeTwips, uint32_t hintergrund,

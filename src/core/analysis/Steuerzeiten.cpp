@@ -27,6 +27,7 @@ void Merken(Steuerzeit& z, float winkel, float weg) {
 } // namespace
 
 void SteuerzeitenSuchen(Modell& m) {
+    m.Steuerzeitensuche.gesucht = false;
     for (Steuerzeit* z : {&m.EinlaßAufOben, &m.EinlaßZuOben, &m.AuslaßAufOben, &m.AuslaßZuOben,
                           &m.EinlaßAufUnten, &m.EinlaßZuUnten, &m.AuslaßAufUnten, &m.AuslaßZuUnten})
         z->Winkel = -1.0f;
@@ -60,6 +61,16 @@ void SteuerzeitenSuchen(Modell& m) {
         if (alt.obenAußen <= e && neu.obenAußen >= e) Merken(m.EinlaßZuOben, w, p);
         alt = neu;
     }
+    m.Steuerzeitensuche = {true, m.Änderungen, m.WinkelSchritt, m.UmWinkel, m.Drehrichtung};
+}
+
+bool SteuerzeitenSuchenWennNötig(Modell& m) {
+    const Modell::Suchstand& s = m.Steuerzeitensuche;
+    if (s.gesucht && s.änderungen == m.Änderungen && s.winkelSchritt == m.WinkelSchritt &&
+        s.umWinkel == m.UmWinkel && s.drehrichtung == m.Drehrichtung)
+        return false;
+    SteuerzeitenSuchen(m);
+    return true;
 }
 
 namespace {

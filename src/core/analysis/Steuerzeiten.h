@@ -13,6 +13,13 @@ namespace vapro {
 // Needs current port-face levels (SpiegelBerechnen).
 void SteuerzeitenSuchen(Modell& m);
 
+// The search, unless the raw events are those of a search since which the
+// change count, angle step, lever and direction stayed the same, so that the
+// views of one frame search once between them. False when it did not search.
+// A load changes the engine before its recomputation counts the change: a
+// view refilled then clears `Steuerzeitensuche.gesucht` first.
+bool SteuerzeitenSuchenWennNötig(Modell& m);
+
 // The resulting events, cut-off and compression of both ends from the raw ones.
 void SteuerzeitenAuswerten(Modell& m);
 

@@ -119,6 +119,14 @@ struct Modell {
     Steuerzeit EinlaßAufOben, EinlaßZuOben, AuslaßAufOben, AuslaßZuOben;
     Steuerzeit EinlaßAufUnten, EinlaßZuUnten, AuslaßAufUnten, AuslaßZuUnten;
     Steuerzeitergebnis Oben, Unten;
+    // What the raw events were last searched for: change count, angle step,
+    // lever and direction (views searching in the same frame share a search).
+    struct Suchstand {
+        bool gesucht = false;
+        uint32_t änderungen = 0;
+        float winkelSchritt = 0, umWinkel = 0;
+        bool drehrichtung = true;
+    } Steuerzeitensuche;
 
     // --- window flags (True/False) ---
     int16_t BildZeigen = Wahr, DiagrammZeigen = Falsch, TabelleZeigen = Falsch,

@@ -100,11 +100,14 @@ F_SteuerzeitenTabelle::F_SteuerzeitenTabelle(Kontext& kontext, QWidget* eltern)
 
 void F_SteuerzeitenTabelle::WechselSprache() {
     Beschriftung();
-    TabelleFüllen();
+    // On opening Einschreiben fills the table next.
+    if (stand_) TabelleFüllen();
 }
 
 void F_SteuerzeitenTabelle::Einschreiben() {
     Beschriftung();
+    // A loaded engine is not counted as changed until its recomputation.
+    k.m.Steuerzeitensuche.gesucht = false;
     TabelleFüllen();
 }
 
@@ -201,10 +204,9 @@ void F_SteuerzeitenTabelle::TabelleFüllen() {
     try {
         // The port-face levels may be older than a file just loaded.
         SpiegelBerechnen(m);
-        SteuerzeitenSuchen(m);
-        SteuerzeitenAuswerten(m);
         // The search leaves the solver at its last angle.
-        KinematikOhneBild(m);
+        if (SteuerzeitenSuchenWennNötig(m)) KinematikOhneBild(m);
+        SteuerzeitenAuswerten(m);
         zellen = SteuerzeitenWerte(m, k.sprache, Dezimalzeichen());
     } catch (const GeometrieFehler&) {
         // The main window reports an engine that cannot turn; the table only

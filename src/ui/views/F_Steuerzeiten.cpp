@@ -41,6 +41,8 @@ void F_Steuerzeiten::WechselSprache() {
 }
 
 void F_Steuerzeiten::Einschreiben() {
+    // A loaded engine is not counted as changed until its recomputation.
+    k.m.Steuerzeitensuche.gesucht = false;
     Neuzeichnen();
 }
 
