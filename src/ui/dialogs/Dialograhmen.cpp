@@ -107,14 +107,19 @@ void Dialograhmen::Übernehmen() {
 // --- apply ------------------------------------------------------------------
 
 void Dialograhmen::Knopf_Übernehmen_Click() {
+    const Modell vorher = k.m;
     try {
+        bool ganz = true;
         try {
             Übernehmen();
         } catch (const Eingabefehler&) {
             EingabefehlerMelden();
             if (!daten_.weiterNachEingabefehler) return;
+            ganz = false;
         }
         Einschreiben();
+        // Only a whole apply is a step that can be taken back.
+        if (ganz) k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
         if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler& f) {
         GeometriefehlerMelden(f);
@@ -141,7 +146,9 @@ void Dialograhmen::M_Infotext_Click() {
 void Dialograhmen::M_Hintergrundfarbe_Click() {
     const auto farbe = k.plattform.FarbeWählen(this, AlsQColor(k.m.*daten_.farbe));
     if (!farbe) return;
+    const Modell vorher = k.m;
     k.m.*daten_.farbe = AlsFarbe(*farbe);
+    k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
     MZ();
     FarbeGeändert();
 }
