@@ -1,5 +1,6 @@
 #include "render/Zeichenstift.h"
 
+#include <QFontMetricsF>
 #include <QPen>
 #include <QRectF>
 #include <cmath>
@@ -78,6 +79,27 @@ void Zeichenstift::Bogen(QPointF mitte, double radius, double von, double bis) {
     p_.drawArc(QRectF(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r),
                static_cast<int>(std::lround(von * sechzehntel)),
                static_cast<int>(std::lround((bis - von) * sechzehntel)));
+}
+
+void Zeichenstift::Punkt(QPointF ort) {
+    Stift(farbe_);
+    p_.drawPoint(ort);
+}
+
+void Zeichenstift::Text(QPointF anker, const QString& text, Qt::Alignment ausrichtung) {
+    Stift(farbe_);
+    const QFontMetricsF fm(p_.font(), p_.device());
+    const double breite = fm.horizontalAdvance(text), höhe = fm.height();
+    double x = anker.x(), y = anker.y();
+    if (ausrichtung & Qt::AlignRight)
+        x -= breite;
+    else if (ausrichtung & Qt::AlignHCenter)
+        x -= breite / 2;
+    if (ausrichtung & Qt::AlignBottom)
+        y -= höhe;
+    else if (ausrichtung & Qt::AlignVCenter)
+        y -= höhe / 2;
+    p_.drawText(QPointF(x, y + fm.ascent()), text);
 }
 
 } // namespace vapro

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPointF>
+#include <QString>
 #include <cstdint>
 
 namespace vapro {
@@ -34,6 +35,16 @@ class Zeichenstift {
     void Kreis(QPointF mitte, double radius);
     // Arc between two angles in radians, counter-clockwise from +x as seen.
     void Bogen(QPointF mitte, double radius, double von, double bis);
+
+    // --- points and text (the graphs) ---
+    // One dot in the pen colour and width.
+    void Punkt(QPointF ort);
+    // Text in the pen colour, placed by `ausrichtung` relative to `anker`:
+    // AlignLeft puts its left edge there, AlignRight its right edge,
+    // AlignHCenter its middle; AlignTop, AlignBottom and AlignVCenter likewise
+    // for the height of a line of the painter's font.
+    void Text(QPointF anker, const QString& text,
+              Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop);
 
   private:
     void Stift(uint32_t farbe);

@@ -31,6 +31,10 @@ Dialograhmen::Dialograhmen(Kontext& kontext, Rahmendaten daten, QWidget* eltern)
     M_Hintergrundfarbe = M_Popup->addAction(QString());
     connect(M_Infotext, &QAction::triggered, this, [this] { M_Infotext_Click(); });
     connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] { M_Hintergrundfarbe_Click(); });
+    // A kept size holds from the start: what a window computes from its size
+    // must not depend on whether it has been shown yet.
+    if (daten_.GrößeBehalten())
+        GrößeLaden(*this, k.speicher, daten_.stamm, daten_.vorgabeHöhe, daten_.vorgabeBreite);
 }
 
 // --- lifecycle --------------------------------------------------------------
@@ -50,6 +54,7 @@ void Dialograhmen::Form_Load() {
 
 void Dialograhmen::Form_Deactivate() {
     PositionSpeichern(*this, k.speicher, daten_.stamm);
+    if (daten_.GrößeBehalten()) GrößeSpeichern(*this, k.speicher, daten_.stamm);
 }
 
 void Dialograhmen::Form_Unload() {

@@ -1,5 +1,5 @@
-// The main window's input windows: the geometry dialogs and the operating
-// parameters. Each is registered once with its button, menu entry, settings
+// The main window's windows on the dialog frame: the geometry dialogs, the
+// operating parameters, the steam diagram and the steam tables. Each is registered once with its button, menu entry, settings
 // key and shown flag; opening, the menu ticks, the reopening at start-up and
 // the open state at exit all read that list.
 
@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "ui/analysis/F_Betriebsparameter.h"
+#include "ui/analysis/F_Dampftafel.h"
+#include "ui/analysis/F_Diagramm.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/dialogs/F_Schieber.h"
@@ -34,6 +36,20 @@ void F_Haupt::RahmenfensterEinrichten() {
         "M_Betriebsparameter", C_Betriebsparameter, "Betriebsparameter Zeigen",
         &Modell::BetriebsparameterZeigen, [this] { return new F_Betriebsparameter(k, this); },
         Schrittfenster::Betriebsparameter);
+    FensterAnmelden(
+        "M_Diagramm", C_Dampfdiagramm, "Diagramm Zeigen", &Modell::DiagrammZeigen,
+        [this] {
+            auto* f = new F_Diagramm(k, this);
+            f->betriebsparameterÖffnen = [this] {
+                RahmenfensterZeigen("M_Betriebsparameter", true);
+            };
+            return f;
+        },
+        Schrittfenster::Diagramm);
+    FensterAnmelden("M_Dampftafel", nullptr, "Dampftafel Zeigen", &Modell::DampftafelZeigen,
+                    [this] { return new F_Dampftafel(k, Dampftafelart::SI, this); });
+    FensterAnmelden("M_DampftafelUS", nullptr, "DampftafelUS Zeigen", &Modell::DampftafelUSZeigen,
+                    [this] { return new F_Dampftafel(k, Dampftafelart::US, this); });
 }
 
 void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
