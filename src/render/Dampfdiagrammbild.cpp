@@ -131,7 +131,13 @@ void DampfdiagrammZeichnen(QPainter& p, const Diagrammrahmen& r, const Dampfdiag
     z.Farbe(Schwarz);
     z.Breite(2);
     z.Linie(P(d.V0, d.pf), P(d.Vt, d.pf));
-    z.Text(P(d.Vt, d.pf) + QPointF(0.25 * th, 0), Q(w.PM), Qt::AlignLeft | Qt::AlignVCenter);
+    // Beyond the line's end where it fits, else above the line, ending there.
+    const QString pm = Q(w.PM);
+    const QPointF ende = P(d.Vt, d.pf);
+    if (ende.x() + 0.25 * th + fm.horizontalAdvance(pm) <= r.Breite)
+        z.Text(ende + QPointF(0.25 * th, 0), pm, Qt::AlignLeft | Qt::AlignVCenter);
+    else
+        z.Text(ende + QPointF(0, -0.15 * th), pm, Qt::AlignRight | Qt::AlignBottom);
     p.restore();
 }
 

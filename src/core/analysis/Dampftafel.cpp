@@ -373,8 +373,8 @@ std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafel
     return std::nullopt;
 }
 
-std::optional<DampftafelFehler> DampftafelFehlerFürSuche(const Dampftafel& tafel,
-                                                         Dampftafelart art, std::string dateiname) {
+std::optional<DampftafelFehler> DampftafelFehlerFürSuche(const Dampftafel& tafel, Dampftafelart art,
+                                                         std::string dateiname) {
     auto f = Prüfung(tafel, art);
     if (f) f->Dateiname = std::move(dateiname);
     return f;

@@ -2,9 +2,8 @@
 
 namespace vapro {
 
-Dampftafelvorrat::Eintrag& Dampftafelvorrat::Tafel(Dampftafelart art,
-                                                   const std::filesystem::path& ordner,
-                                                   bool erneut) {
+Dampftafelvorrat::Eintrag&
+Dampftafelvorrat::Tafel(Dampftafelart art, const std::filesystem::path& ordner, bool erneut) {
     Eintrag& e = einträge_[art == Dampftafelart::SI ? 0 : 1];
     if (e.gelesen && !(erneut && e.suchfehler)) return e;
     const std::filesystem::path pfad = DampftafelPfad(art, ordner);

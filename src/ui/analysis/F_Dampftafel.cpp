@@ -48,6 +48,9 @@ F_Dampftafel::F_Dampftafel(Kontext& kontext, Dampftafelart art, QWidget* eltern)
     G_Dampftafel->horizontalHeader()->hide();
     G_Dampftafel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     G_Dampftafel->setWordWrap(false);
+    // Rows as high as a line of text, as in a plain grid.
+    G_Dampftafel->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
+    G_Dampftafel->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     G_Dampftafel->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(G_Dampftafel, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& ort) { M_Popup->popup(G_Dampftafel->mapToGlobal(ort)); });
@@ -108,21 +111,24 @@ void F_Dampftafel::Füllen(const Dampftafel& tafel) {
         }
 
     // Column 0 is a narrow margin; the others at least their least width.
+    // Measured with the style the grid is shown in, before it is shown.
+    g.ensurePolished();
+    g.horizontalHeader()->ensurePolished();
     g.resizeColumnsToContents();
+    g.horizontalHeader()->setMinimumSectionSize(Pixel(RandSpalte));
     g.setColumnWidth(0, Pixel(RandSpalte));
-    int breite = Pixel(RandSpalte);
-    for (int c = 1; c < spalten_; ++c) {
+    for (int c = 1; c < spalten_; ++c)
         g.setColumnWidth(c, std::max(g.columnWidth(c), Pixel(Spaltenbreite)));
-        breite += g.columnWidth(c);
-    }
+    int breite = g.horizontalHeader()->length();
     const int zeilenhöhe = g.verticalHeader()->defaultSectionSize();
-    const int kopf = !g.horizontalHeader()->isHidden() ? g.horizontalHeader()->sizeHint().height()
-                                                       : 0;
-    const int höhe = std::min(kopf + zeilenhöhe * (zeilen_ - festeZeilen_) + Pixel(500),
-                              Pixel(MaxHöhe));
-    g.setMinimumSize(0, 0);
+    const int kopf =
+        !g.horizontalHeader()->isHidden() ? g.horizontalHeader()->sizeHint().height() : 0;
+    const int höhe =
+        std::min(kopf + zeilenhöhe * (zeilen_ - festeZeilen_) + Pixel(500), Pixel(MaxHöhe));
+    const int rand = 2 * g.frameWidth();
+    breite += rand + std::max(Pixel(Rollbalken), g.verticalScrollBar()->sizeHint().width());
     const QMargins r = layout()->contentsMargins();
-    resize(breite + Pixel(Rollbalken) + r.left() + r.right(), höhe + r.top() + r.bottom());
+    resize(breite + r.left() + r.right(), höhe + rand + r.top() + r.bottom());
 }
 
 QString F_Dampftafel::Zelle(int zeile, int spalte) const {

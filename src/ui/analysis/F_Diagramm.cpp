@@ -45,10 +45,10 @@ Diagrammrahmen DiagrammrahmenGespeichert(const Kontext& k, const QWidget& w) {
         const bool gut = z && std::isfinite(*z) && *z > 0 && *z <= 1e7;
         return (gut ? std::floor(*z) : vorgabe) / TwipsProPixel;
     };
-    return DiagrammrahmenFür(QSizeF(std::floor(pixel(Stamm + " Breite", VorgabeBreite)),
-                                    std::floor(pixel(Stamm + QString::fromUtf8(" Höhe"),
-                                                     VorgabeHöhe))),
-                             Maße(w));
+    return DiagrammrahmenFür(
+        QSizeF(std::floor(pixel(Stamm + " Breite", VorgabeBreite)),
+               std::floor(pixel(Stamm + QString::fromUtf8(" Höhe"), VorgabeHöhe))),
+        Maße(w));
 }
 
 F_Diagramm::F_Diagramm(Kontext& kontext, QWidget* eltern)
@@ -113,10 +113,10 @@ void F_Diagramm::Zeichnen() {
     QPainter p(&puffer_);
     p.setFont(font());
     if (diagramm_)
-        DampfdiagrammZeichnen(p, rahmen_, *diagramm_,
-                              DiagrammtexteFür(*diagramm_, IstMM(k.m), k.sprache, k.einheiten,
-                                               Dezimalzeichen()),
-                              k.m.FarbeDiagramm);
+        DampfdiagrammZeichnen(
+            p, rahmen_, *diagramm_,
+            DiagrammtexteFür(*diagramm_, IstMM(k.m), k.sprache, k.einheiten, Dezimalzeichen()),
+            k.m.FarbeDiagramm);
     else
         DampfdiagrammLöschen(p, QSizeF(size()), k.m.FarbeDiagramm);
     update();

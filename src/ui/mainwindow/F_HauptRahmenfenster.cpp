@@ -1,7 +1,7 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
-// operating parameters, the steam diagram and the steam tables. Each is registered once with its button, menu entry, settings
-// key and shown flag; opening, the menu ticks, the reopening at start-up and
-// the open state at exit all read that list.
+// operating parameters, the steam diagram and the steam tables. Each is registered once with its
+// button, menu entry, settings key and shown flag; opening, the menu ticks, the reopening at
+// start-up and the open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
