@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "bench/Zaehler.h"
+#include "bench/support/StillePlattform.h"
 #include "core/model/Bewegung.h"
 #include "ui/Kontext.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
@@ -20,23 +21,7 @@ namespace {
 
 using namespace vapro;
 
-// Answers nothing and shows nothing: a session without a user.
-struct StillePlattform : Plattform {
-    void Meldung(QWidget*, const QString&, Symbol, const QString&) override {}
-    bool JaNein(QWidget*, const QString&, const QString&) override { return true; }
-    Sichern SpeichernFragen(QWidget*, const QString&, const QString&,
-                            const std::array<QString, 3>&) override {
-        return Sichern::Verwerfen;
-    }
-    std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override { return {}; }
-    std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> DateiSpeichern(QWidget*, const QString&, const QString&) override {
-        return {};
-    }
-    void Hilfe(int) override {}
-};
+using bench::StillePlattform;
 
 // The program started with the picture and the crank-drive dialog open, the
 // engine stopped so that no timer frame runs in between.

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "bench/Zaehler.h"
+#include "bench/support/StillePlattform.h"
 #include "ui/Kontext.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/mainwindow/Programmstart.h"
@@ -19,23 +20,7 @@ namespace {
 
 using namespace vapro;
 
-// Answers nothing and shows nothing: a start without a user.
-struct StillePlattform : Plattform {
-    void Meldung(QWidget*, const QString&, Symbol, const QString&) override {}
-    bool JaNein(QWidget*, const QString&, const QString&) override { return true; }
-    Sichern SpeichernFragen(QWidget*, const QString&, const QString&,
-                            const std::array<QString, 3>&) override {
-        return Sichern::Verwerfen;
-    }
-    std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override { return {}; }
-    std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> DateiSpeichern(QWidget*, const QString&, const QString&) override {
-        return {};
-    }
-    void Hilfe(int) override {}
-};
+using bench::StillePlattform;
 
 void BM_Programmstart(benchmark::State& state) {
     for (auto _ : state) {

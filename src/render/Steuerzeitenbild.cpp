@@ -134,13 +134,13 @@ void Steuerzeitenbild::Kurven(Zeichenstift& s, Modell& m) const {
         // port along the edge it opens.
         const float e1 = KanteUntenAußen(m), e2 = KanteUntenInnen(m), e3 = KanteObenInnen(m),
                     e4 = KanteObenAußen(m);
-        s.Tupfen({x, Y(m, e1)});
+        s.Punkt({x, Y(m, e1)});
         if (e1 > m.KaKanteUU) band(x, r.LinieUU - BandAbstand, f.Frisch);
-        s.Tupfen({x, Y(m, e2)});
+        s.Punkt({x, Y(m, e2)});
         if (e2 < m.KaKanteUO) band(x, r.LinieUO + BandAbstand, f.Abdampf);
-        s.Tupfen({x, Y(m, e3)});
+        s.Punkt({x, Y(m, e3)});
         if (e3 > m.KaKanteOU) band(x, r.LinieOU - BandAbstand, f.Abdampf);
-        s.Tupfen({x, Y(m, e4)});
+        s.Punkt({x, Y(m, e4)});
         if (e4 < m.KaKanteOO) band(x, r.LinieOO + BandAbstand, f.Frisch);
     }
 }
@@ -188,7 +188,7 @@ void Steuerzeitenbild::Marker(QPainter& p, QPointF letzter, QPointF jetzt, int16
         if (usKreis >= 6)
             s.Kreis(punkt, usKreis);
         else
-            s.Tupfen(punkt);
+            s.Punkt(punkt);
     };
     for (double versatz : rahmen_.KantenVersatz) {
         // The last marker becomes part of the black curve again.

@@ -81,12 +81,28 @@ void Zeichenstift::Bogen(QPointF mitte, double radius, double von, double bis) {
                static_cast<int>(std::lround((bis - von) * sechzehntel)));
 }
 
-// --- points, patterned lines and text ---------------------------------------
-
-void Zeichenstift::Tupfen(QPointF punkt) {
+void Zeichenstift::Punkt(QPointF ort) {
     Stift(farbe_);
-    p_.drawPoint(punkt);
+    p_.drawPoint(ort);
 }
+
+void Zeichenstift::Text(QPointF anker, const QString& text, Qt::Alignment ausrichtung) {
+    Stift(farbe_);
+    const QFontMetricsF fm(p_.font(), p_.device());
+    const double breite = fm.horizontalAdvance(text), höhe = fm.height();
+    double x = anker.x(), y = anker.y();
+    if (ausrichtung & Qt::AlignRight)
+        x -= breite;
+    else if (ausrichtung & Qt::AlignHCenter)
+        x -= breite / 2;
+    if (ausrichtung & Qt::AlignBottom)
+        y -= höhe;
+    else if (ausrichtung & Qt::AlignVCenter)
+        y -= höhe / 2;
+    p_.drawText(QPointF(x, y + fm.ascent()), text);
+}
+
+// --- patterned lines and text for painters scaled to twips --------------------
 
 void Zeichenstift::LinieMitMuster(QPointF a, QPointF b, Qt::PenStyle muster) {
     QPen pen(AlsQColor(farbe_), breite_, muster);

@@ -36,16 +36,24 @@ class Zeichenstift {
     // Arc between two angles in radians, counter-clockwise from +x as seen.
     void Bogen(QPointF mitte, double radius, double von, double bis);
 
-    // --- points, patterned lines and text of the graphs ---
-    // One device pixel in the pen colour (at pen width 1).
-    void Tupfen(QPointF punkt);
+    // --- points and text (the graphs) ---
+    // One dot in the pen colour and width.
+    void Punkt(QPointF ort);
+    // Text in the pen colour, placed by `ausrichtung` relative to `anker`:
+    // AlignLeft puts its left edge there, AlignRight its right edge,
+    // AlignHCenter its middle; AlignTop, AlignBottom and AlignVCenter likewise
+    // for the height of a line of the painter's font.
+    void Text(QPointF anker, const QString& text,
+              Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop);
+
+    // --- patterned lines and text for painters scaled to twips ---
     // A line in the pen colour with a pattern such as Qt::DotLine or Qt::DashLine.
     void LinieMitMuster(QPointF a, QPointF b, Qt::PenStyle muster);
     // Text in the pen colour and the painter's font, its top-left corner at
     // `linksOben`. The font keeps its device size whatever the painter's
     // scale. Gives the top-left corner of the line below.
     QPointF Beschriften(QPointF linksOben, const QString& text);
-    // Width of a text in the painter's units.
+    // Width of a text in the painter's units, the font at its device size.
     double Schriftbreite(const QString& text) const;
 
   private:

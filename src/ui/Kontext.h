@@ -6,6 +6,7 @@
 #include <QString>
 #include <string_view>
 
+#include "core/analysis/Dampftafelvorrat.h"
 #include "core/model/Ansichten.h"
 #include "core/model/Modell.h"
 #include "core/persist/Einheiten.h"
@@ -25,6 +26,8 @@ struct Kontext {
     Programmzustand& zustand;
     // The windows' side of a frame and a recomputation; set by the main window.
     Ansichten* ansichten = nullptr;
+    // The steam tables, read once for every window that shows or looks them up.
+    Dampftafelvorrat dampftafeln{};
 
     // Text k (German number - 1000) of the current language.
     QString T(int k) const {

@@ -4,15 +4,18 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "tests/ui/Umgebung.h"
+#include "ui/dialogs/Getriebeskizze.h"
 #include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro {
@@ -118,6 +121,7 @@ struct UmsteuerungImHauptfenster : ::testing::Test {
         h.RahmenfensterZeigen("M_Umsteuerung", true);
         return *static_cast<F_Umsteuerung*>(h.Rahmenfenster("M_Umsteuerung"));
     }
+    std::vector<int> tintenMitKulisse, tintenOhne;
     // Visible rows of the dialog and controls of the main window, by link or not.
     void SichtbarWie(bool kulisse, const char* wann) {
         SCOPED_TRACE(wann);
@@ -128,6 +132,14 @@ struct UmsteuerungImHauptfenster : ::testing::Test {
             EXPECT_EQ(!d.Form()->Beschriftung(f)->isHidden(), kulisse);
         }
         EXPECT_EQ(!d.C_Vorzeichen->isHidden(), kulisse);
+        // The sketch draws the link's parts only with a link: more ink with one.
+        EXPECT_EQ(d.Skizze->KulisseGezeigt(), kulisse);
+        const QImage skizze = d.Skizze->grab().toImage();
+        int tinte = 0;
+        for (int y = 0; y < skizze.height(); ++y)
+            for (int x = 0; x < skizze.width(); ++x)
+                tinte += qGray(skizze.pixel(x, y)) < 128;
+        (kulisse ? tintenMitKulisse : tintenOhne).push_back(tinte);
         for (auto f :
              {&Modell::ExStangenlängeV, &Modell::ExZentrizität, &Modell::ExRadius, &Modell::ussmx})
             EXPECT_FALSE(d.E(f)->isHidden());
@@ -161,6 +173,8 @@ TEST_F(UmsteuerungImHauptfenster, VisibilityFollowsTheGearTypeAlsoAfterALoad) {
     ASSERT_TRUE(h.Ladeaktion(ohne));
     EXPECT_TRUE(h.SliderUmWinkel().isHidden());
     EXPECT_TRUE(u.plattform.Meldungen().empty());
+    EXPECT_GT(*std::min_element(tintenMitKulisse.begin(), tintenMitKulisse.end()),
+              *std::max_element(tintenOhne.begin(), tintenOhne.end()) + 100);
 }
 
 TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRangeReopeningShowsTheModel) {

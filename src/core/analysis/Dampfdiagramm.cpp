@@ -35,13 +35,20 @@ float F(double v) {
 
 } // namespace
 
+bool EinlaßObenGefunden(const Modell& m) {
+    return m.EinlaßAufOben.Winkel >= 0 && m.EinlaßZuOben.Winkel >= 0;
+}
+
 Dampfdiagramm DampfdiagrammBerechnen(const Modell& m, const Diagrammrahmen& rahmen) {
     Dampfdiagramm d;
     d.H = m.Hub;
     if (!(d.H > 0)) throw GeometrieFehler("steam diagram: stroke is 0");
+    // Without the top port's admission there is no cut-off: the travel left
+    // in the events would belong to an earlier search.
+    d.OhneEinlaß = !EinlaßObenGefunden(m);
     // The cut-off travel lies within the stroke; keeping it there also keeps
     // the cut-off volume inside the cylinder, so the curve has a first point.
-    d.Wc = std::clamp(m.Oben.FüllungWeg, 0.0f, d.H);
+    d.Wc = d.OhneEinlaß ? 0.0f : std::clamp(m.Oben.FüllungWeg, 0.0f, d.H);
     d.PO1 = m.PO1;
     d.PO2 = m.PO2;
     d.Exponent = m.Überhitzung;
@@ -58,6 +65,7 @@ Dampfdiagramm DampfdiagrammBerechnen(const Modell& m, const Diagrammrahmen& rahm
     d.xs = F(Teilen(rahmen.Plotbreite(), 1.05 * d.Vt, "steam diagram (volume 0)"));
     d.ys = F(Teilen(rahmen.Plothöhe(), 1.1 * d.PO1, "steam diagram (pressure 0)"));
     if (!(d.xs > 0)) throw GeometrieFehler("steam diagram: volume scale is not positive");
+    if (d.OhneEinlaß) return d; // axes only, every pressure of the cycle 0
     d.pe = F(d.PO1 * std::pow(static_cast<double>(d.Vc) / d.Vt, d.Exponent));
 
     // Expansion p = PO1 × (Vc / V)^n, one point every 10 pixels from cut-off
@@ -101,9 +109,10 @@ DiagrammBeschriftung DiagrammBeschriften(const Dampfdiagramm& d, bool mm, std::s
         return FormatMuster(wert, muster, dezimal);
     };
     DiagrammBeschriftung b;
-    b.ProzentV0 = "0";
+    // Built, not assigned from literals: GCC 12 at -O3 warns falsely on the latter.
+    b.ProzentV0 = std::string(1, '0');
     b.ProzentVc = f(d.Füllungsprozent(), "0.0");
-    b.ProzentVt = "100";
+    b.ProzentVt = std::string("100");
     b.VolumenV0 = f(0, volumen);
     b.VolumenVc = f(d.Füllvolumen() / teiler, volumen);
     b.VolumenVt = f(d.Vh / teiler, volumen);

@@ -38,6 +38,9 @@ struct Diagrammpunkt {
 };
 
 struct Dampfdiagramm {
+    // The top port's admission was not found: the scale and volumes are
+    // there for the axes, the cut-off and every pressure of the cycle are 0.
+    bool OhneEinlaß = false;
     // Inputs as taken from the model.
     float H = 0, Wc = 0; // stroke; travel from top dead centre to cut-off
     float PO1 = 0, PO2 = 0, Exponent = 1;
@@ -56,10 +59,15 @@ struct Dampfdiagramm {
     double Füllvolumen() const { return static_cast<double>(Wc) * A; }
 };
 
+// Both admission events of the top end were found by the last search.
+bool EinlaßObenGefunden(const Modell& m);
+
 // The diagram of the model's current valve events: the cut-off is the top
-// end's `Oben.FüllungWeg`, so run SteuerzeitenSuchen and SteuerzeitenAuswerten
-// first. Throws GeometrieFehler where the arithmetic fails (zero bore or
-// stroke, PO1 of 0, a plot width of 0 or less).
+// end's `Oben.FüllungWeg` (whichever way the engine runs), so run
+// SteuerzeitenSuchen and SteuerzeitenAuswerten first. Without the top end's
+// admission (EinlaßObenGefunden) only the scale is computed and `PM` is 0.
+// Throws GeometrieFehler where the arithmetic fails (zero bore or stroke,
+// PO1 of 0, a plot width of 0 or less).
 Dampfdiagramm DampfdiagrammBerechnen(const Modell& m, const Diagrammrahmen& rahmen);
 
 // Searches and evaluates the valve events (port-face levels must be

@@ -373,14 +373,17 @@ std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafel
     return std::nullopt;
 }
 
+std::optional<DampftafelFehler> DampftafelFehlerFürSuche(const Dampftafel& tafel, Dampftafelart art,
+                                                         std::string dateiname) {
+    auto f = Prüfung(tafel, art);
+    if (f) f->Dateiname = std::move(dateiname);
+    return f;
+}
+
 DampftafelErgebnis DampftafelLadenFürSuche(const std::filesystem::path& pfad, Dampftafelart art) {
     auto ergebnis = DampftafelLaden(pfad);
-    if (ergebnis.Ok()) {
-        if (auto f = Prüfung(ergebnis.Tafel, art)) {
-            f->Dateiname = pfad.filename().string();
-            ergebnis.Fehler = std::move(*f);
-        }
-    }
+    if (ergebnis.Ok())
+        ergebnis.Fehler = DampftafelFehlerFürSuche(ergebnis.Tafel, art, pfad.filename().string());
     return ergebnis;
 }
 

@@ -146,6 +146,11 @@ int V2StrichSpalte(Dampftafelart art);
 // Empty if all holds, else the first fault found.
 std::optional<std::string> DampftafelPrüfen(const Dampftafel& tafel, Dampftafelart art);
 
+// What DampftafelPrüfen finds, as a failure of the named file (with the
+// line it lies in, for the message); empty if the table can serve the lookup.
+std::optional<DampftafelFehler> DampftafelFehlerFürSuche(const Dampftafel& tafel, Dampftafelart art,
+                                                         std::string dateiname);
+
 // DampftafelLaden followed by DampftafelPrüfen: a table that cannot serve
 // the lookup fails to load, with its file name, like a malformed one.
 DampftafelErgebnis DampftafelLadenFürSuche(const std::filesystem::path& pfad, Dampftafelart art);

@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/Verlauf.h"
+
 namespace vapro {
 
 struct Programmzustand {
     std::string Dateiname;    // current machine file; empty for a default engine
     int16_t Rücksetzen = 0;   // 1: delete the settings of this run at exit
     std::string Programmpfad; // folder of the help files, ending in '/'
+    Verlauf verlauf;          // undo and redo of changes to the engine
 };
 
 } // namespace vapro

@@ -281,6 +281,12 @@ constexpr TextRow rows[] = {
     {1467, "&Speichern", "&Save"},
     {1468, "&Verwerfen", "&Discard"},
     {1469, "Abbrechen", "Cancel"},
+    // Edit menu: undo and redo of changes to the engine
+    {1470, "&Bearbeiten", "&Edit"},
+    {1471, "&Rückgängig", "&Undo"},
+    {1472, "&Wiederholen", "&Redo"},
+    {1473, "&Rückgängig: |1", "&Undo: |1"},
+    {1474, "&Wiederholen: |1", "&Redo: |1"},
     // Data-state read-out of the main window
     {1490, "Grunddaten in [mm]", "Basic data in [mm]"},
     {1491, "Grunddaten in [inch]", "Basic data in [inch]"},

@@ -13,7 +13,6 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 #include "core/analysis/Betriebswerte.h"
 #include "core/analysis/Dampfdiagramm.h"
@@ -21,8 +20,8 @@
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Kinematik.h"
 #include "core/numbers/Zahlenformat.h"
-#include "core/persist/Start.h"
-#include "ui/platform/Datenordner.h"
+#include "ui/analysis/Dampftafelquelle.h"
+#include "ui/analysis/F_Diagramm.h"
 #include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
@@ -277,7 +276,9 @@ void F_Betriebsparameter::Auffrischen() {
 
     const Dampftafelart art = DampftafelartFürEinheit(m.Einheit);
     std::optional<Dampfzustand> dampf;
-    if (const Dampftafel* tafel = Tafel(art)) dampf = DampfzustandSuchen(*tafel, m.PO1, art);
+    // Read once for every window; reported once, and never from inside a running step.
+    if (const Dampftafel* tafel = DampftafelFürSuche(k, art, this, !imSchritt_))
+        dampf = DampfzustandSuchen(*tafel, m.PO1, art);
     // Without a table row only the steam cells stay empty.
     const BetriebswerteTexte t =
         BetriebswerteAnzeigen(BetriebswerteBerechnen(m, pm, dampf), Dezimalzeichen());
@@ -327,34 +328,8 @@ void F_Betriebsparameter::S_Drehzahl_scroll(int wert) {
 
 Diagrammrahmen F_Betriebsparameter::DiagrammrahmenFürPM() const {
     // The diagram samples its curve every 10 pixels, so the mean pressure
-    // depends a little on its width: take the size the diagram window has.
-    auto twips = [this](const char* schlüssel, double vorgabe) {
-        const auto z = LiesZahl(k.speicher.Lesen(AbschnittAktuell, schlüssel, ""));
-        return z && *z > 0 ? *z : vorgabe;
-    };
-    const QFontMetrics fm = fontMetrics();
-    return DiagrammrahmenFürFenster(twips("Diagramm Breite", 7000) / 15,
-                                    twips("Diagramm Höhe", 5000) / 15, fm.height(),
-                                    fm.horizontalAdvance(QStringLiteral("P [bara]")),
-                                    fm.horizontalAdvance(QStringLiteral("Fullness [%]  ")));
-}
-
-const Dampftafel* F_Betriebsparameter::Tafel(Dampftafelart art) {
-    const auto i = static_cast<std::size_t>(art);
-    if (tafeln_[i]) return &*tafeln_[i];
-    if (tafelGemeldet_[i]) return nullptr;
-    const std::filesystem::path ordner(Datenordner().toStdString());
-    DampftafelErgebnis e = DampftafelLadenFürSuche(DampftafelPfad(art, ordner), art);
-    if (!e.Ok()) {
-        // Reported once, and never from inside a running step.
-        if (!imSchritt_) {
-            tafelGemeldet_[i] = true;
-            k.plattform.Meldung(this, Q(DampftafelMeldung(k.sprache, *e.Fehler)), Symbol::Stopp);
-        }
-        return nullptr;
-    }
-    tafeln_[i] = std::move(e.Tafel);
-    return &*tafeln_[i];
+    // depends a little on its width: take the size the diagram window keeps.
+    return DiagrammrahmenGespeichert(k, *this);
 }
 
 // --- window to model ------------------------------------------------------------

@@ -3,7 +3,6 @@
 // speed: volumes, steam use, saturation data, mean pressure, power, torque
 // and piston speed. Follows the running engine step by step.
 
-#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -53,9 +52,6 @@ class F_Betriebsparameter : public Dialograhmen {
   private:
     void SchiebereglerEinrichten();
     void EinheitenZeigen();
-    // The steam table of the engine's unit system, read once per kind; a table
-    // that cannot be read is reported once and then stays absent.
-    const Dampftafel* Tafel(Dampftafelart art);
     // The frame of the steam diagram the mean pressure is taken from.
     Diagrammrahmen DiagrammrahmenFürPM() const;
 
@@ -66,8 +62,6 @@ class F_Betriebsparameter : public Dialograhmen {
     // Unit labels that follow the unit system.
     QLabel *schildPO1_, *schildPO2_, *schildStrom_[4], *schildGewicht_[2], *schildDruck_,
         *schildTemperatur_, *schildSpezVolumen_, *schildPM_, *schildKolben_;
-    std::array<std::optional<Dampftafel>, 2> tafeln_;
-    std::array<bool, 2> tafelGemeldet_{};
     // The engine the valve events were last searched for.
     std::optional<Ansichtsstand> stand_;
     // The engine the last step refreshed for, found or not.

@@ -31,6 +31,10 @@ Dialograhmen::Dialograhmen(Kontext& kontext, Rahmendaten daten, QWidget* eltern)
     M_Hintergrundfarbe = M_Popup->addAction(QString());
     connect(M_Infotext, &QAction::triggered, this, [this] { M_Infotext_Click(); });
     connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] { M_Hintergrundfarbe_Click(); });
+    // A kept size holds from the start: what a window computes from its size
+    // must not depend on whether it has been shown yet.
+    if (daten_.GrößeBehalten())
+        GrößeLaden(*this, k.speicher, daten_.stamm, daten_.vorgabeHöhe, daten_.vorgabeBreite);
 }
 
 // --- lifecycle --------------------------------------------------------------
@@ -50,6 +54,7 @@ void Dialograhmen::Form_Load() {
 
 void Dialograhmen::Form_Deactivate() {
     PositionSpeichern(*this, k.speicher, daten_.stamm);
+    if (daten_.GrößeBehalten()) GrößeSpeichern(*this, k.speicher, daten_.stamm);
 }
 
 void Dialograhmen::Form_Unload() {
@@ -107,14 +112,19 @@ void Dialograhmen::Übernehmen() {
 // --- apply ------------------------------------------------------------------
 
 void Dialograhmen::Knopf_Übernehmen_Click() {
+    const Modell vorher = k.m;
     try {
+        bool ganz = true;
         try {
             Übernehmen();
         } catch (const Eingabefehler&) {
             EingabefehlerMelden();
             if (!daten_.weiterNachEingabefehler) return;
+            ganz = false;
         }
         Einschreiben();
+        // Only a whole apply is a step that can be taken back.
+        if (ganz) k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
         if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler& f) {
         GeometriefehlerMelden(f);
@@ -141,7 +151,9 @@ void Dialograhmen::M_Infotext_Click() {
 void Dialograhmen::M_Hintergrundfarbe_Click() {
     const auto farbe = k.plattform.FarbeWählen(this, AlsQColor(k.m.*daten_.farbe));
     if (!farbe) return;
+    const Modell vorher = k.m;
     k.m.*daten_.farbe = AlsFarbe(*farbe);
+    k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
     MZ();
     FarbeGeändert();
 }

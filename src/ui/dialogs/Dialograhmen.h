@@ -47,6 +47,11 @@ struct Rahmendaten {
     uint32_t Modell::*farbe; // the window's background colour in the model
     // Whether the refill and the recomputation still run after a rejected entry.
     bool weiterNachEingabefehler = false;
+    // A window whose size is kept ("<stamm> Breite" / "<stamm> Höhe", twips):
+    // its size when none is stored. 0 for a window that fits its controls.
+    int vorgabeBreite = 0, vorgabeHöhe = 0;
+
+    bool GrößeBehalten() const { return vorgabeBreite > 0 && vorgabeHöhe > 0; }
 };
 
 class Dialograhmen : public QWidget {
@@ -57,7 +62,7 @@ class Dialograhmen : public QWidget {
     // the window is first shown; call it to drive a window that is not shown.
     // Later calls do nothing.
     void Form_Load();
-    // Stores the position; runs on every loss of activation.
+    // Stores the position (and a kept size); runs on every loss of activation.
     void Form_Deactivate();
     // Runs when the window is closed: stores the position, then beimSchließen.
     void Form_Unload();

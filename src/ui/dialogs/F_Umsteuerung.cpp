@@ -10,6 +10,7 @@
 
 #include "core/model/Umsteuerung.h"
 #include "render/Farben.h"
+#include "ui/dialogs/Getriebeskizze.h"
 #include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
@@ -72,6 +73,8 @@ F_Umsteuerung::F_Umsteuerung(Kontext& kontext, QWidget* eltern)
     auto* raster = new QGridLayout(this);
     raster->setSizeConstraint(QLayout::SetFixedSize);
     FormularAnlegen(Zeilen(), raster);
+    Skizze = new Getriebeskizze(this);
+    raster->addWidget(Skizze, 0, 3, raster->rowCount(), 1, Qt::AlignTop);
 
     // Each choice applies the whole window, typed fields included.
     auto gruppe = [this, raster](QRadioButton*& a, QRadioButton*& b) {
@@ -139,6 +142,7 @@ void F_Umsteuerung::SichtbarkeitSetzen() {
     for (const FeldOrt& f : kNurMitKulisse)
         Form()->ZeileSichtbar(f, kulisse);
     C_Vorzeichen->setVisible(kulisse);
+    Skizze->KulisseZeigen(kulisse);
 }
 
 } // namespace vapro

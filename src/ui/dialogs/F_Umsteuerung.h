@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace vapro {
 
+class Getriebeskizze;
+
 class F_Umsteuerung : public Dialograhmen {
   public:
     explicit F_Umsteuerung(Kontext& k, QWidget* eltern = nullptr);
@@ -36,6 +38,7 @@ class F_Umsteuerung : public Dialograhmen {
     QGroupBox *Fr_Einströmung, *Fr_Umsteuertyp;
     QRadioButton *O_Außen, *O_Innen, *O_UmJa, *O_UmNein;
     QCheckBox* C_Vorzeichen;
+    Getriebeskizze* Skizze;
 };
 
 } // namespace vapro

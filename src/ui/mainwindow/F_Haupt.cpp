@@ -227,6 +227,7 @@ void F_Haupt::WechselSprache() {
     Knopf_Zurück->setText(k.T(201));
     Knopf_Vor->setText(k.T(203));
     M_Datei->setTitle(k.T(430));
+    M_Bearbeiten->setTitle(k.T(470));
     M_Ansicht->setTitle(k.T(431));
     M_Einstellungen->setTitle(k.T(432));
     M_Geo->setTitle(k.T(451));
@@ -291,6 +292,7 @@ void F_Haupt::DrehrichtungsbilanzZeigen(int16_t) {
 }
 
 void F_Haupt::Daten_Zustand() {
+    VerlaufBeschriften();
     if (!k.zustand.Dateiname.empty()) {
         T_Dateiname->setText(Q(k.zustand.Dateiname));
         return;

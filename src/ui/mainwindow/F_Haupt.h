@@ -75,6 +75,8 @@ class F_Haupt : public QMainWindow {
     void M_NächsterStart_Click();
     void M_RegeditLöschen_Click();
     void M_Beenden_Click();
+    void M_Rückgängig_Click() { VerlaufAnwenden(true); }
+    void M_Wiederholen_Click() { VerlaufAnwenden(false); }
 
     // --- windows ---
     enum class Fenster { Bild, Tabelle, Stein, BildKonfiguration, Info };
@@ -126,6 +128,12 @@ class F_Haupt : public QMainWindow {
     // Open windows as "<stem> Zeigen" keys, for the settings at exit.
     std::vector<std::pair<std::string, bool>> OffeneFenster() const;
     void Geometriefehler(int meldung);
+    // Undo and redo: a change of the engine named by text `name` becomes a
+    // step; the Edit menu names the steps it would take.
+    void SchrittAufzeichnen(int name, const Modell& vorher);
+    void VerlaufBeschriften();
+    // Installs the engine a step kept and brings every window to it.
+    void VerlaufAnwenden(bool rückgängig);
     // The reversing slider, its read-outs and the die slip exist only with a link.
     void SichtbarkeitSetzen();
     // Before exit: unsaved changes are saved, dropped, or the exit is
@@ -158,7 +166,7 @@ class F_Haupt : public QMainWindow {
     std::array<QLabel*, 3> T_Einheit{};
     QLabel *Aus_Winkel, *aus_kwegmm, *Aus_kwegproz, *Aus_SchieHub, *Aus_Springen, *Aus_UmWinkel,
         *Aus_WinkelSchritt, *Aus_Zeit, *A_Zeit;
-    QMenu *M_Datei, *M_Ansicht, *M_Einstellungen, *M_Geo, *M_Hilfe, *M_Popup;
+    QMenu *M_Datei, *M_Bearbeiten, *M_Ansicht, *M_Einstellungen, *M_Geo, *M_Hilfe, *M_Popup;
     // Menu entries by name, with the text each shows (0: set elsewhere).
     struct Eintragsdaten {
         QAction* aktion;

@@ -78,6 +78,8 @@ void F_Haupt::Form_Load(const QString& befehlszeilenDatei) {
         const QString datei = Q(k.zustand.Dateiname);
         if (!Ladeaktion(datei)) k.zustand.Dateiname.clear();
     }
+    // The engine the program starts with is the one undo leads back to.
+    k.zustand.verlauf.Leeren(k.m);
     Daten_Zustand();
     Timer1.start();
     Knopf_Start_Stop->setText(QStringLiteral("Stop"));
@@ -113,6 +115,7 @@ bool F_Haupt::Ladeaktion(const QString& pfad) {
         return false;
     }
     k.zustand.Dateiname = pfad.toStdString();
+    k.zustand.verlauf.Leeren(k.m);
     EinheitenAktualisieren();
     Slider_UmWinkel_Einstellen();
     FensterNeuLaden();
@@ -138,6 +141,7 @@ bool F_Haupt::SpeicherAktion(const QString& pfad) {
     }
     k.zustand.Dateiname = pfad.toStdString();
     k.m.Geändert = false;
+    k.zustand.verlauf.Gespeichert(k.m);
     Menüeintrag("M_NächsterStart").setEnabled(true);
     Menüeintrag("M_NächsterStart").setChecked(true);
     k.m.NächsterStart = 1;
@@ -193,12 +197,14 @@ void F_Haupt::EinheitenAktualisieren() {
 
 void F_Haupt::M_Umrechnen_Click() {
     Beschäftigt warten(M_Einstellungen);
+    const Modell vorher = k.m;
     try {
         EinheitUmschalten(k.m);
     } catch (const GeometrieFehler&) {
         Geometriefehler(2013); // nothing was converted
         return;
     }
+    SchrittAufzeichnen(457, vorher);
     k.speicher.Schreiben(AbschnittVersion, "Einheit", k.m.Einheit);
     EinheitenAktualisieren();
     try {
@@ -221,14 +227,19 @@ void F_Haupt::StandarddatenLaden() {
         Geometriefehler(2013);
     }
     EinheitenAktualisieren();
+    // A default engine is a known state, like a file: unchanged as it stands.
+    k.zustand.verlauf.Gespeichert(k.m);
     Slider_UmWinkel_Einstellen();
     FensterNeuLaden();
     Daten_Zustand();
 }
 
 void F_Haupt::M_Grunddaten_Click(const char* einheit) {
+    const Modell vorher = k.m;
     k.speicher.Schreiben(AbschnittVersion, "Einheit", einheit);
     StandarddatenLaden();
+    k.zustand.verlauf.Aufzeichnen(einheit == std::string_view("[mm]") ? 453 : 454, vorher, k.m);
+    Daten_Zustand();
 }
 
 // --- language ---

@@ -45,6 +45,7 @@ QAction* F_Haupt::Eintrag(QMenu* menü, const char* name, bool abhakbar) {
 
 void F_Haupt::MenüsBauen() {
     M_Datei = menuBar()->addMenu(QString());
+    M_Bearbeiten = menuBar()->addMenu(QString());
     M_Ansicht = menuBar()->addMenu(QString());
     M_Einstellungen = menuBar()->addMenu(QString());
     M_Hilfe = menuBar()->addMenu(QStringLiteral("?"));
@@ -62,6 +63,8 @@ void F_Haupt::MenüsBauen() {
         {M_Datei, "M_Speichernunter", 435, false, true},
         {M_Datei, "M_Druckereigenschaften", 436, false, false},
         {M_Datei, "M_Beenden", 437, false, true},
+        {M_Bearbeiten, "M_Rückgängig", 0, false, false},
+        {M_Bearbeiten, "M_Wiederholen", 0, false, false},
         {M_Ansicht, "M_Bild", 438, true, true},
         {M_Ansicht, "M_Tabelle", 439, true, true},
         {M_Ansicht, "M_Stein", 440, true, true},
@@ -107,6 +110,9 @@ void F_Haupt::MenüsBauen() {
     einträge_.at("M_Speichern").aktion->setShortcut(QKeySequence::Save);
     einträge_.at("M_Speichernunter").aktion->setShortcut(QKeySequence::SaveAs);
     einträge_.at("M_Beenden").aktion->setShortcut(QKeySequence::Quit);
+    einträge_.at("M_Rückgängig").aktion->setShortcut(QKeySequence::Undo);
+    einträge_.at("M_Wiederholen")
+        .aktion->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
 
     auto verbinde = [this](const char* name, auto f) {
         connect(einträge_.at(name).aktion, &QAction::triggered, this, f);
@@ -115,6 +121,8 @@ void F_Haupt::MenüsBauen() {
     verbinde("M_Speichern", [this] { M_Speichern_Click(); });
     verbinde("M_Speichernunter", [this] { M_Speichernunter_Click(); });
     verbinde("M_Beenden", [this] { M_Beenden_Click(); });
+    verbinde("M_Rückgängig", [this] { M_Rückgängig_Click(); });
+    verbinde("M_Wiederholen", [this] { M_Wiederholen_Click(); });
     verbinde("M_Bild", [this] { FensterZeigen(Fenster::Bild, !FensterOffen(Fenster::Bild)); });
     verbinde("M_Tabelle",
              [this] { FensterZeigen(Fenster::Tabelle, !FensterOffen(Fenster::Tabelle)); });
@@ -127,7 +135,9 @@ void F_Haupt::MenüsBauen() {
     verbinde("M_Sprache", [this] { M_Sprache_Click(); });
     verbinde("M_Hintergrundfarbe", [this] {
         if (auto f = k.plattform.FarbeWählen(this, AlsQColor(k.m.FarbeHaupt))) {
+            const Modell vorher = k.m;
             k.m.FarbeHaupt = AlsFarbe(*f);
+            SchrittAufzeichnen(462, vorher);
             MZ();
         }
     });

@@ -7,6 +7,8 @@
 #include <QPushButton>
 
 #include "ui/analysis/F_Betriebsparameter.h"
+#include "ui/analysis/F_Dampftafel.h"
+#include "ui/analysis/F_Diagramm.h"
 #include "ui/analysis/F_SteuerzeitenTabelle.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
@@ -36,6 +38,20 @@ void F_Haupt::RahmenfensterEinrichten() {
         "M_Betriebsparameter", C_Betriebsparameter, "Betriebsparameter Zeigen",
         &Modell::BetriebsparameterZeigen, [this] { return new F_Betriebsparameter(k, this); },
         Schrittfenster::Betriebsparameter);
+    FensterAnmelden(
+        "M_Diagramm", C_Dampfdiagramm, "Diagramm Zeigen", &Modell::DiagrammZeigen,
+        [this] {
+            auto* f = new F_Diagramm(k, this);
+            f->betriebsparameterÖffnen = [this] {
+                RahmenfensterZeigen("M_Betriebsparameter", true);
+            };
+            return f;
+        },
+        Schrittfenster::Diagramm);
+    FensterAnmelden("M_Dampftafel", nullptr, "Dampftafel Zeigen", &Modell::DampftafelZeigen,
+                    [this] { return new F_Dampftafel(k, Dampftafelart::SI, this); });
+    FensterAnmelden("M_DampftafelUS", nullptr, "DampftafelUS Zeigen", &Modell::DampftafelUSZeigen,
+                    [this] { return new F_Dampftafel(k, Dampftafelart::US, this); });
     FensterAnmelden(
         "M_Steuerzeiten", nullptr, "Steuerzeiten Zeigen", &Modell::SteuerzeitenZeigen,
         [this] { return new F_Steuerzeiten(k, this); }, Schrittfenster::Steuerzeiten);

@@ -15,6 +15,9 @@ Modell Maschine(bool mm, double anteil, float exponent) {
     Modell m = test::Standardmaschine(mm);
     m.Überhitzung = exponent;
     m.Oben.FüllungWeg = static_cast<float>(anteil * m.Hub);
+    // As a search that found the top admission would leave them.
+    m.EinlaßAufOben.Winkel = 350;
+    m.EinlaßZuOben.Winkel = 100;
     return m;
 }
 
@@ -95,6 +98,23 @@ TEST(Dampfdiagramm, ArithmeticFaultsAreRaised) {
         Modell m = Maschine(true, 0.3, 1);
         ändern(m);
         EXPECT_THROW(DampfdiagrammBerechnen(m, DiagrammrahmenFürBreite(breite)), GeometrieFehler);
+    }
+}
+
+// A search that misses either admission event of the top end leaves a
+// stale travel behind; the diagram keeps only its scale and a mean pressure of 0.
+TEST(Dampfdiagramm, MissingAdmissionGivesAxesOnly) {
+    for (Steuerzeit Modell::*fehlt : {&Modell::EinlaßAufOben, &Modell::EinlaßZuOben}) {
+        Modell m = Maschine(true, 0.6, 1);
+        (m.*fehlt).Winkel = -1;
+        const Diagrammrahmen r = DiagrammrahmenFürFenster(400, 300, 12, 40, 80);
+        const Dampfdiagramm d = DampfdiagrammBerechnen(m, r);
+        EXPECT_TRUE(d.OhneEinlaß);
+        EXPECT_TRUE(d.Punkte.empty());
+        EXPECT_EQ(std::tuple(d.Wc, d.pe, d.pa, d.pf, d.PM), std::tuple(0.f, 0.f, 0.f, 0.f, 0.f));
+        // The axes still span the cylinder and the chest pressure.
+        EXPECT_NEAR(DiagrammBildpunkt(r, d, 1.05 * d.Vt, 1.1 * m.PO1).x, 400 - 80, 1e-3);
+        EXPECT_NEAR(DiagrammBildpunkt(r, d, 1.05 * d.Vt, 1.1 * m.PO1).y, 18, 1e-3);
     }
 }
 
