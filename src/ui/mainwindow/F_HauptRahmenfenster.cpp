@@ -1,6 +1,8 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
-// operating parameters, the steam diagram and the steam tables. Each is registered once with its
-// button, menu entry, settings key and shown flag; opening, the menu ticks, the reopening at
+// The main window's windows on the dialog frame: the geometry dialogs, the
+// operating parameters, the steam diagram, the steam tables and the
+// valve-travel graphs. Each is registered once with its button, menu entry,
+// settings key and shown flag; opening, the menu ticks, the reopening at
 // start-up and the open state at exit all read that list.
 
 #include <QAction>
@@ -15,6 +17,9 @@
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/views/F_SteuerHub.h"
+#include "ui/views/F_SteuerHubMenue.h"
+#include "ui/views/F_SteuerHubWeg.h"
 
 namespace vapro {
 
@@ -50,6 +55,39 @@ void F_Haupt::RahmenfensterEinrichten() {
                     [this] { return new F_Dampftafel(k, Dampftafelart::SI, this); });
     FensterAnmelden("M_DampftafelUS", nullptr, "DampftafelUS Zeigen", &Modell::DampftafelUSZeigen,
                     [this] { return new F_Dampftafel(k, Dampftafelart::US, this); });
+    FensterAnmelden(
+        "M_SteuerHub", nullptr, "SteuerHub Zeigen", &Modell::SteuerHubZeigen,
+        [this] { return SteuerHubEinrichten(new F_SteuerHub(k, this)); },
+        Schrittfenster::SteuerHub);
+    FensterAnmelden(
+        "M_SteuerHubWeg", nullptr, "SteuerHubWeg Zeigen", &Modell::SteuerHubWegZeigen,
+        [this] { return SteuerHubEinrichten(new F_SteuerHubWeg(k, this)); },
+        Schrittfenster::SteuerHubWeg);
+}
+
+F_SteuerHub* F_Haupt::SteuerHubEinrichten(F_SteuerHub* graph) {
+    graph->einstellungenÖffnen = [this] { SteuerHubMenüZeigen(); };
+    return graph;
+}
+
+F_SteuerHubMenü* F_Haupt::SteuerHubMenü() {
+    return steuerHubMenü_;
+}
+
+F_SteuerHubMenü& F_Haupt::SteuerHubMenüZeigen() {
+    if (!steuerHubMenü_) {
+        steuerHubMenü_ = new F_SteuerHubMenü(k, this);
+        // Both graphs take the settings, those that are open.
+        steuerHubMenü_->graphenNeuzeichnen = [this] {
+            Neuzeichnen(Schrittfenster::SteuerHub);
+            Neuzeichnen(Schrittfenster::SteuerHubWeg);
+        };
+    }
+    steuerHubMenü_->Aufrufer();
+    steuerHubMenü_->show();
+    steuerHubMenü_->raise();
+    steuerHubMenü_->activateWindow();
+    return *steuerHubMenü_;
 }
 
 void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
