@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWindow>
 
 #include "core/model/GeometrieFehler.h"
 #include "render/Farben.h"
@@ -120,6 +121,17 @@ void F_SteuerHub::paintEvent(QPaintEvent*) {
 void F_SteuerHub::resizeEvent(QResizeEvent* e) {
     Dialograhmen::resizeEvent(e);
     Neuzeichnen();
+}
+
+void F_SteuerHub::showEvent(QShowEvent* e) {
+    Dialograhmen::showEvent(e);
+    if (!bildschirmVerbunden_ && windowHandle()) {
+        // Another screen may have another pixel ratio.
+        bildschirmVerbunden_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (puffer_.devicePixelRatio() != devicePixelRatioF()) Neuzeichnen();
+        });
+    }
 }
 
 } // namespace vapro

@@ -51,6 +51,7 @@ class F_SteuerHub : public Dialograhmen {
     void FarbeGeändert() override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
   private:
     void PufferAnpassen();
@@ -62,6 +63,7 @@ class F_SteuerHub : public Dialograhmen {
     // The engine the graph was drawn for.
     std::optional<Ansichtsstand> stand_;
     int neuzeichnungen_ = 0;
+    bool bildschirmVerbunden_ = false;
 };
 
 } // namespace vapro
