@@ -47,13 +47,13 @@ struct Rahmendaten {
     uint32_t Modell::*farbe; // the window's background colour in the model
     // Whether the refill and the recomputation still run after a rejected entry.
     bool weiterNachEingabefehler = false;
+    // Whether applying recomputes the engine; settings of a view do not.
+    bool neuberechnen = true;
     // A window whose size is kept ("<stamm> Breite" / "<stamm> Höhe", twips):
     // its size when none is stored. 0 for a window that fits its controls.
     int vorgabeBreite = 0, vorgabeHöhe = 0;
 
     bool GrößeBehalten() const { return vorgabeBreite > 0 && vorgabeHöhe > 0; }
-    // Whether applying recomputes the engine; settings of a view do not.
-    bool neuberechnen = true;
 };
 
 class Dialograhmen : public QWidget {

@@ -103,9 +103,16 @@ TEST_F(MitGraphen, SettingsApplyToTheOpenGraphsWithoutRecomputingTheEngine) {
     EXPECT_NE(u.m.Änderungen, änderungen) << "saved settings count as a change";
     EXPECT_TRUE(u.m.Geändert);
     // The redraw took the change in: the next step draws markers only.
-    const auto nachher = Neuzeichnungen();
+    auto nachher = Neuzeichnungen();
     Takte(2);
     EXPECT_EQ(Neuzeichnungen(), nachher);
+    // A step that can be taken back; the graphs and the window follow.
+    h.M_Rückgängig_Click();
+    EXPECT_EQ(std::pair(u.m.usPerioden, u.m.usKreis), std::pair(int16_t{20}, int16_t{6}));
+    EXPECT_EQ(menü.E(&Modell::usPerioden)->text(), "20");
+    Takte(1);
+    EXPECT_EQ(weg->Graph().Rahmen().Perioden, 20);
+    nachher = Neuzeichnungen();
 
     // The cursor switch applies at once; a closed graph is left alone.
     weg->close();
