@@ -200,23 +200,15 @@ TEST(Steuerhubgraph, CursorLeavesNoTraceWhenItMoves) {
 }
 
 TEST(Steuerhubgraph, NoRoomOrNoPortFaceDrawsOnlyTheBackground) {
-    struct Fall {
-        QSizeF fläche;
-        float spieLänge, hub;
-        Hubachse achse;
-    };
-    const Fall fälle[] = {{QSizeF(90, 4500), 104, 102, Hubachse::Kurbelwinkel},
-                          {QSizeF(6000, 200), 104, 102, Hubachse::Kurbelwinkel},
-                          {QSizeF(6000, 4500), 0, 102, Hubachse::Kurbelwinkel},
-                          {QSizeF(6000, 4500), 104, 0, Hubachse::Kolbenweg}};
-    for (const Fall& f : fälle) {
+    // drawing area (twips), port face; a narrow, a flat and a faceless graph
+    for (const auto& [fläche, spieLänge] : {std::pair{QSizeF(90, 4500), 104.f},
+                                            {QSizeF(6000, 200), 104.f},
+                                            {QSizeF(6000, 4500), 0.f}}) {
         Modell m = test::Standardmaschine();
-        m.SpieLänge = f.spieLänge;
-        m.Hub = f.hub;
-        Graph g(f.achse, m, f.fläche);
-        g.m.Winkel = 0;
-        g.Malen([&g](QPainter& p) { g.g.Schritt(p, g.m, g.m.FarbeSteuerHub); });
-        EXPECT_EQ(g.Zählen(Weiß), g.im.width() * g.im.height()) << f.fläche.width();
+        m.SpieLänge = spieLänge;
+        Graph g(Hubachse::Kurbelwinkel, m, fläche);
+        g.Schritt(0);
+        EXPECT_EQ(g.Zählen(Weiß), g.im.width() * g.im.height()) << fläche.width();
     }
 }
 
