@@ -1,5 +1,6 @@
 #include "render/Steuerzeitenbild.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "core/analysis/Steuerzeiten.h"
@@ -28,14 +29,16 @@ constexpr double BandAbstand = 50, BandRadius = 10, MarkeHalb = 50, MarkeText = 
 
 } // namespace
 
-Steuerzeitentexte SteuerzeitentexteFür(const Modell& m, const Sprache& s, char dezimal) {
+Steuerzeitentexte SteuerzeitentexteFür(const Modell& m, const Sprache& s, char dezimal,
+                                       const QFont& schrift) {
     const bool deutsch = s.Sprachbasis == SprachbasisDeutsch;
     return {Text(s.TextOT),
             Text(s.TextUT),
             deutsch ? QStringLiteral("auf ") : QStringLiteral("open "),
             deutsch ? QStringLiteral("zu ") : QStringLiteral("close "),
             IstMM(m) ? QStringLiteral(" mm") : QStringLiteral(" inch"),
-            dezimal};
+            dezimal,
+            schrift};
 }
 
 bool Steuerzeitenbild::Skalierung(const Modell& m, QSizeF fläche, double reserve) {
@@ -85,7 +88,11 @@ void Steuerzeitenbild::Neuzeichnen(QPainter& p, Modell& m, QSizeF fläche, uint3
     marken_.clear();
     Zeichenstift s(p);
     s.Fläche({0, 0}, {fläche.width(), fläche.height()}, hintergrund);
-    if (!Skalierung(m, fläche, s.Schriftbreite(Reservetext))) return;
+    // The labels keep their font size: measured on the device, in picture units.
+    const QFontMetricsF fm(t.schrift, p.device());
+    const QTransform& skala = p.worldTransform();
+    const double reserve = fm.horizontalAdvance(Reservetext) / skala.m11();
+    if (!Skalierung(m, fläche, reserve)) return;
     s.Farbe(FarbeSchwarz);
     Gitter(s, m, t);
     const Steuerzeitenrahmen& r = rahmen_;
@@ -94,7 +101,7 @@ void Steuerzeitenbild::Neuzeichnen(QPainter& p, Modell& m, QSizeF fläche, uint3
     {
         const WinkelMerker merker(m);
         Kurven(s, m);
-        Ereignismarken(s, m, t);
+        Ereignismarken(s, m, t, fm.height() / skala.m22());
     }
     // The markers of this step read the engine where it stands.
     KinematikOhneBild(m);
@@ -113,8 +120,14 @@ void Steuerzeitenbild::Gitter(Zeichenstift& s, const Modell& m, const Steuerzeit
                   {2, Qt::SolidLine, QString()}};
     for (const auto& l : linien) {
         const double x = r.RandLinks + l.anteil * m.Hub * r.MaßstabX;
-        s.LinieMitMuster({x, r.RandOben}, {x, r.GraphHöhe - r.RandUnten}, l.muster);
-        if (!l.text.isEmpty()) s.Beschriften({x + 50, r.RandOben}, l.text);
+        const QPointF oben(x, r.RandOben), unten(x, r.GraphHöhe - r.RandUnten);
+        if (l.muster == Qt::DotLine)
+            s.LiniePunktiert(oben, unten);
+        else if (l.muster == Qt::DashLine)
+            s.LinieGestrichelt(oben, unten);
+        else
+            s.Linie(oben, unten);
+        if (!l.text.isEmpty()) s.TextInSchriftgröße({x + 50, r.RandOben}, l.text, t.schrift);
     }
 }
 
@@ -145,7 +158,8 @@ void Steuerzeitenbild::Kurven(Zeichenstift& s, Modell& m) const {
     }
 }
 
-void Steuerzeitenbild::Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t) {
+void Steuerzeitenbild::Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t,
+                                      double zeile) {
     const Steuerzeitenrahmen& r = rahmen_;
     const struct {
         Steuerzeit Modell::*ereignis;
@@ -173,8 +187,8 @@ void Steuerzeitenbild::Ereignismarken(Zeichenstift& s, Modell& m, const Steuerze
         marke.zeilen[1] =
             Text(FormatMuster(static_cast<double>(z.Weg) / m.Hub * 100.0, "0.00", t.dezimal)) +
             QStringLiteral(" %");
-        const QPointF nächste = s.Beschriften({x, e.linie + MarkeText}, marke.zeilen[0]);
-        s.Beschriften(nächste, marke.zeilen[1]);
+        s.TextInSchriftgröße({x, e.linie + MarkeText}, marke.zeilen[0], t.schrift);
+        s.TextInSchriftgröße({x, e.linie + MarkeText + zeile}, marke.zeilen[1], t.schrift);
         marken_.push_back(std::move(marke));
     }
 }

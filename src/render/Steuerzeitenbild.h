@@ -9,6 +9,7 @@
 // Picture units are twips (15 to a screen pixel, y growing downward), as for
 // the engine picture; text keeps the painter's font size.
 
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 #include <QSizeF>
@@ -26,14 +27,17 @@ namespace vapro {
 
 class Zeichenstift;
 
-// The words of the graph in the current language and unit system.
+// The words of the graph in the current language and unit system, and their
+// font, which keeps its size whatever the painter's scale.
 struct Steuerzeitentexte {
     QString OT, UT;     // grid labels
     QString auf, zu;    // first words of the event labels, with their blank
     QString einheit;    // " mm" or " inch"
     char dezimal = '.'; // of the event labels
+    QFont schrift;
 };
-Steuerzeitentexte SteuerzeitentexteFür(const Modell& m, const Sprache& s, char dezimal);
+Steuerzeitentexte SteuerzeitentexteFür(const Modell& m, const Sprache& s, char dezimal,
+                                       const QFont& schrift = QFont());
 
 // The scale of the graph for one drawing area (twips).
 struct Steuerzeitenrahmen {
@@ -89,7 +93,7 @@ class Steuerzeitenbild {
   private:
     void Gitter(Zeichenstift& s, const Modell& m, const Steuerzeitentexte& t) const;
     void Kurven(Zeichenstift& s, Modell& m) const;
-    void Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t);
+    void Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t, double zeile);
 
     Steuerzeitenrahmen rahmen_;
     std::vector<Steuerzeitmarke> marken_;

@@ -102,32 +102,59 @@ void Zeichenstift::Text(QPointF anker, const QString& text, Qt::Alignment ausric
     p_.drawText(QPointF(x, y + fm.ascent()), text);
 }
 
-// --- patterned lines and text for painters scaled to twips --------------------
+void Zeichenstift::Punkte(const QPointF* punkte, int anzahl) {
+    if (anzahl <= 0) return;
+    Stift(farbe_);
+    p_.drawPoints(punkte, anzahl);
+}
 
-void Zeichenstift::LinieMitMuster(QPointF a, QPointF b, Qt::PenStyle muster) {
-    QPen pen(AlsQColor(farbe_), breite_, muster);
+void Zeichenstift::Linien(const QLineF* linien, int anzahl, uint32_t farbe) {
+    if (anzahl <= 0) return;
+    Stift(farbe);
+    p_.drawLines(linien, anzahl);
+}
+
+void Zeichenstift::Muster(QPointF a, QPointF b, Qt::PenStyle stil) {
+    QPen pen(AlsQColor(farbe_), breite_, stil);
     pen.setCosmetic(true);
     p_.setPen(pen);
+    StiftVergessen();
     p_.drawLine(a, b);
-    stiftFarbe_ = 0xFFFFFFFFu; // the next plain line sets its pen again
 }
 
-QPointF Zeichenstift::Beschriften(QPointF linksOben, const QString& text) {
-    const QTransform t = p_.worldTransform();
-    const QFontMetricsF fm(p_.font(), p_.device());
-    const QPointF gerät = t.map(linksOben);
+void Zeichenstift::LiniePunktiert(QPointF a, QPointF b) {
+    Muster(a, b, Qt::DotLine);
+}
+
+void Zeichenstift::LinieGestrichelt(QPointF a, QPointF b) {
+    Muster(a, b, Qt::DashLine);
+}
+
+void Zeichenstift::XorLinie(QPointF a, QPointF b) {
+    const QPainter::CompositionMode modus = p_.compositionMode();
+    const bool glatt = p_.testRenderHint(QPainter::Antialiasing);
+    p_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(Qt::white, 1);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    StiftVergessen();
+    p_.drawLine(a, b);
+    p_.setRenderHint(QPainter::Antialiasing, glatt);
+    p_.setCompositionMode(modus);
+}
+
+void Zeichenstift::TextInSchriftgröße(QPointF obenLinks, const QString& text,
+                                      const QFont& schrift) {
+    // Placed through the painter's scale, written without it.
+    const QPointF ort = p_.worldTransform().map(obenLinks);
     p_.save();
     p_.resetTransform();
+    p_.setFont(schrift);
     p_.setPen(AlsQColor(farbe_));
-    p_.drawText(QPointF(gerät.x(), gerät.y() + fm.ascent()), text);
+    const qreal oberlänge = QFontMetricsF(schrift, p_.device()).ascent();
+    p_.drawText(ort + QPointF(0, oberlänge), text);
     p_.restore();
-    const double skala = t.m22() != 0 ? t.m22() : 1.0;
-    return {linksOben.x(), linksOben.y() + fm.height() / skala};
-}
-
-double Zeichenstift::Schriftbreite(const QString& text) const {
-    const double skala = p_.worldTransform().m11() != 0 ? p_.worldTransform().m11() : 1.0;
-    return QFontMetricsF(p_.font(), p_.device()).horizontalAdvance(text) / skala;
 }
 
 } // namespace vapro

@@ -4,6 +4,8 @@
 // they are changed. Coordinates are whatever the painter's transform makes
 // of them (twips for the pictures); pen widths are device pixels.
 
+#include <QFont>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QString>
@@ -46,18 +48,29 @@ class Zeichenstift {
     void Text(QPointF anker, const QString& text,
               Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop);
 
-    // --- patterned lines and text for painters scaled to twips ---
-    // A line in the pen colour with a pattern such as Qt::DotLine or Qt::DashLine.
-    void LinieMitMuster(QPointF a, QPointF b, Qt::PenStyle muster);
-    // Text in the pen colour and the painter's font, its top-left corner at
-    // `linksOben`. The font keeps its device size whatever the painter's
-    // scale. Gives the top-left corner of the line below.
-    QPointF Beschriften(QPointF linksOben, const QString& text);
-    // Width of a text in the painter's units, the font at its device size.
-    double Schriftbreite(const QString& text) const;
+    // --- lines, patterns and an inverting cursor (the valve-travel graphs) ---
+    // Many points in the pen colour at once.
+    void Punkte(const QPointF* punkte, int anzahl);
+    // Many solid lines of one colour at once, in the pen width.
+    void Linien(const QLineF* linien, int anzahl, uint32_t farbe);
+    // Lines in the pen colour and width with a pattern in device pixels.
+    void LiniePunktiert(QPointF a, QPointF b);
+    void LinieGestrichelt(QPointF a, QPointF b);
+    // A one-pixel line that inverts the pixels under it, so that drawing it a
+    // second time at the same place removes it. Never smoothed: a blended
+    // pixel could not be inverted back.
+    void XorLinie(QPointF a, QPointF b);
+    // Text in the pen colour with the top of its line at `obenLinks`, in a
+    // font that keeps its own size whatever scale the painter draws at (the
+    // graphs draw in twips).
+    void TextInSchriftgröße(QPointF obenLinks, const QString& text, const QFont& schrift);
 
   private:
     void Stift(uint32_t farbe);
+    // A pen of another kind goes to the painter directly; the next shape
+    // sets its own again.
+    void StiftVergessen() { stiftFarbe_ = 0xFFFFFFFFu; }
+    void Muster(QPointF a, QPointF b, Qt::PenStyle stil);
     void Pinsel(bool füllen);
 
     QPainter& p_;

@@ -146,6 +146,8 @@ const Feld kFelder[] = {
     {"SchiLaufO", &Modell::SchiLaufO, Größe::Länge, 0, 1030, Vorgabe{21, 0.4375f}},
     {"SchiLaufU", &Modell::SchiLaufU, Größe::Länge, 0, 1033, Vorgabe{21, 0.4375f}},
     {"SpieLänge", &Modell::SpieLänge, Größe::Länge, 0, 1009, Vorgabe{104, 2.75f}},
+    {"faden", &Modell::faden, Größe::Ganzzahl, 0, 1153},
+    {"auslaß", &Modell::auslaß, Größe::Ganzzahl, 0, 1154},
     {"Winkel", &Modell::Winkel, Größe::Winkel, 0},
     {"WinkelSchritt", &Modell::WinkelSchritt, Größe::Winkel, 0},
     {"Drehzahl", &Modell::Drehzahl, Größe::Ganzzahl, 0},

@@ -12,6 +12,7 @@
 #include <streambuf>
 
 #include "core/analysis/Betriebswerte.h"
+#include "core/analysis/Steuerhub.h"
 #include "core/model/Felder.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Kurbelmasse.h"
@@ -299,6 +300,7 @@ std::optional<int16_t> Ableiten(Modell& m) {
     }
     KanalInnenReparieren(m);
     BetriebsparameterReparieren(m);
+    SteuerhubEinstellungenReparieren(m);
     m.Geometriestand = 0;
     return std::nullopt;
 }

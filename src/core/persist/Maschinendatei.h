@@ -51,6 +51,8 @@ struct Speicherergebnis {
 // other answer it shows `meldung` and the model is exactly as before.
 // The crank drive goes through the rules of its dialog and gets its volumes;
 // a crank radius or bore <= 0 is a damaged record.
+// The graph settings are kept within what the graphs draw (1 to 20
+// revolutions, markers of at least 1).
 Ladeergebnis Laden(Modell& m, std::istream& in, const Sprache& s);
 Ladeergebnis Laden(Modell& m, const std::filesystem::path& datei, const Sprache& s);
 

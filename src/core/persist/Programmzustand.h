@@ -14,6 +14,9 @@ struct Programmzustand {
     int16_t Rücksetzen = 0;   // 1: delete the settings of this run at exit
     std::string Programmpfad; // folder of the help files, ending in '/'
     Verlauf verlauf;          // undo and redo of changes to the engine
+    // The valve-travel graph that last opened the graph settings or printing:
+    // "SteuerHub" (over crank angle) or "SteuerHubWeg" (over piston travel).
+    std::string SteuerHubAufrufer = "SteuerHub";
 };
 
 } // namespace vapro

@@ -125,7 +125,7 @@ void Dialograhmen::Knopf_Übernehmen_Click() {
         Einschreiben();
         // Only a whole apply is a step that can be taken back.
         if (ganz) k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
-        if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
+        if (k.ansichten && daten_.neuberechnen) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler& f) {
         GeometriefehlerMelden(f);
     }

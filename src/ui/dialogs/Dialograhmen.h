@@ -47,6 +47,8 @@ struct Rahmendaten {
     uint32_t Modell::*farbe; // the window's background colour in the model
     // Whether the refill and the recomputation still run after a rejected entry.
     bool weiterNachEingabefehler = false;
+    // Whether applying recomputes the engine; settings of a view do not.
+    bool neuberechnen = true;
     // A window whose size is kept ("<stamm> Breite" / "<stamm> Höhe", twips):
     // its size when none is stored. 0 for a window that fits its controls.
     int vorgabeBreite = 0, vorgabeHöhe = 0;
@@ -86,7 +88,8 @@ class Dialograhmen : public QWidget {
     virtual void Neuzeichnen() {}
 
     // Übernehmen, Einschreiben, then the recomputation under the dialog's
-    // name. Runs for the apply button and for Enter in any control.
+    // name where the window asks for one. Runs for the apply button and for
+    // Enter in any control.
     void Knopf_Übernehmen_Click();
     void M_Infotext_Click();
     // Colour chooser; Cancel changes nothing.
@@ -147,6 +150,8 @@ class Dialograhmen : public QWidget {
     virtual void FarbeGeändert() {}
     // Counts one change of the data set, as a recomputation does.
     void DatensatzGeändert();
+    // A window serving several others shows the help of the one that called it.
+    void HilfeSetzen(int kontext) { daten_.hilfe = kontext; }
 
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;

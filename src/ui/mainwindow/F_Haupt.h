@@ -29,6 +29,8 @@ class F_Bild;
 class F_BildKonfiguration;
 class F_Info;
 class F_Stein;
+class F_SteuerHub;
+class F_SteuerHubMenü;
 class F_Tabelle;
 class Fensteransichten;
 
@@ -97,6 +99,10 @@ class F_Haupt : public QMainWindow {
     void SchrittMalen(Schrittfenster fenster);
     // A full redraw of the open window registered under `fenster`.
     void Neuzeichnen(Schrittfenster fenster);
+    // The settings of both valve-travel graphs, for the graph recorded as
+    // the caller; created if need be.
+    F_SteuerHubMenü& SteuerHubMenüZeigen();
+    F_SteuerHubMenü* SteuerHubMenü();
 
     // Controls, for tests and the context help.
     QLabel& Anzeige(const char* name) const;
@@ -120,6 +126,8 @@ class F_Haupt : public QMainWindow {
     void Menühäkchen();
     // The windows on the dialog frame this program has: FensterAnmelden for each.
     void RahmenfensterEinrichten();
+    // A valve-travel graph wired to its settings window.
+    F_SteuerHub* SteuerHubEinrichten(F_SteuerHub* graph);
     // `knopf` may be nullptr; `schlüssel` is the settings key "<stem> Zeigen";
     // `schritt` names the window for the frame steps and redraws it takes.
     void FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
@@ -179,6 +187,7 @@ class F_Haupt : public QMainWindow {
     QPointer<F_Stein> stein_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
     QPointer<F_Info> info_;
+    QPointer<F_SteuerHubMenü> steuerHubMenü_;
     struct Rahmeneintrag {
         std::string menü, schlüssel;
         QPushButton* knopf;

@@ -28,6 +28,7 @@
 #include "ui/platform/Hilfethemen.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
+#include "ui/views/F_SteuerHubMenue.h"
 
 namespace vapro {
 
@@ -257,6 +258,7 @@ void F_Haupt::M_Sprache_Click() {
         if (e.fenster) e.fenster->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();
     if (stein_) stein_->WechselSprache();
+    if (steuerHubMenü_) steuerHubMenü_->WechselSprache();
     menuBar()->setEnabled(true);
 }
 

@@ -27,6 +27,7 @@
 #include "ui/platform/Hilfethemen.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
+#include "ui/views/F_SteuerHubMenue.h"
 
 namespace vapro {
 
@@ -116,6 +117,10 @@ void F_Haupt::FensterNeuLaden() {
             e.fenster->MZ();
             e.fenster->Einschreiben();
         }
+    if (steuerHubMenü_) {
+        steuerHubMenü_->MZ();
+        steuerHubMenü_->Einschreiben();
+    }
     if (tabelle_) {
         tabelle_->TabelleEinrichten();
         tabelle_->Einschreiben();
@@ -125,8 +130,8 @@ void F_Haupt::FensterNeuLaden() {
 }
 
 void F_Haupt::AllesSchließen() {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, info_})
+    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_,
+                                                      info_, steuerHubMenü_})
         if (w) w->close();
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->close();

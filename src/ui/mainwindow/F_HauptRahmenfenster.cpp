@@ -1,7 +1,9 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
-// operating parameters and the analysis windows. Each is registered once with
-// its button, menu entry, settings key and shown flag; opening, the menu ticks,
-// the reopening at start-up and the open state at exit all read that list.
+// operating parameters, the steam diagram, the steam tables, the
+// valve-travel graphs and the valve-events table and graph. Each is registered
+// once with its button, menu entry, settings key and shown flag; opening, the
+// menu ticks, the reopening at start-up and the open state at exit all read
+// that list.
 
 #include <QAction>
 #include <QPushButton>
@@ -16,6 +18,9 @@
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/views/F_SteuerHub.h"
+#include "ui/views/F_SteuerHubMenue.h"
+#include "ui/views/F_SteuerHubWeg.h"
 #include "ui/views/F_Steuerzeiten.h"
 
 namespace vapro {
@@ -53,11 +58,44 @@ void F_Haupt::RahmenfensterEinrichten() {
     FensterAnmelden("M_DampftafelUS", nullptr, "DampftafelUS Zeigen", &Modell::DampftafelUSZeigen,
                     [this] { return new F_Dampftafel(k, Dampftafelart::US, this); });
     FensterAnmelden(
+        "M_SteuerHub", nullptr, "SteuerHub Zeigen", &Modell::SteuerHubZeigen,
+        [this] { return SteuerHubEinrichten(new F_SteuerHub(k, this)); },
+        Schrittfenster::SteuerHub);
+    FensterAnmelden(
+        "M_SteuerHubWeg", nullptr, "SteuerHubWeg Zeigen", &Modell::SteuerHubWegZeigen,
+        [this] { return SteuerHubEinrichten(new F_SteuerHubWeg(k, this)); },
+        Schrittfenster::SteuerHubWeg);
+    FensterAnmelden(
         "M_Steuerzeiten", nullptr, "Steuerzeiten Zeigen", &Modell::SteuerzeitenZeigen,
         [this] { return new F_Steuerzeiten(k, this); }, Schrittfenster::Steuerzeiten);
     FensterAnmelden(
         "M_Meßwerte", nullptr, "Meßwerte Zeigen", &Modell::MeßwerteZeigen,
         [this] { return new F_SteuerzeitenTabelle(k, this); }, Schrittfenster::Meßwerte);
+}
+
+F_SteuerHub* F_Haupt::SteuerHubEinrichten(F_SteuerHub* graph) {
+    graph->einstellungenÖffnen = [this] { SteuerHubMenüZeigen(); };
+    return graph;
+}
+
+F_SteuerHubMenü* F_Haupt::SteuerHubMenü() {
+    return steuerHubMenü_;
+}
+
+F_SteuerHubMenü& F_Haupt::SteuerHubMenüZeigen() {
+    if (!steuerHubMenü_) {
+        steuerHubMenü_ = new F_SteuerHubMenü(k, this);
+        // Both graphs take the settings, those that are open.
+        steuerHubMenü_->graphenNeuzeichnen = [this] {
+            Neuzeichnen(Schrittfenster::SteuerHub);
+            Neuzeichnen(Schrittfenster::SteuerHubWeg);
+        };
+    }
+    steuerHubMenü_->Aufrufer();
+    steuerHubMenü_->show();
+    steuerHubMenü_->raise();
+    steuerHubMenü_->activateWindow();
+    return *steuerHubMenü_;
 }
 
 void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

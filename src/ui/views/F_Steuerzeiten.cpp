@@ -62,12 +62,11 @@ void F_Steuerzeiten::Neuzeichnen() {
     if (puffer_.isNull()) return;
     QPainter p(&puffer_);
     p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
-    p.setFont(font());
     const QSizeF fläche = QSizeF(size()) * TwipsJePixel;
     try {
         SpiegelBerechnen(k.m);
         bild_.Neuzeichnen(p, k.m, fläche, k.m.FarbeSteuerzeiten,
-                          SteuerzeitentexteFür(k.m, k.sprache, Dezimalzeichen()));
+                          SteuerzeitentexteFür(k.m, k.sprache, Dezimalzeichen(), font()));
         gezeichnet_ = bild_.Gültig();
     } catch (const GeometrieFehler&) {
         // An engine that cannot be assembled somewhere on its way shows an

@@ -91,6 +91,9 @@ Modell Belegt(bool mm) {
     m.DrehzahlMax = 900;
     m.DrehzahlSchrittweite = 30;
     m.MechWirkungsgrad = 77;
+    // Graph settings inside the limits a load applies.
+    m.usPerioden = 7;
+    m.usKreis = 33;
     m.Hub = 2 * m.KWRadius;
     m.Geometriestand = 0;
     return m;

@@ -1,0 +1,176 @@
+// The valve-travel graph windows and their settings window, driven through
+// the main window as a user meets them.
+
+#include "ui/views/F_SteuerHub.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "core/model/GeometrieFehler.h"
+#include "core/persist/Maschinendatei.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/platform/Hilfethemen.h"
+#include "ui/views/F_SteuerHubMenue.h"
+#include "ui/views/F_SteuerHubWeg.h"
+
+namespace vapro {
+namespace {
+
+struct MitGraphen : ::testing::Test {
+    test::Umgebung u;
+    F_Haupt h{u.k};
+    F_SteuerHub* winkel = nullptr;
+    F_SteuerHub* weg = nullptr;
+    void SetUp() override {
+        h.Form_Load({});
+        h.RahmenfensterZeigen("M_SteuerHub", true);
+        h.RahmenfensterZeigen("M_SteuerHubWeg", true);
+        winkel = dynamic_cast<F_SteuerHub*>(h.Rahmenfenster("M_SteuerHub"));
+        weg = dynamic_cast<F_SteuerHubWeg*>(h.Rahmenfenster("M_SteuerHubWeg"));
+        ASSERT_TRUE(winkel && weg);
+        // The first tick checks the direction of rotation.
+        Takte(1);
+    }
+    std::pair<int, int> Neuzeichnungen() const {
+        return {winkel->Neuzeichnungen(), weg->Neuzeichnungen()};
+    }
+    // Ticks of the running engine.
+    void Takte(int n) {
+        for (int i = 0; i < n; ++i)
+            h.Timer1_Timer();
+    }
+    F_SteuerHubMenü& Einstellungen(F_SteuerHub* graph) {
+        graph->M_Einstellungen->trigger();
+        F_SteuerHubMenü* menü = h.SteuerHubMenü();
+        EXPECT_TRUE(menü && menü->isVisible());
+        return *menü;
+    }
+};
+
+TEST_F(MitGraphen, TurningCostsNoRedrawWhileALeverChangeOrALoadRedrawsAtTheNextStep) {
+    EXPECT_EQ(std::pair(u.m.SteuerHubZeigen, u.m.SteuerHubWegZeigen), std::pair(Wahr, Wahr));
+    const auto [a, b] = Neuzeichnungen();
+    Takte(40);
+    EXPECT_EQ(Neuzeichnungen(), std::pair(a, b)) << "turning alone draws markers only";
+    const QImage vorher = winkel->Bildpuffer();
+
+    h.SliderUmWinkel().setValue(h.SliderUmWinkel().value() - 20);
+    Takte(1);
+    EXPECT_EQ(Neuzeichnungen(), std::pair(a + 1, b + 1));
+    Takte(5);
+    EXPECT_EQ(Neuzeichnungen(), std::pair(a + 1, b + 1));
+    EXPECT_NE(winkel->Bildpuffer(), vorher) << "the curves follow the lever";
+
+    // Another engine from a file.
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("a.kmf");
+    Modell anders = u.m;
+    anders.SchiEU += 2;
+    ASSERT_TRUE(Speichern(anders, std::filesystem::path(datei.toStdString()), u.sprache, "").ok);
+    ASSERT_TRUE(h.Ladeaktion(datei));
+    Takte(1);
+    EXPECT_EQ(Neuzeichnungen(), std::pair(a + 2, b + 2));
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(MitGraphen, SettingsApplyToTheOpenGraphsWithoutRecomputingTheEngine) {
+    F_SteuerHubMenü& menü = Einstellungen(weg);
+    EXPECT_EQ(menü.E(&Modell::usPerioden)->text(), "1");
+    u.m.Winkel = 120;
+    const uint32_t änderungen = u.m.Änderungen;
+    // typed revolutions and marker size; stored
+    const std::tuple<const char*, const char*, int16_t, int16_t> fälle[] = {
+        {"3", "0", 3, 1}, {"50", "6", 20, 6}, {"-2", "40", 1, 40}};
+    for (const auto& [perioden, kreis, periodenNeu, kreisNeu] : fälle) {
+        const auto [a, b] = Neuzeichnungen();
+        menü.E(&Modell::usPerioden)->setText(perioden);
+        menü.E(&Modell::usKreis)->setText(kreis);
+        menü.Knopf_Übernehmen->click();
+        EXPECT_EQ(std::pair(u.m.usPerioden, u.m.usKreis), std::pair(periodenNeu, kreisNeu));
+        EXPECT_EQ(menü.E(&Modell::usPerioden)->text(), QString::number(periodenNeu));
+        EXPECT_EQ(Neuzeichnungen(), std::pair(a + 1, b + 1)) << perioden;
+        EXPECT_EQ(weg->Graph().Rahmen().Perioden, periodenNeu);
+    }
+    EXPECT_EQ(u.m.Winkel, 120) << "the engine picture was not restarted";
+    EXPECT_NE(u.m.Änderungen, änderungen) << "saved settings count as a change";
+    EXPECT_TRUE(u.m.Geändert);
+    // The redraw took the change in: the next step draws markers only.
+    auto nachher = Neuzeichnungen();
+    Takte(2);
+    EXPECT_EQ(Neuzeichnungen(), nachher);
+    // A step that can be taken back; the graphs and the window follow.
+    h.M_Rückgängig_Click();
+    EXPECT_EQ(std::pair(u.m.usPerioden, u.m.usKreis), std::pair(int16_t{20}, int16_t{6}));
+    EXPECT_EQ(menü.E(&Modell::usPerioden)->text(), "20");
+    Takte(1);
+    EXPECT_EQ(weg->Graph().Rahmen().Perioden, 20);
+    nachher = Neuzeichnungen();
+
+    // The cursor switch applies at once; a closed graph is left alone.
+    weg->close();
+    menü.C(&Modell::faden)->click();
+    EXPECT_EQ(u.m.faden, 1);
+    EXPECT_EQ(winkel->Neuzeichnungen(), nachher.first + 1);
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(MitGraphen, SettingsWindowHelpsWithTheGraphThatOpenedIt) {
+    Einstellungen(winkel).M_Infotext_Click();
+    Einstellungen(weg).M_Infotext_Click();
+    winkel->M_Infotext_Click();
+    weg->M_Infotext_Click();
+    EXPECT_EQ(u.plattform.hilfen,
+              (std::vector{HilfeKontext::SteuerHub, HilfeKontext::SteuerHubMenü,
+                           HilfeKontext::SteuerHub, HilfeKontext::SteuerHubWeg}));
+    EXPECT_EQ(u.zustand.SteuerHubAufrufer, "SteuerHubWeg");
+    EXPECT_FALSE(h.SteuerHubMenü()->M_Hintergrundfarbe->isVisible());
+}
+
+TEST_F(MitGraphen, LanguageSwitchRelabelsGraphsAndSettings) {
+    F_SteuerHubMenü& menü = Einstellungen(weg);
+    EXPECT_EQ(weg->M_Infotext->text(), "Infotext - Hub der Steuerung - winkelbezogen");
+    const int vorher = winkel->Neuzeichnungen();
+    h.M_Sprache_Click();
+    EXPECT_EQ(winkel->windowTitle(), "Valve Movement by Crank Angle - Graph");
+    EXPECT_EQ(weg->M_Einstellungen->text(), "Picture settings ...");
+    EXPECT_EQ(menü.M_Infotext->text(), "Infotext - Valve Movement by Piston Travel -Graph");
+    EXPECT_EQ(menü.Knopf_Übernehmen->text(), "Input");
+    EXPECT_GT(winkel->Neuzeichnungen(), vorher) << "the dead centres are relabelled";
+    // Nothing to print with yet.
+    emit weg->M_Popup->aboutToShow();
+    EXPECT_FALSE(weg->M_Drucken->isEnabled());
+}
+
+TEST_F(MitGraphen, BackgroundColourRedrawsTheGraphAndCountsAsAChange) {
+    u.plattform.farben.push_back(QColor(200, 220, 240));
+    weg->M_Hintergrundfarbe_Click();
+    EXPECT_EQ(u.m.FarbeSteuerHub, 200u + 256u * 220 + 65536u * 240);
+    EXPECT_EQ(weg->Bildpuffer().pixel(1, 1) & 0xFFFFFF, 0xC8DCF0u);
+    EXPECT_TRUE(u.m.Geändert);
+}
+
+// An engine that cannot be turned all the way round: the graph shows its
+// grid, reports nothing and does not try again at every step.
+TEST_F(MitGraphen, AnEngineThatJamsStaysInsideTheGraph) {
+    u.m.Winkel = 180;
+    u.m.PLänge = 20; // shorter than the crank: only the dead centres are reachable
+    GeometriestandErhöhen(u.m);
+    const auto [a, b] = Neuzeichnungen();
+    winkel->SchrittMalen();
+    winkel->SchrittMalen();
+    EXPECT_EQ(winkel->Neuzeichnungen(), a + 1);
+    EXPECT_EQ(u.m.Winkel, 180);
+    EXPECT_TRUE(winkel->Graph().Gesperrt());
+    EXPECT_EQ(weg->Neuzeichnungen(), b);
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+} // namespace
+} // namespace vapro
