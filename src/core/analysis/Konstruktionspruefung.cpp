@@ -118,7 +118,8 @@ Prüfergebnis FüllungGleich(const Steuerungsverlauf& v, const Prüfgrenzen& g) 
         const auto oben = Prozent(p.Ende(vor, true).Füllung);
         const auto unten = Prozent(p.Ende(vor, false).Füllung);
         if (!p.Lösbar() || !oben || !unten) {
-            r = Zeile(Prüfart::FüllungGleich, vor, -Unendlich, g.FüllungDifferenz);
+            r = Zeile(Prüfart::FüllungGleich, p.Lösbar() ? std::optional(vor) : std::nullopt,
+                      -Unendlich, g.FüllungDifferenz);
             r.UmWinkelGrad = p.UmWinkelGrad;
             if (p.Lösbar()) r.Oben = !oben;
             return r;
