@@ -72,10 +72,12 @@ struct Rechner {
 
     explicit Rechner(const Modell& m) : k(m), lagen(SuchSchritte) {}
 
-    void Berechnen(float grad, Verlaufspunkt& p) {
+    // At the lever angle `umWinkel` (radians), shown as `grad`.
+    void Berechnen(float grad, float umWinkel, Verlaufspunkt& p) {
         p = Verlaufspunkt{};
         p.UmWinkelGrad = grad;
         try {
+            k.UmWinkel = umWinkel;
             Umlauf(p);
         } catch (const GeometrieFehler& e) {
             p = Verlaufspunkt{};
@@ -92,7 +94,6 @@ struct Rechner {
     }
 
     void Umlauf(Verlaufspunkt& p) {
-        k.UmWinkel = static_cast<float>(Rad(p.UmWinkelGrad));
         const Kantenlage vorlaufVor = Lösen(SuchVorlaufVor);
         float steinMin = std::numeric_limits<float>::infinity(), steinMax = -steinMin;
         double offenOben = 0, offenUnten = 0;
@@ -137,6 +138,8 @@ std::vector<float> Hebelwinkel(const Modell& m, double schrittGrad) {
         throw std::invalid_argument("lever range: the step must be a positive number of degrees");
     const double zeichen = m.Vorzeichen < 0 ? -1.0 : 1.0;
     const double a = zeichen * m.UmMin, b = zeichen * m.UmMax;
+    if (!std::isfinite(a) || !std::isfinite(b))
+        throw std::invalid_argument("lever range: the lever's travel is not a number");
     const double von = std::min(a, b), bis = std::max(a, b);
     const double n = std::floor((bis - von) / schrittGrad + 1e-9);
     const bool endeExtra = von + n * schrittGrad < bis - 1e-9 * std::max(1.0, std::fabs(bis));
@@ -161,13 +164,19 @@ Steuerungsverlauf SteuerungsverlaufBerechnen(const Modell& m, double schrittGrad
     v.Punkte.resize(winkel.size());
     Rechner r(m);
     for (size_t i = 0; i < winkel.size(); ++i)
-        r.Berechnen(winkel[i], v.Punkte[i]);
+        r.Berechnen(winkel[i], static_cast<float>(Rad(winkel[i])), v.Punkte[i]);
     return v;
 }
 
 Verlaufspunkt VerlaufspunktBerechnen(const Modell& m, float umWinkelGrad) {
     Verlaufspunkt p;
-    Rechner(m).Berechnen(umWinkelGrad, p);
+    Rechner(m).Berechnen(umWinkelGrad, static_cast<float>(Rad(umWinkelGrad)), p);
+    return p;
+}
+
+Verlaufspunkt VerlaufspunktJetzt(const Modell& m) {
+    Verlaufspunkt p;
+    Rechner(m).Berechnen(static_cast<float>(m.UmWinkel / Pi * 180.0), m.UmWinkel, p);
     return p;
 }
 

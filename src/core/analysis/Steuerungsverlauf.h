@@ -81,7 +81,9 @@ std::vector<float> Hebelwinkel(const Modell& m, double schrittGrad);
 // which the gear cannot be assembled is marked, not thrown.
 Steuerungsverlauf SteuerungsverlaufBerechnen(const Modell& m, double schrittGrad);
 
-// The same figures at one lever angle (degrees), e.g. the current one.
+// The same figures at one lever angle (degrees).
 Verlaufspunkt VerlaufspunktBerechnen(const Modell& m, float umWinkelGrad);
+// … and at the model's own `UmWinkel`, exactly as the windows see it.
+Verlaufspunkt VerlaufspunktJetzt(const Modell& m);
 
 } // namespace vapro

@@ -105,6 +105,16 @@ TEST(Steuerungsverlauf, ReleaseLeadAndPortOpeningAtTheDefaultEngine) {
         EXPECT_LE(e.Kanalöffnung, oben ? m.KaWeiO : m.KaWeiU);
         EXPECT_EQ(e.Voreilen, p.Ende(true, oben).Voreilen); // positions do not depend on it
     }
+    // At the model's own lever angle, as the windows hold it.
+    Modell jetzt = m;
+    jetzt.Drehrichtung = false;
+    SteuerzeitenSuchen(jetzt);
+    SteuerzeitenAuswerten(jetzt);
+    const Verlaufspunkt q = VerlaufspunktJetzt(m);
+    EXPECT_NEAR(q.UmWinkelGrad, 40, 1e-4);
+    EXPECT_EQ(q.Ende(false, true).Füllung->Prozent, static_cast<float>(jetzt.Oben.Füllung * 100.0));
+    EXPECT_EQ(q.Ende(false, false).Einlaß->Kurbelwinkel, jetzt.EinlaßAufUnten.Winkel);
+
     // Lead from the valve's position at each end's dead centre.
     Modell r = m;
     r.UmWinkel = static_cast<float>(Rad(40.0));
