@@ -32,7 +32,7 @@ void Kennzahlen(Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus);
 
 // The lever range and the design checks over it; Prüfung gives the exit code.
-void Verlauf(const Modell& m, const Aufruf& auf, Ausgabe& aus);
+void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus);
 int Prüfung(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 
 } // namespace vapro::cli

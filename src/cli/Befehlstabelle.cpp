@@ -67,7 +67,7 @@ constexpr std::array<Befehlseintrag, 11> kBefehle{{
     {Befehl::Range, "range", "range --schritt DEG [--csv]",
      "valve events over the lever's travel, both directions", "lever range", false,
      [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
-         Verlauf(m, a, aus);
+         Hebelbereich(m, a, aus);
          return kFertig;
      }},
     {Befehl::Check, "check", "check [--schritt DEG] [--grenze NAME=VALUE]...",

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "core/model/Bewegung.h"
 
@@ -26,35 +27,21 @@ constexpr std::array<Prüfgrenze, 8> kGrenzen{{
 
 // Lower case, umlauts written out, so that "Fuellungmin" finds "FüllungMin".
 std::string Schlüssel(std::string_view text) {
+    constexpr std::pair<std::string_view, std::string_view> kUmlaute[] = {
+        {"ä", "ae"}, {"Ä", "ae"}, {"ö", "oe"}, {"Ö", "oe"}, {"ü", "ue"}, {"Ü", "ue"}, {"ß", "ss"}};
     std::string s;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == 0xC3 && i + 1 < text.size()) {
-            switch (static_cast<unsigned char>(text[i + 1])) {
-            case 0xA4:
-            case 0x84:
-                s += "ae";
-                ++i;
-                continue; // ä Ä
-            case 0xB6:
-            case 0x96:
-                s += "oe";
-                ++i;
-                continue; // ö Ö
-            case 0xBC:
-            case 0x9C:
-                s += "ue";
-                ++i;
-                continue; // ü Ü
-            case 0x9F:
-                s += "ss";
-                ++i;
-                continue; // ß
-            default:
+    for (size_t i = 0; i < text.size();) {
+        bool umlaut = false;
+        for (const auto& [zeichen, ersatz] : kUmlaute)
+            if (text.substr(i).starts_with(zeichen)) {
+                s += ersatz;
+                i += zeichen.size();
+                umlaut = true;
                 break;
             }
-        }
-        s += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+        if (umlaut) continue;
+        const char c = text[i++];
+        s += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
     return s;
 }
@@ -186,23 +173,11 @@ Prüfergebnis UmkehrGleich(const Modell& m, const Steuerungsverlauf& v, const Pr
 } // namespace
 
 std::string_view PrüfartName(Prüfart art) {
-    switch (art) {
-    case Prüfart::FüllungVollauslage:
-        return "FüllungVollauslage";
-    case Prüfart::FüllungGleich:
-        return "FüllungGleich";
-    case Prüfart::VoreilenGleich:
-        return "VoreilenGleich";
-    case Prüfart::UmkehrGleich:
-        return "UmkehrGleich";
-    case Prüfart::Drehrichtung:
-        return "Drehrichtung";
-    case Prüfart::KanalöffnungVoll:
-        return "KanalöffnungVoll";
-    case Prüfart::VorausströmungSpät:
-        return "VorausströmungSpät";
-    }
-    return "?";
+    // In the order of Prüfart.
+    constexpr std::array<std::string_view, 7> kNamen{
+        "FüllungVollauslage", "FüllungGleich",    "VoreilenGleich",    "UmkehrGleich",
+        "Drehrichtung",       "KanalöffnungVoll", "VorausströmungSpät"};
+    return kNamen.at(static_cast<size_t>(art));
 }
 
 std::span<const Prüfgrenze> PrüfgrenzenTabelle() {

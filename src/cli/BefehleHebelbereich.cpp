@@ -41,7 +41,7 @@ const char* Richtungsname(bool vor) {
 
 } // namespace
 
-void Verlauf(const Modell& m, const Aufruf& auf, Ausgabe& aus) {
+void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus) {
     const Steuerungsverlauf v = Berechnen(m, auf);
     std::ostream& out = aus.roh();
     constexpr std::array<std::string_view, 9> kKopf{"UmWinkel",    "Richtung",     "Ende",
