@@ -97,8 +97,11 @@ struct Rechner {
         const Kantenlage vorlaufVor = Lösen(SuchVorlaufVor);
         float steinMin = std::numeric_limits<float>::infinity(), steinMax = -steinMin;
         double offenOben = 0, offenUnten = 0;
+        int bilanz = 0;
         for (int i = 0; i < SuchSchritte; ++i) {
             const Kantenlage& l = lagen[static_cast<size_t>(i)] = Lösen(SuchWinkel(i));
+            // The whole degrees are the direction check's angles, solved alike.
+            if (i % 4 == 0) bilanz += DrehrichtungspunkteBei(k, i / 4);
             steinMin = std::min(steinMin, k.SteinWinkel);
             steinMax = std::max(steinMax, k.SteinWinkel);
             const Öffnungen o = Dampfkanäle(k, l);
@@ -126,8 +129,7 @@ struct Rechner {
         if (k.Umsteuertyp == 1)
             p.Steinspringen =
                 Einzel((static_cast<double>(steinMax) - steinMin) * k.BaRadius, "die slip");
-        DrehrichtungBestimmen(k);
-        p.Drehrichtungsbilanz = k.Drehrichtungsbilanz;
+        p.Drehrichtungsbilanz = static_cast<int16_t>(bilanz); // at most ±282
     }
 };
 
