@@ -53,15 +53,15 @@ struct Verlaufspunkt {
     // Peak-to-peak slip of the die in the link over one revolution, in the
     // length unit (the link motion only).
     std::optional<float> Steinspringen;
-    std::array<std::array<Verlaufsende, 2>, 2> Enden{}; // [backward][bottom]
+    std::array<std::array<Verlaufsende, 2>, 2> Enden{}; // read through Ende(vor, oben)
 
     Verlaufsende& Ende(bool vor, bool oben) { return Enden[vor ? 0 : 1][oben ? 0 : 1]; }
     const Verlaufsende& Ende(bool vor, bool oben) const { return Enden[vor ? 0 : 1][oben ? 0 : 1]; }
 };
 
 struct Steuerungsverlauf {
-    std::vector<Verlaufspunkt> Punkte; // ascending lever angle
-    float Hub = 0;
+    std::vector<Verlaufspunkt> Punkte;             // ascending lever angle
+    float Hub = 0;                                 // stroke, length unit
     float KanalweiteOben = 0, KanalweiteUnten = 0; // widths of the steam ports
     bool MM = true;                                // length unit millimetres, else inches
 };

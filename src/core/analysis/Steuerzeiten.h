@@ -26,7 +26,7 @@ struct Kantenlage {
     float Winkel = 0, Weg = 0;
     float UntenAußen = 0, UntenInnen = 0, ObenInnen = 0, ObenAußen = 0;
 };
-// The lage of the solver's current position.
+// The edges at the solver's current position.
 Kantenlage KantenlageJetzt(const Modell& m);
 
 // The angles the search visits, 0°, 0.25°, … 360° (1441), and the position
