@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cli/Befehlstabelle.h"
+#include "core/analysis/Konstruktionspruefung.h"
 #include "core/model/Felder.h"
 #include "core/numbers/Zahlenformat.h"
 
@@ -41,6 +42,20 @@ void SetzenLesen(Aufruf& auf, const std::string& text) {
     if (!z)
         throw Bedienfehler("--set " + name + ": not a number: '" + text.substr(gleich + 1) + "'");
     auf.setzen.emplace_back(std::move(name), *z);
+}
+
+void GrenzeLesen(Aufruf& auf, const std::string& text) {
+    const auto gleich = text.find('=');
+    if (gleich == std::string::npos || gleich == 0)
+        throw Bedienfehler("--grenze needs NAME=VALUE, got '" + text + "'");
+    const std::string name = text.substr(0, gleich);
+    const Prüfgrenze* g = PrüfgrenzeSuchen(name);
+    if (!g) throw Bedienfehler("unknown check limit '" + name + "'");
+    auto z = LiesZahl(std::string_view(text).substr(gleich + 1));
+    if (!z || !std::isfinite(*z))
+        throw Bedienfehler("--grenze " + name + ": not a number: '" + text.substr(gleich + 1) +
+                           "'");
+    auf.grenzen.emplace_back(std::string(g->name), *z);
 }
 
 } // namespace
@@ -82,6 +97,8 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
                 throw Bedienfehler("--default takes mm or inch, got '" + e + "'");
         } else if (a == "--set") {
             SetzenLesen(auf, l.Wert(a));
+        } else if (a == "--grenze") {
+            GrenzeLesen(auf, l.Wert(a));
         } else if (a == "--umwinkel") {
             auf.umwinkel = l.Zahl(a);
         } else if (a == "--richtung") {
@@ -158,10 +175,21 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         if (!(auf.schritt > 0 && auf.schritt <= 360))
             throw Bedienfehler("motion: --schritt must lie in (0, 360]");
         break;
+    case Befehl::Range:
+    case Befehl::Check:
+        if (auf.befehl == Befehl::Range && !hatSchritt)
+            throw Bedienfehler("range needs --schritt DEG");
+        if (!hatSchritt) auf.schritt = 1;
+        if (!(auf.schritt > 0 && auf.schritt <= 720))
+            throw Bedienfehler("--schritt must lie in (0, 720] degrees of the lever");
+        break;
     default:
         break;
     }
-    if (auf.csv && auf.befehl != Befehl::Motion) throw Bedienfehler("--csv belongs to motion");
+    if (auf.csv && auf.befehl != Befehl::Motion && auf.befehl != Befehl::Range)
+        throw Bedienfehler("--csv belongs to motion and range");
+    if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)
+        throw Bedienfehler("--grenze belongs to check");
     if (hatBreite && !(auf.breite >= 1 && auf.breite <= 100000))
         throw Bedienfehler("--breite must lie in 1 ... 100000 pixels");
     if (hatDefault && auf.datei) throw Bedienfehler("--default and --file exclude each other");

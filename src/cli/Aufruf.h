@@ -10,7 +10,19 @@
 
 namespace vapro::cli {
 
-enum class Befehl { Solve, Sweep, Direction, Events, Motion, Save, Steam, Figures, Diagram };
+enum class Befehl {
+    Solve,
+    Sweep,
+    Direction,
+    Events,
+    Motion,
+    Save,
+    Steam,
+    Figures,
+    Diagram,
+    Range,
+    Check
+};
 enum class Richtung { Auto, Vor, Zurück };
 
 struct Aufruf {
@@ -25,13 +37,14 @@ struct Aufruf {
     bool csv = false;
 
     Befehl befehl = Befehl::Events;
-    double winkel = 0;                    // solve
-    double von = 0, bis = 0, schritt = 0; // sweep, motion (schritt)
-    std::string ziel;                     // save
-    double druck = 0;                     // steam
-    double drehzahl = 0;                  // figures
-    double breite = 500;                  // diagram, figures: plot width in pixels
-    std::filesystem::path datenordner;    // where the steam tables are
+    double winkel = 0;                                   // solve
+    double von = 0, bis = 0, schritt = 0;                // sweep, motion, range, check (schritt)
+    std::string ziel;                                    // save
+    double druck = 0;                                    // steam
+    double drehzahl = 0;                                 // figures
+    double breite = 500;                                 // diagram, figures: plot width in pixels
+    std::vector<std::pair<std::string, double>> grenzen; // check: --grenze NAME=VALUE, in order
+    std::filesystem::path datenordner;                   // where the steam tables are
 };
 
 // A usage error: unknown option or field, missing or bad number.

@@ -82,8 +82,7 @@ int Ausführen(const std::vector<std::string>& argumente, std::ostream& out, std
             RichtungWählen(m, auf.richtung);
         }
         schritt = befehl.arbeit;
-        befehl.ausführen(m, auf, sprache, aus);
-        return kFertig;
+        return befehl.ausführen(m, auf, sprache, aus);
     } catch (const Bedienfehler& e) {
         err << "vapro-cli: " << e.what() << '\n';
         return kBedienfehler;

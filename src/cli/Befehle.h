@@ -13,6 +13,7 @@ inline constexpr int kInterner = 1;
 inline constexpr int kBedienfehler = 2;
 inline constexpr int kGeometriefehler = 3;
 inline constexpr int kDateifehler = 4;
+inline constexpr int kWarnung = 5; // check: at least one design check warns
 
 // Runs one command line (without the program name); never throws. The
 // steam tables are read from `datenordner`.

@@ -138,7 +138,8 @@ void SteuerzeitenTabelle(const Modell& m, const Sprache& s, std::ostream& out) {
         << anteil(m.Unten.Füllung, m.Unten.FüllungWeg) << "\n";
     out << Spalte(s.Text(818), 14) << anteil(m.Oben.Kompression, m.Oben.KompressionWeg) << "  "
         << anteil(m.Unten.Kompression, m.Unten.KompressionWeg) << "\n\n";
-    out << s.Text(803) << "\n" << s.Text(804) << "\n";
+    // Both admission modes are evaluated, so only the note on negative values is shown.
+    out << s.Text(803) << "\n";
 }
 
 } // namespace

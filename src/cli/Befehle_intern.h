@@ -31,4 +31,8 @@ void Dampf(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 void Kennzahlen(Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus);
 
+// The lever range and the design checks over it; Prüfung gives the exit code.
+void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus);
+int Prüfung(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
+
 } // namespace vapro::cli

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "cli/Befehle.h"
 #include "cli/Befehle_intern.h"
 
 namespace vapro::cli {
@@ -10,30 +11,68 @@ namespace {
 
 using S = const Sprache&;
 
-constexpr std::array<Befehlseintrag, 9> kBefehle{{
+constexpr std::array<Befehlseintrag, 11> kBefehle{{
     {Befehl::Solve, "solve", "solve --winkel DEG", "positions at one crank angle", "solve", true,
-     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) { Lösen(m, a, aus); }},
+     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
+         Lösen(m, a, aus);
+         return kFertig;
+     }},
     {Befehl::Sweep, "sweep", "sweep --von A --bis B --schritt S",
      "solve A, A+S, ... B; results after the last", "sweep", true,
-     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) { Durchlauf(m, a, aus); }},
+     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
+         Durchlauf(m, a, aus);
+         return kFertig;
+     }},
     {Befehl::Direction, "direction", "direction", "direction-of-rotation score", "direction check",
-     true, [](Modell& m, const Aufruf&, S, Ausgabe& aus) { RichtungAusgeben(m, aus); }},
+     true,
+     [](Modell& m, const Aufruf&, S, Ausgabe& aus) {
+         RichtungAusgeben(m, aus);
+         return kFertig;
+     }},
     {Befehl::Events, "events", "events", "valve events of both cylinder ends", "valve-event search",
-     true, [](Modell& m, const Aufruf&, S s, Ausgabe& aus) { Steuerzeiten(m, s, aus); }},
+     true,
+     [](Modell& m, const Aufruf&, S s, Ausgabe& aus) {
+         Steuerzeiten(m, s, aus);
+         return kFertig;
+     }},
     {Befehl::Motion, "motion", "motion --schritt DEG [--csv]", "motion table after two revolutions",
      "motion table", true,
-     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) { Bewegung(m, a, aus); }},
+     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
+         Bewegung(m, a, aus);
+         return kFertig;
+     }},
     {Befehl::Save, "save", "save PATH", "write the engine as a machine file", "save", false,
-     [](Modell& m, const Aufruf& a, S s, Ausgabe&) { Sichern(m, a, s); }},
+     [](Modell& m, const Aufruf& a, S s, Ausgabe&) {
+         Sichern(m, a, s);
+         return kFertig;
+     }},
     {Befehl::Steam, "steam", "steam --druck P", "steam-table row for chest pressure P",
      "steam-table lookup", true,
-     [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) { Dampf(m, a, s, aus); }},
+     [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) {
+         Dampf(m, a, s, aus);
+         return kFertig;
+     }},
     {Befehl::Figures, "figures", "figures --drehzahl N [--breite PX]",
      "operating figures at N revolutions/min", "operating figures", true,
-     [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) { Kennzahlen(m, a, s, aus); }},
+     [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) {
+         Kennzahlen(m, a, s, aus);
+         return kFertig;
+     }},
     {Befehl::Diagram, "diagram", "diagram --breite PX",
      "indicator-diagram numbers for a plot PX wide", "steam diagram", true,
-     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) { Diagramm(m, a, aus); }},
+     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
+         Diagramm(m, a, aus);
+         return kFertig;
+     }},
+    {Befehl::Range, "range", "range --schritt DEG [--csv]",
+     "valve events over the lever's travel, both directions", "lever range", false,
+     [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
+         Hebelbereich(m, a, aus);
+         return kFertig;
+     }},
+    {Befehl::Check, "check", "check [--schritt DEG] [--grenze NAME=VALUE]...",
+     "design checks over the lever range", "design checks", false,
+     [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) { return Prüfung(m, a, s, aus); }},
 }};
 
 } // namespace
@@ -66,7 +105,8 @@ std::string Bedienung() {
         zeile.append(zeile.size() < breite ? breite - zeile.size() : 1, ' ');
         text += zeile + std::string(b.zweck) + "\n";
     }
-    return text + "exit codes: 0 done, 2 usage error, 3 geometry error, 4 file error\n";
+    return text + "exit codes: 0 done, 2 usage error, 3 geometry error, 4 file error,\n"
+                  "            5 a design check warns (check)\n";
 }
 
 } // namespace vapro::cli

@@ -19,10 +19,11 @@ struct Befehlseintrag {
     std::string_view aufruf; // the command with its options, for the help
     std::string_view zweck;  // what it gives, for the help
     std::string_view arbeit; // the work named in a geometry error
-    // Saving writes the engine as built; every other command first settles
-    // the direction of rotation.
+    // Saving writes the engine as built, and the lever-range commands take
+    // both directions; every other command first settles the direction of rotation.
     bool drehrichtung;
-    void (*ausführen)(Modell&, const Aufruf&, const Sprache&, Ausgabe&);
+    // Runs the command; gives the exit code.
+    int (*ausführen)(Modell&, const Aufruf&, const Sprache&, Ausgabe&);
 };
 
 std::span<const Befehlseintrag> Befehlstabelle();

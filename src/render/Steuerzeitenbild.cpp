@@ -161,36 +161,35 @@ void Steuerzeitenbild::Kurven(Zeichenstift& s, Modell& m) const {
 void Steuerzeitenbild::Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t,
                                       double zeile) {
     const Steuerzeitenrahmen& r = rahmen_;
-    const struct {
-        Steuerzeit Modell::*ereignis;
-        double linie;
-        bool öffnet;
-    } ereignisse[] = {
-        {&Modell::EinlaßAufUnten, r.LinieUU, true}, {&Modell::EinlaßZuUnten, r.LinieUU, false},
-        {&Modell::AuslaßAufUnten, r.LinieUO, true}, {&Modell::AuslaßZuUnten, r.LinieUO, false},
-        {&Modell::AuslaßAufOben, r.LinieOU, true},  {&Modell::AuslaßZuOben, r.LinieOU, false},
-        {&Modell::EinlaßAufOben, r.LinieOO, true},  {&Modell::EinlaßZuOben, r.LinieOO, false},
-    };
     SteuerzeitenSuchenWennNötig(m);
     s.Farbe(FarbeSchwarz);
-    for (const auto& e : ereignisse) {
-        const Steuerzeit z = m.*e.ereignis;
-        if (z.Winkel < 0) continue; // not found: no mark
-        // The engine at the event's own angle gives the mark's place.
-        m.Winkel = z.Winkel;
-        KinematikOhneBild(m);
-        const double x = X(m, z.Winkel, m.kwegmm);
-        s.Linie({x, e.linie - MarkeHalb}, {x, e.linie + MarkeHalb});
-        Steuerzeitmarke marke{e.ereignis, z.Winkel, {x, e.linie}, {}};
-        marke.zeilen[0] =
-            (e.öffnet ? t.auf : t.zu) + Text(FormatMuster(z.Weg, "0.00", t.dezimal)) + t.einheit;
-        marke.zeilen[1] =
-            Text(FormatMuster(static_cast<double>(z.Weg) / m.Hub * 100.0, "0.00", t.dezimal)) +
-            QStringLiteral(" %");
-        s.TextInSchriftgröße({x, e.linie + MarkeText}, marke.zeilen[0], t.schrift);
-        s.TextInSchriftgröße({x, e.linie + MarkeText + zeile}, marke.zeilen[1], t.schrift);
-        marken_.push_back(std::move(marke));
-    }
+    // Each edge's events on the port edge it crosses, as the search records them.
+    const auto kanten = KantenereignisseFür(m.Einströmung);
+    const double linien[] = {r.LinieUU, r.LinieUO, r.LinieOU, r.LinieOO};
+    for (size_t i = 0; i < kanten.size(); ++i)
+        for (bool öffnet : {true, false})
+            Marke(s, m, t, öffnet ? kanten[i].auf : kanten[i].zu, linien[i], öffnet, zeile);
+}
+
+void Steuerzeitenbild::Marke(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t,
+                             Steuerzeit Modell::*ereignis, double linie, bool öffnet,
+                             double zeile) {
+    const Steuerzeit z = m.*ereignis;
+    if (z.Winkel < 0) return; // not found: no mark
+    // The engine at the event's own angle gives the mark's place.
+    m.Winkel = z.Winkel;
+    KinematikOhneBild(m);
+    const double x = X(m, z.Winkel, m.kwegmm);
+    s.Linie({x, linie - MarkeHalb}, {x, linie + MarkeHalb});
+    Steuerzeitmarke marke{ereignis, z.Winkel, {x, linie}, {}};
+    marke.zeilen[0] =
+        (öffnet ? t.auf : t.zu) + Text(FormatMuster(z.Weg, "0.00", t.dezimal)) + t.einheit;
+    marke.zeilen[1] =
+        Text(FormatMuster(static_cast<double>(z.Weg) / m.Hub * 100.0, "0.00", t.dezimal)) +
+        QStringLiteral(" %");
+    s.TextInSchriftgröße({x, linie + MarkeText}, marke.zeilen[0], t.schrift);
+    s.TextInSchriftgröße({x, linie + MarkeText + zeile}, marke.zeilen[1], t.schrift);
+    marken_.push_back(std::move(marke));
 }
 
 void Steuerzeitenbild::Marker(QPainter& p, QPointF letzter, QPointF jetzt, int16_t usKreis,

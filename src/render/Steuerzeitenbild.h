@@ -93,7 +93,11 @@ class Steuerzeitenbild {
   private:
     void Gitter(Zeichenstift& s, const Modell& m, const Steuerzeitentexte& t) const;
     void Kurven(Zeichenstift& s, Modell& m) const;
+    // The search, then a mark for each event found; `zeile` is the height of
+    // a line of the labels.
     void Ereignismarken(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t, double zeile);
+    void Marke(Zeichenstift& s, Modell& m, const Steuerzeitentexte& t, Steuerzeit Modell::*ereignis,
+               double linie, bool öffnet, double zeile);
 
     Steuerzeitenrahmen rahmen_;
     std::vector<Steuerzeitmarke> marken_;

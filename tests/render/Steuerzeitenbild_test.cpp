@@ -48,10 +48,13 @@ struct Graph {
 };
 
 TEST(Steuerzeitenbild, MarksStandAtTheCoresEventAnglesAndRestoreTheEngine) {
-    for (const auto& [umwinkel, vor] : {std::pair{40.0, false}, std::pair{-40.0, true}}) {
+    // lever, direction, admission
+    for (const auto& [umwinkel, vor, einströmung] :
+         {std::tuple{40.0, false, 0}, std::tuple{-40.0, true, 0}, std::tuple{40.0, false, 1}}) {
         Modell m = test::Standardmaschine();
         m.UmWinkel = test::Grad(umwinkel);
         m.Drehrichtung = vor;
+        m.Einströmung = static_cast<int16_t>(einströmung);
         m.Winkel = 77;
         Graph g(m);
         EXPECT_EQ(g.m.Winkel, 77);
@@ -65,6 +68,12 @@ TEST(Steuerzeitenbild, MarksStandAtTheCoresEventAnglesAndRestoreTheEngine) {
         for (const Steuerzeitmarke& marke : g.bild.Marken()) {
             const Steuerzeit z = kern.*marke.ereignis;
             EXPECT_EQ(marke.winkel, z.Winkel);
+            // With inside admission the cavity edge admits: bottom admission
+            // on the upper edge of the bottom port.
+            if (marke.ereignis == &Modell::EinlaßAufUnten) {
+                const Steuerzeitenrahmen& r = g.bild.Rahmen();
+                EXPECT_EQ(marke.punkt.y(), einströmung ? r.LinieUO : r.LinieUU);
+            }
             // Its place from the piston at that angle, on the down or the up stroke.
             Modell probe = kern;
             probe.Winkel = z.Winkel;
@@ -78,7 +87,7 @@ TEST(Steuerzeitenbild, MarksStandAtTheCoresEventAnglesAndRestoreTheEngine) {
         }
         // Travel from bottom dead centre and its share of the stroke, as the
         // command line reports the top cut-off of this engine (16.904 of 102 mm).
-        if (vor) continue;
+        if (vor || einströmung) continue;
         const Steuerzeitmarke& zu = g.bild.Marken().back();
         EXPECT_EQ(std::pair(zu.zeilen[0], zu.zeilen[1]),
                   std::pair(QString("zu 16.90 mm"), QString("16.57 %")));

@@ -1,6 +1,6 @@
 #include "core/analysis/Steuerzeiten.h"
 
-#include <array>
+#include <cstddef>
 
 #include "core/model/Bewegung.h"
 #include "core/model/Kinematik.h"
@@ -11,54 +11,83 @@ namespace vapro {
 
 namespace {
 
-struct Kanten {
-    float untenAußen, untenInnen, obenInnen, obenAußen;
+// Where each edge crossing is recorded. With inside admission the cavity
+// edges admit and the outer edges exhaust: the same crossings, admission and
+// exhaust of each end exchanged.
+struct Ziele {
+    Steuerzeit *außenAufU, *außenZuU, *innenAufU, *innenZuU;
+    Steuerzeit *innenAufO, *innenZuO, *außenAufO, *außenZuO;
 };
 
-Kanten KantenJetzt(const Modell& m) {
-    return {KanteUntenAußen(m), KanteUntenInnen(m), KanteObenInnen(m), KanteObenAußen(m)};
+Ziele ZieleFür(Modell& m) {
+    const auto k = KantenereignisseFür(m.Einströmung);
+    return {&(m.*k[0].auf), &(m.*k[0].zu), &(m.*k[1].auf), &(m.*k[1].zu),
+            &(m.*k[2].auf), &(m.*k[2].zu), &(m.*k[3].auf), &(m.*k[3].zu)};
 }
 
-void Merken(Steuerzeit& z, float winkel, float weg) {
-    z.Winkel = winkel;
-    z.Weg = weg;
+void Merken(Steuerzeit* z, const Kantenlage& l) {
+    z->Winkel = l.Winkel;
+    z->Weg = l.Weg;
 }
 
-} // namespace
+// Records the crossings between two successive positions. A port counts as
+// open only while its valve edge is strictly past the seat edge.
+void Vergleichen(const Modell& m, const Ziele& z, const Kantenlage& alt, const Kantenlage& neu) {
+    float e = m.KaKanteUU;
+    if (alt.UntenAußen <= e && neu.UntenAußen > e) Merken(z.außenAufU, neu);
+    if (alt.UntenAußen >= e && neu.UntenAußen <= e) Merken(z.außenZuU, neu);
+    e = m.KaKanteUO;
+    if (alt.UntenInnen >= e && neu.UntenInnen < e) Merken(z.innenAufU, neu);
+    if (alt.UntenInnen <= e && neu.UntenInnen >= e) Merken(z.innenZuU, neu);
+    e = m.KaKanteOU;
+    if (alt.ObenInnen <= e && neu.ObenInnen > e) Merken(z.innenAufO, neu);
+    if (alt.ObenInnen >= e && neu.ObenInnen <= e) Merken(z.innenZuO, neu);
+    e = m.KaKanteOO;
+    if (alt.ObenAußen >= e && neu.ObenAußen < e) Merken(z.außenAufO, neu);
+    if (alt.ObenAußen <= e && neu.ObenAußen >= e) Merken(z.außenZuO, neu);
+}
 
-void SteuerzeitenSuchen(Modell& m) {
+void Zurücksetzen(Modell& m) {
+    // Events of another engine or lever until a search finishes.
     m.Steuerzeitensuche.gesucht = false;
     for (Steuerzeit* z : {&m.EinlaßAufOben, &m.EinlaßZuOben, &m.AuslaßAufOben, &m.AuslaßZuOben,
                           &m.EinlaßAufUnten, &m.EinlaßZuUnten, &m.AuslaßAufUnten, &m.AuslaßZuUnten})
         z->Winkel = -1.0f;
+}
 
+} // namespace
+
+std::array<Kantenereignisse, 4> KantenereignisseFür(int16_t einströmung) {
+    using M = Modell;
+    if (einströmung == 1)
+        return {{{&M::AuslaßAufUnten, &M::AuslaßZuUnten},
+                 {&M::EinlaßAufUnten, &M::EinlaßZuUnten},
+                 {&M::EinlaßAufOben, &M::EinlaßZuOben},
+                 {&M::AuslaßAufOben, &M::AuslaßZuOben}}};
+    return {{{&M::EinlaßAufUnten, &M::EinlaßZuUnten},
+             {&M::AuslaßAufUnten, &M::AuslaßZuUnten},
+             {&M::AuslaßAufOben, &M::AuslaßZuOben},
+             {&M::EinlaßAufOben, &M::EinlaßZuOben}}};
+}
+
+Kantenlage KantenlageJetzt(const Modell& m) {
+    return {m.Winkel,           m.kwegmm,          KanteUntenAußen(m),
+            KanteUntenInnen(m), KanteObenInnen(m), KanteObenAußen(m)};
+}
+
+void SteuerzeitenSuchen(Modell& m) {
+    Zurücksetzen(m);
+    const Ziele ziele = ZieleFür(m);
     WinkelMerker merker(m);
     const bool vor = m.Drehrichtung;
-    const float start = vor ? 0.0f : 360.0f;
-    const float schritt = vor ? 0.25f : -0.25f;
-    m.Winkel = vor ? 359.99f : 0.01f;
+    m.Winkel = vor ? SuchVorlaufVor : SuchVorlaufZurück;
     KinematikOhneBild(m);
-    Kanten alt = KantenJetzt(m);
-
-    for (int i = 0; i <= 1440; ++i) {
-        const float w = start + schritt * static_cast<float>(i);
-        m.Winkel = w;
+    Kantenlage alt = KantenlageJetzt(m);
+    for (int i = 0; i < SuchSchritte; ++i) {
+        m.Winkel = SuchWinkel(vor ? i : SuchSchritte - 1 - i);
         KinematikOhneBild(m);
-        const float p = m.kwegmm;
-        const Kanten neu = KantenJetzt(m);
-
-        float e = m.KaKanteUU;
-        if (alt.untenAußen <= e && neu.untenAußen > e) Merken(m.EinlaßAufUnten, w, p);
-        if (alt.untenAußen >= e && neu.untenAußen <= e) Merken(m.EinlaßZuUnten, w, p);
-        e = m.KaKanteUO;
-        if (alt.untenInnen >= e && neu.untenInnen < e) Merken(m.AuslaßAufUnten, w, p);
-        if (alt.untenInnen <= e && neu.untenInnen >= e) Merken(m.AuslaßZuUnten, w, p);
-        e = m.KaKanteOU;
-        if (alt.obenInnen <= e && neu.obenInnen > e) Merken(m.AuslaßAufOben, w, p);
-        if (alt.obenInnen >= e && neu.obenInnen <= e) Merken(m.AuslaßZuOben, w, p);
-        e = m.KaKanteOO;
-        if (alt.obenAußen >= e && neu.obenAußen < e) Merken(m.EinlaßAufOben, w, p);
-        if (alt.obenAußen <= e && neu.obenAußen >= e) Merken(m.EinlaßZuOben, w, p);
+        const Kantenlage neu = KantenlageJetzt(m);
+        Vergleichen(m, ziele, alt, neu);
         alt = neu;
     }
     m.Steuerzeitensuche = {true, m.Änderungen, m.WinkelSchritt, m.UmWinkel, m.Drehrichtung};
@@ -71,6 +100,18 @@ bool SteuerzeitenSuchenWennNötig(Modell& m) {
         return false;
     SteuerzeitenSuchen(m);
     return true;
+}
+
+void SteuerzeitenAusLagen(Modell& m, const Kantenlage& vorlauf, std::span<const Kantenlage> lagen) {
+    Zurücksetzen(m);
+    const Ziele ziele = ZieleFür(m);
+    const Kantenlage* alt = &vorlauf;
+    const auto n = static_cast<std::ptrdiff_t>(lagen.size());
+    for (std::ptrdiff_t i = 0; i < n; ++i) {
+        const Kantenlage& neu = lagen[static_cast<size_t>(m.Drehrichtung ? i : n - 1 - i)];
+        Vergleichen(m, ziele, *alt, neu);
+        alt = &neu;
+    }
 }
 
 namespace {

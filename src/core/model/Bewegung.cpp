@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 #include "core/model/Kinematik.h"
 #include "core/model/Rechnen.h"
@@ -98,40 +99,38 @@ void Neuberechnung(Modell& m, Ansichten& a, Anlass anlass) {
     a.DiagrammNeuzeichnen();
 }
 
-namespace {
-
-// Both strokes are swept twice with different tests (A and C over 20°…160°,
-// B and D over 200°…340°). The positions at an angle do not depend on the
-// test, so each angle is solved once and scored for both of its tests: the
-// score, the running extremes and the last solved angle come out the same.
-template <typename Plus, typename Minus>
-void Hub(Modell& m, int von, int bis, Plus plus, Minus minus) {
-    for (int w = von; w <= bis; ++w) {
-        m.Winkel = static_cast<float>(w);
-        KinematikOhneBild(m);
-        const int punkte = (plus(m) ? 1 : 0) - (minus(m) ? 1 : 0);
-        if (punkte != 0)
-            m.Drehrichtungsbilanz = Plus16(m.Drehrichtungsbilanz, punkte, "direction score");
+int DrehrichtungspunkteBei(const Modell& m, int grad) {
+    const bool abwärts = grad >= 20 && grad <= 160, aufwärts = grad >= 200 && grad <= 340;
+    if (!abwärts && !aufwärts) return 0;
+    bool oben, unten; // the port is open to live steam
+    if (m.Einströmung == 1) {
+        oben = KanteObenInnen(m) > m.KaKanteOU;
+        unten = KanteUntenInnen(m) < m.KaKanteUO;
+    } else {
+        oben = KanteObenAußen(m) < m.KaKanteOO;
+        unten = KanteUntenAußen(m) > m.KaKanteUU;
     }
+    // Top port open while the piston goes down, bottom port while it goes up.
+    const bool richtig = abwärts ? oben : unten, falsch = abwärts ? unten : oben;
+    return (richtig ? 1 : 0) - (falsch ? 1 : 0);
 }
-
-} // namespace
 
 void DrehrichtungBestimmen(Modell& m) {
     WinkelMerker merker(m);
     m.Drehrichtungsbilanz = 0;
-    // Top port open while the piston goes down, bottom port while it goes up.
-    if (m.Einströmung == 1) {
-        auto oben = [](const Modell& x) { return KanteObenInnen(x) > x.KaKanteOU; };
-        auto unten = [](const Modell& x) { return KanteUntenInnen(x) < x.KaKanteUO; };
-        Hub(m, 20, 160, oben, unten);
-        Hub(m, 200, 340, unten, oben);
-    } else {
-        auto oben = [](const Modell& x) { return KanteObenAußen(x) < x.KaKanteOO; };
-        auto unten = [](const Modell& x) { return KanteUntenAußen(x) > x.KaKanteUU; };
-        Hub(m, 20, 160, oben, unten);
-        Hub(m, 200, 340, unten, oben);
-    }
+    // Both strokes are swept twice with different tests (A and C over
+    // 20°…160°, B and D over 200°…340°). The positions at an angle do not
+    // depend on the test, so each angle is solved once and scored for both of
+    // its tests: the score, the running extremes and the last solved angle
+    // come out the same.
+    for (const auto& [von, bis] : {std::pair{20, 160}, std::pair{200, 340}})
+        for (int w = von; w <= bis; ++w) {
+            m.Winkel = static_cast<float>(w);
+            KinematikOhneBild(m);
+            const int punkte = DrehrichtungspunkteBei(m, w);
+            if (punkte != 0)
+                m.Drehrichtungsbilanz = Plus16(m.Drehrichtungsbilanz, punkte, "direction score");
+        }
     if (m.Drehrichtungsbilanz > 0)
         m.Drehrichtung = true;
     else if (m.Drehrichtungsbilanz < 0)

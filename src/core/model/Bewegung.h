@@ -63,6 +63,11 @@ void DatensatzGeändert(Modell& m, Ansichten& a);
 // `Drehrichtungsbilanz` and, when decisive in sign, `Drehrichtung`.
 // `Winkel` is restored even when the solver fails.
 void DrehrichtungBestimmen(Modell& m);
+// The points that check gives the solver's current position at the whole
+// crank angle `grad`: +1 for the port of the stroke under way open to live
+// steam, -1 for the other one; 0 outside 20°…160° and 200°…340°. Sweeps that
+// solve those angles anyway can score them without a second sweep.
+int DrehrichtungspunkteBei(const Modell& m, int grad);
 
 // The engine turns only when the score is decisive.
 inline bool BilanzEntscheidend(int16_t bilanz) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/analysis/Betriebswerte.h"
+#include "core/analysis/Dampfdiagramm.h"
 #include "core/model/Bewegung.h"
 #include "core/model/Kinematik.h"
 #include "core/model/Schieber.h"
@@ -85,6 +87,54 @@ TEST(SteuerzeitenSuchen, EdgeStandingOnItsSeatRecordsClosingsOnly) {
         EXPECT_EQ(m.EinlaßAufOben.Winkel, -1);
         EXPECT_EQ(m.EinlaßZuOben.Winkel, vor ? 360 : 0); // the last of many closings
     }
+}
+
+TEST(SteuerzeitenSuchen, InsideAdmissionExchangesAdmissionAndExhaustOfEachEnd) {
+    for (double umwinkel : {40.0, -40.0, 0.0}) {
+        for (bool vor : {true, false}) {
+            Modell außen = Standardmaschine();
+            außen.UmWinkel = Grad(umwinkel);
+            außen.Drehrichtung = vor;
+            Modell innen = außen;
+            innen.Einströmung = 1;
+            SteuerzeitenSuchen(außen);
+            SteuerzeitenSuchen(innen);
+            // The cavity edges admit, the outer edges exhaust: the same crossings.
+            const std::pair<Steuerzeit Modell::*, Steuerzeit Modell::*> paare[] = {
+                {&Modell::EinlaßAufOben, &Modell::AuslaßAufOben},
+                {&Modell::EinlaßZuOben, &Modell::AuslaßZuOben},
+                {&Modell::EinlaßAufUnten, &Modell::AuslaßAufUnten},
+                {&Modell::EinlaßZuUnten, &Modell::AuslaßZuUnten},
+            };
+            for (const auto& [einlaß, auslaß] : paare) {
+                EXPECT_EQ((innen.*einlaß).Winkel, (außen.*auslaß).Winkel) << umwinkel;
+                EXPECT_EQ((innen.*auslaß).Winkel, (außen.*einlaß).Winkel) << umwinkel;
+                EXPECT_EQ((innen.*einlaß).Weg, (außen.*auslaß).Weg) << umwinkel;
+            }
+            // The evaluation, and what rests on it, follows the exchanged events.
+            Modell getauscht = außen;
+            for (const auto& [einlaß, auslaß] : paare)
+                std::swap(getauscht.*einlaß, getauscht.*auslaß);
+            SteuerzeitenAuswerten(getauscht);
+            SteuerzeitenAuswerten(innen);
+            EXPECT_EQ(innen.Oben.Füllung, getauscht.Oben.Füllung);
+            EXPECT_EQ(innen.Unten.Füllung, getauscht.Unten.Füllung);
+            EXPECT_EQ(innen.Oben.Kompression, getauscht.Oben.Kompression);
+            EXPECT_EQ(innen.Unten.Auslaßbeginn.Winkel, getauscht.Unten.Auslaßbeginn.Winkel);
+        }
+    }
+    // At 40° with inside admission the engine runs forward and admits late,
+    // through the whole stroke: the diagram and the figures show that cut-off.
+    Modell innen = Standardmaschine();
+    innen.Einströmung = 1;
+    DrehrichtungBestimmen(innen);
+    ASSERT_TRUE(innen.Drehrichtung);
+    const Dampfdiagramm d = DampfdiagrammNeuberechnen(innen, DiagrammrahmenFürBreite(500));
+    EXPECT_EQ(innen.Oben.Füllung, 1);
+    EXPECT_EQ(d.Wc, 2 * innen.KWRadius);
+    const Betriebswerte w = BetriebswerteBerechnen(innen, d.PM, std::nullopt);
+    EXPECT_EQ(w.FüllungO, innen.Oben.Füllung);
+    EXPECT_EQ(w.FüllungU, innen.Unten.Füllung);
 }
 
 TEST(SteuerzeitenAuswerten, CutOffAndCompression) {

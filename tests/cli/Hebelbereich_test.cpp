@@ -1,0 +1,116 @@
+// vapro-cli range and check.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/cli/Lauf.h"
+
+namespace vapro::test {
+namespace {
+
+std::vector<std::vector<std::string>> Csv(const std::string& text) {
+    std::vector<std::vector<std::string>> zeilen;
+    std::istringstream in(text);
+    for (std::string z; std::getline(in, z);) {
+        std::vector<std::string> zellen;
+        std::istringstream zeile(z);
+        for (std::string c; std::getline(zeile, c, ',');)
+            zellen.push_back(c);
+        if (!z.empty() && z.back() == ',') zellen.emplace_back();
+        zeilen.push_back(zellen);
+    }
+    return zeilen;
+}
+
+TEST(CliRange, CsvRowsCarryTheEventsOfThatLeverAngle) {
+    const Lauf l = Starte({"range", "--schritt", "5", "--csv"});
+    ASSERT_EQ(l.code, 0) << l.err;
+    const auto zeilen = Csv(l.out);
+    ASSERT_EQ(zeilen.size(), 1u + 19 * 4); // -45 … 45, two directions, two ends
+    EXPECT_EQ(l.out.substr(0, l.out.find('\n')),
+              "UmWinkel,Richtung,Ende,Voreilen,Füllung,Vorausströmung,Kompression,"
+              "Kanalöffnung,Steinspringen");
+    EXPECT_EQ(zeilen[1][0] + zeilen[1][1] + zeilen[1][2], "-45voroben");
+    EXPECT_EQ(zeilen[4][0] + zeilen[4][1] + zeilen[4][2], "-45zurueckunten");
+
+    // Lever 40 (the default): the same numbers as `events` there, both ways.
+    for (const auto& [richtung, versatz] : {std::pair{"vor", 0}, {"zurueck", 2}}) {
+        const auto kv = Werte({"--kv", "--umwinkel", "40", "--richtung", richtung, "events"});
+        const auto& oben = zeilen[1 + 17 * 4 + versatz];
+        const auto& unten = zeilen[2 + 17 * 4 + versatz];
+        ASSERT_EQ(oben[0] + oben[1] + oben[2], std::string("40") + richtung + "oben");
+        EXPECT_FLOAT_EQ(std::stof(oben[4]), static_cast<float>(kv.at("Oben.Füllung") * 100.0));
+        EXPECT_FLOAT_EQ(std::stof(unten[4]), static_cast<float>(kv.at("Unten.Füllung") * 100.0));
+        EXPECT_FLOAT_EQ(std::stof(oben[6]), static_cast<float>(kv.at("Oben.Kompression") * 100.0));
+        EXPECT_EQ(oben[8], unten[8]); // one die slip per lever angle
+    }
+}
+
+TEST(CliRange, MissingEventsAndUnsolvableAnglesLeaveCellsEmpty) {
+    auto zeilen = Csv(
+        Starte({"--set", "SchiEO=100", "--set", "SchiEU=100", "range", "--schritt", "90", "--csv"})
+            .out);
+    ASSERT_EQ(zeilen.size(), 1u + 2 * 4);
+    for (size_t i = 1; i < zeilen.size(); ++i) {
+        ASSERT_EQ(zeilen[i].size(), 9u);
+        EXPECT_EQ(zeilen[i][4], "") << i; // no cut-off without admission
+        EXPECT_EQ(zeilen[i][6], "") << i;
+        EXPECT_NE(zeilen[i][5], "") << i; // the exhaust still opens
+    }
+    zeilen = Csv(Starte({"--set", "UmLänge=150", "--set", "UmMin=-90", "--set", "UmMax=90", "range",
+                         "--schritt", "90", "--csv"})
+                     .out);
+    ASSERT_EQ(zeilen.size(), 1u + 3 * 4);
+    EXPECT_EQ(zeilen[1], (std::vector<std::string>{"-90", "vor", "oben", "", "", "", "", "", ""}));
+    EXPECT_NE(zeilen[5][3], "");
+}
+
+TEST(CliCheck, ExitCodeSaysWhetherEveryCheckPasses) {
+    const std::vector<std::string> großzügig{
+        "--grenze", "FüllungMax=90",         "--grenze", "FuellungDifferenz=10",
+        "--grenze", "VoreilenDifferenzMM=1", "--grenze", "UmkehrDifferenz=10",
+        "--grenze", "KanaloeffnungMin=50"};
+    auto mit = [](std::vector<std::string> vorn, const std::vector<std::string>& hinten) {
+        vorn.insert(vorn.end(), hinten.begin(), hinten.end());
+        return vorn;
+    };
+    const std::vector<std::pair<std::vector<std::string>, int>> fälle{
+        {{"check"}, 5}, // the default engine misses several targets
+        {mit({"check"}, großzügig), 0},
+        {mit({"check", "--grenze", "VorausströmungMin=99"}, großzügig), 5},
+        {{"check", "--grenze", "Unbekannt=1"}, 2},
+        {{"check", "--grenze", "FüllungMin=viel"}, 2},
+        {{"check", "--grenze", "FüllungMin"}, 2},
+        {{"events", "--grenze", "FüllungMin=1"}, 2},
+        {{"check", "--csv"}, 2},
+        {{"range"}, 2},
+        {{"range", "--schritt", "0"}, 2},
+        {{"range", "--schritt", "0.001"}, 2}, // more lever angles than a range holds
+    };
+    for (const auto& [argumente, code] : fälle) {
+        const Lauf l = Starte(argumente);
+        EXPECT_EQ(l.code, code) << argumente.back() << ": " << l.err;
+        if (code == 2) {
+            EXPECT_EQ(l.err.find('\n'), l.err.size() - 1) << l.err; // one line
+        }
+    }
+}
+
+TEST(CliCheck, KvNamesEachCheckAndTheTableSpeaksBothLanguages) {
+    const auto kv = Werte({"--kv", "check"});
+    EXPECT_EQ(kv.at("Bestanden"), 0);
+    EXPECT_EQ(kv.at("Drehrichtung.vor.Bestanden"), 1);
+    EXPECT_EQ(kv.at("Drehrichtung.vor.UmWinkel"), -45);
+    EXPECT_EQ(kv.at("FüllungVollauslage.vor.Min"), 70);
+    EXPECT_FALSE(kv.count("FüllungGleich.vor.Min")); // open below
+    const Lauf de = Starte({"check"}), en = Starte({"--sprache", "en", "check"});
+    EXPECT_NE(de.out.find("Füllung bei voller Auslage"), std::string::npos);
+    EXPECT_NE(en.out.find("Full-gear cut-off"), std::string::npos);
+    EXPECT_NE(en.out.find("warn"), std::string::npos);
+}
+
+} // namespace
+} // namespace vapro::test
