@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -34,10 +35,17 @@ std::string Namen() {
     return namen;
 }
 
+// Only Qt's failures reach the user; its notes about the desktop session
+// (no runtime folder on a server, say) mean nothing to a drawing.
+void NurFehler(QtMsgType typ, const QMessageLogContext&, const QString& text) {
+    if (typ == QtCriticalMsg || typ == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 // Painting needs a GUI application; the command line shows no window, so it
 // runs on the offscreen platform unless told otherwise.
 std::unique_ptr<QGuiApplication> AnwendungSicherstellen() {
     if (QCoreApplication::instance()) return nullptr;
+    qInstallMessageHandler(NurFehler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "vapro-cli";
