@@ -47,8 +47,7 @@ TEST(Maschinenseite, DrawingFillsTheAreaInsideTheMarginsByItsHeight) {
     };
     const Fall fälle[] = {
         {kHoch, 10, 10, 10, 10},
-        {kQuer, 10, 10, 10, 10},
-        {kHoch, 5, 30, 20, 15},
+        {kQuer, 5, 30, 20, 15},
     };
     for (const Fall& f : fälle) {
         Modell m = test::Standardmaschine();

@@ -146,18 +146,5 @@ TEST(F_BildDruck, FieldsKeepTheirLimitsAndApplyingRecomputesNothing) {
     EXPECT_FALSE(QFile::exists(t.pdf));
 }
 
-TEST(F_BildDruck, CaptionsInBothLanguages) {
-    Dialog t;
-    auto texte = [&t] {
-        return t.d.windowTitle() + "|" + t.d.O_Quer->text() + "|" + t.d.K_Drucken->text() + "|" +
-               t.d.Form()->Beschriftung(&Modell::RandLinksD)->text() + "|" +
-               t.d.Form()->Beschriftung(&Modell::LStärkeRestD)->text();
-    };
-    EXPECT_EQ(texte(), "Bild Drucken|Querformat|Drucken!|Links|Restelemente");
-    SpracheEinstellen(t.u.sprache, SprachbasisEnglisch);
-    t.d.WechselSprache();
-    EXPECT_EQ(texte(), "Print Engine|Horizontal formatting|Print!|Left|Other elements");
-}
-
 } // namespace
 } // namespace vapro
