@@ -154,6 +154,10 @@ struct Modell {
     // --- engine-picture printing ---
     int16_t LStärkeKurbelD = 35, GelenkKurbelD = 35, LStärkeSteuerD = 6, GelenkSteuerD = 25,
             LStärkeGelenkeD = 4, LStärkeRestD = 4;
+    // Page margins in percent of the page's width (left, right) and height
+    // (top, bottom); kept for the session, not in the machine file.
+    int16_t RandLinksD = 10, RandRechtsD = 10, RandObenD = 10, RandUntenD = 10;
+    // 1 while the engine picture is drawn for the printer.
     int16_t DruckenAktiv = 0;
 
     // --- valve-travel printing (margins in percent and graph options) ---
