@@ -90,10 +90,10 @@ F_SteuerzeitenTabelle::F_SteuerzeitenTabelle(Kontext& kontext, QWidget* eltern)
             [this](QPoint p) { M_Popup->popup(G_Meß->viewport()->mapToGlobal(p)); });
     raster->addWidget(G_Meß);
 
+    // The events are found for inside admission too, so the old note that
+    // they hold for outside admission only is not shown.
     T_Hinweis1 = new QLabel(this);
-    T_Hinweis2 = new QLabel(this);
     raster->addWidget(T_Hinweis1);
-    raster->addWidget(T_Hinweis2);
 }
 
 // --- captions -----------------------------------------------------------------
@@ -117,7 +117,6 @@ void F_SteuerzeitenTabelle::Beschriftung() {
     M_Hintergrundfarbe->setText(k.T(462));
     T_Überschrift->setText(k.T(802));
     T_Hinweis1->setText(k.T(803));
-    T_Hinweis2->setText(k.T(804));
     for (int z = 0; z < SteuerzeitenZeilen; ++z)
         for (int s = 0; s < SteuerzeitenSpalten; ++s)
             if (Ereignisname(z, s)) G_Meß->item(z, s)->setForeground(QColor(255, 0, 0));

@@ -35,7 +35,7 @@ class F_SteuerzeitenTabelle : public Dialograhmen {
 
     QTableWidget* G_Meß;
     std::array<QLabel*, 2> Ü_1{};
-    QLabel *T_Überschrift, *T_Hinweis1, *T_Hinweis2;
+    QLabel *T_Überschrift, *T_Hinweis1;
 
   private:
     void Zelle(int zeile, int spalte, const QString& text);
