@@ -214,8 +214,9 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     default:
         break;
     }
-    if (auf.csv && auf.befehl != Befehl::Motion && auf.befehl != Befehl::Range)
-        throw Bedienfehler("--csv belongs to motion and range");
+    if (auf.csv && auf.befehl != Befehl::Motion && auf.befehl != Befehl::Range &&
+        auf.befehl != Befehl::Events)
+        throw Bedienfehler("--csv belongs to motion, range and events");
     if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)
         throw Bedienfehler("--grenze belongs to check");
     if ((hatGröße || !auf.ausgabe.empty()) && auf.befehl != Befehl::Render)

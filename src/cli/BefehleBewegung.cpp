@@ -11,6 +11,7 @@
 
 #include "cli/Befehle_intern.h"
 #include "core/analysis/Steuerzeiten.h"
+#include "core/analysis/Steuerzeitentabelle.h"
 #include "core/model/Bewegung.h"
 #include "core/model/Bewegungstabelle.h"
 #include "core/model/Kinematik.h"
@@ -175,9 +176,13 @@ void RichtungAusgeben(const Modell& m, Ausgabe& aus) {
     aus.Wahrheit("Drehrichtung", m.Drehrichtung);
 }
 
-void Steuerzeiten(Modell& m, const Sprache& sprache, Ausgabe& aus) {
+void Steuerzeiten(Modell& m, const Sprache& sprache, bool csv, Ausgabe& aus) {
     SteuerzeitenSuchen(m);
     SteuerzeitenAuswerten(m);
+    if (csv) {
+        SteuerzeitenCsvSchreiben(aus.roh(), m);
+        return;
+    }
     if (!aus.kv()) {
         SteuerzeitenTabelle(m, sprache, aus.roh());
         return;

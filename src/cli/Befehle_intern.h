@@ -22,7 +22,7 @@ void RichtungWählen(Modell& m, Richtung r);
 void Lösen(Modell& m, const Aufruf& auf, Ausgabe& aus);
 void Durchlauf(Modell& m, const Aufruf& auf, Ausgabe& aus);
 void RichtungAusgeben(const Modell& m, Ausgabe& aus);
-void Steuerzeiten(Modell& m, const Sprache& s, Ausgabe& aus);
+void Steuerzeiten(Modell& m, const Sprache& s, bool csv, Ausgabe& aus);
 void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus);
 
 // Steam, figures and files.

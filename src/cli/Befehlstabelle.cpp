@@ -30,10 +30,10 @@ constexpr std::array<Befehlseintrag, 12> kBefehle{{
          RichtungAusgeben(m, aus);
          return kFertig;
      }},
-    {Befehl::Events, "events", "events", "valve events of both cylinder ends", "valve-event search",
-     true,
-     [](Modell& m, const Aufruf&, S s, Ausgabe& aus) {
-         Steuerzeiten(m, s, aus);
+    {Befehl::Events, "events", "events [--csv]", "valve events of both cylinder ends",
+     "valve-event search", true,
+     [](Modell& m, const Aufruf& auf, S s, Ausgabe& aus) {
+         Steuerzeiten(m, s, auf.csv, aus);
          return kFertig;
      }},
     {Befehl::Motion, "motion", "motion --schritt DEG [--csv]", "motion table after two revolutions",

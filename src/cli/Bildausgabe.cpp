@@ -8,24 +8,43 @@
 #include <string>
 
 #include "cli/Befehle_intern.h"
+#include "core/persist/Einheiten.h"
+#include "render/Graphenmaler.h"
 #include "render/Maschinenbild.h"
 
 namespace vapro::cli {
 
 namespace {
 
-Maler Maschine(const Modell& m) {
+Maler Maschine(const Modell& m, const Sprache&) {
     return [m](QPainter& p, QSizeF größe) { MaschinenbildMalen(p, m, größe); };
 }
 
-// The graphs follow as their painters arrive: a painter here is all a
-// picture needs.
+Maler BildHubWinkel(const Modell& m, const Sprache& s) {
+    return SteuerhubMaler(m, Hubachse::Kurbelwinkel, s);
+}
+
+Maler BildHubWeg(const Modell& m, const Sprache& s) {
+    return SteuerhubMaler(m, Hubachse::Kolbenweg, s);
+}
+
+Maler BildSteuerzeiten(const Modell& m, const Sprache& s) {
+    return SteuerzeitenMaler(m, s);
+}
+
+Maler BildDiagramm(const Modell& m, const Sprache& s) {
+    Einheitennamen einheiten;
+    EinheitenSetzen(einheiten, m.Einheit);
+    return DampfdiagrammMaler(m, s, einheiten);
+}
+
+// A painter here is all a picture needs.
 constexpr std::array<Bildeintrag, 5> kBilder{{
     {"bild", &Maschine},
-    {"steuerhub", nullptr},
-    {"steuerhubweg", nullptr},
-    {"steuerzeiten", nullptr},
-    {"diagramm", nullptr},
+    {"steuerhub", &BildHubWinkel},
+    {"steuerhubweg", &BildHubWeg},
+    {"steuerzeiten", &BildSteuerzeiten},
+    {"diagramm", &BildDiagramm},
 }};
 
 std::string Namen() {
@@ -79,7 +98,7 @@ void Bildausgabe(Modell& m, const Aufruf& auf, const Sprache& s) {
     m.LetzterUmWinkel = m.UmWinkel + 1.0f;
     const auto anwendung = AnwendungSicherstellen();
     const Exportergebnis e =
-        BildExportieren(pfad, QSize(auf.bildBreite, auf.bildHöhe), eintrag->maler(m), s);
+        BildExportieren(pfad, QSize(auf.bildBreite, auf.bildHöhe), eintrag->maler(m, s), s);
     if (!e.ok) throw Dateifehler(e.meldung);
 }
 

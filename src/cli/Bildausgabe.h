@@ -16,9 +16,10 @@ namespace vapro::cli {
 
 struct Bildeintrag {
     std::string_view name;
-    // The painter for the engine as the command line set it up; nullptr
-    // while this picture cannot be drawn yet.
-    Maler (*maler)(const Modell& m);
+    // The painter for the engine as the command line set it up, with the
+    // words of the current language; nullptr while this picture cannot be
+    // drawn yet.
+    Maler (*maler)(const Modell& m, const Sprache& s);
 };
 
 std::span<const Bildeintrag> Bildtabelle();

@@ -57,6 +57,39 @@ TEST(Cli, DirectionAndEventsFollowTheReversingLever) {
     }
 }
 
+TEST(Cli, EventsCsvReadsBackToTheKvNumbers) {
+    const auto kv = Werte({"--kv", "--umwinkel", "-40", "events"});
+    const Lauf l = Starte({"--umwinkel", "-40", "events", "--csv"});
+    ASSERT_EQ(l.code, 0) << l.err;
+    std::istringstream in(l.out);
+    std::string zeile;
+    std::getline(in, zeile);
+    EXPECT_EQ(zeile, "Ende,Ereignis,Winkel,Bezug,Weg,Anteil");
+    int zeilen = 0;
+    while (std::getline(in, zeile)) {
+        std::vector<std::string> f;
+        std::istringstream z(zeile);
+        for (std::string feld; std::getline(z, feld, ',');)
+            f.push_back(feld);
+        f.resize(6);
+        const std::string name = f[0] + "." + f[1];
+        ++zeilen;
+        if (f[2].empty()) { // cut-off or compression: travel and share
+            EXPECT_EQ(std::strtof(f[4].c_str(), nullptr), static_cast<float>(kv.at(name + "Weg")))
+                << zeile;
+            EXPECT_EQ(std::strtof(f[5].c_str(), nullptr), static_cast<float>(kv.at(name))) << zeile;
+            continue;
+        }
+        EXPECT_EQ(std::strtof(f[2].c_str(), nullptr), static_cast<float>(kv.at(name + ".Winkel")))
+            << zeile;
+        EXPECT_EQ(std::stoi(f[3]), kv.at(name + ".Bezug")) << zeile;
+        EXPECT_EQ(std::strtof(f[4].c_str(), nullptr), static_cast<float>(kv.at(name + ".Weg")))
+            << zeile;
+    }
+    EXPECT_EQ(zeilen, 12);
+    EXPECT_EQ(Starte({"solve", "--csv"}).code, 2);
+}
+
 TEST(Cli, MotionCsvHasOneRowPerStep) {
     const Lauf l = Starte({"--richtung", "vor", "motion", "--schritt", "8", "--csv"});
     std::istringstream in(l.out);

@@ -1,5 +1,6 @@
 #include "core/analysis/Steuerzeitentabelle.h"
 
+#include <ostream>
 #include <tuple>
 
 #include "core/numbers/Zahlenformat.h"
@@ -122,6 +123,29 @@ Steuerzeitenzellen SteuerzeitenOhneWerte() {
         }
     }
     return z;
+}
+
+void SteuerzeitenCsvSchreiben(std::ostream& out, const Modell& m) {
+    out << "Ende,Ereignis,Winkel,Bezug,Weg,Anteil\n";
+    const std::pair<const char*, Steuerereignis Steuerzeitergebnis::*> ereignisse[] = {
+        {"Einlaßbeginn", &Steuerzeitergebnis::Einlaßbeginn},
+        {"Einlaßende", &Steuerzeitergebnis::Einlaßende},
+        {"Auslaßbeginn", &Steuerzeitergebnis::Auslaßbeginn},
+        {"Auslaßende", &Steuerzeitergebnis::Auslaßende},
+    };
+    const std::pair<const char*, const Steuerzeitergebnis*> enden[] = {{"Oben", &m.Oben},
+                                                                       {"Unten", &m.Unten}};
+    for (const auto& [ende, e] : enden) {
+        for (const auto& [name, feld] : ereignisse) {
+            const Steuerereignis& x = e->*feld;
+            out << ende << ',' << name << ',' << FormatKurz(x.Winkel) << ',' << x.Bezug << ','
+                << FormatKurz(x.Weg) << ",\n";
+        }
+        out << ende << ",Füllung,,," << FormatKurz(e->FüllungWeg) << ',' << FormatKurz(e->Füllung)
+            << '\n';
+        out << ende << ",Kompression,,," << FormatKurz(e->KompressionWeg) << ','
+            << FormatKurz(e->Kompression) << '\n';
+    }
 }
 
 } // namespace vapro

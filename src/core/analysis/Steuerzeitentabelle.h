@@ -4,6 +4,7 @@
 // (its travel would be the one left over from an earlier search).
 
 #include <array>
+#include <iosfwd>
 #include <string>
 
 #include "core/model/Modell.h"
@@ -38,5 +39,13 @@ Steuerzeitenzellen SteuerzeitenWerte(const Modell& m, const Sprache& s, char dez
 // The same cells when there are no events at all (the engine cannot be
 // assembled): "---" in every value cell.
 Steuerzeitenzellen SteuerzeitenOhneWerte();
+
+// The evaluated events of both ends as CSV for other programs, decimal point
+// and no units: "Ende,Ereignis,Winkel,Bezug,Weg,Anteil", one row for each
+// end (Oben, Unten) and event (Einlaßbeginn, Einlaßende, Auslaßbeginn,
+// Auslaßende) with its angle, reference dead centre (1 to 4) and piston
+// travel, then Füllung and Kompression with their travel and share of the
+// stroke (0..1). The names and numbers are those of `events --kv`.
+void SteuerzeitenCsvSchreiben(std::ostream& out, const Modell& m);
 
 } // namespace vapro

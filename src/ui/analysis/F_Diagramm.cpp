@@ -13,6 +13,8 @@
 #include "core/persist/Start.h"
 #include "render/Dampfdiagrammbild.h"
 #include "render/Farben.h"
+#include "render/Graphenmaler.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 
@@ -59,13 +61,23 @@ F_Diagramm::F_Diagramm(Kontext& kontext, QWidget* eltern)
     M_Popup->insertAction(M_Hintergrundfarbe, M_Betriebsparameter);
     connect(M_Betriebsparameter, &QAction::triggered, this,
             [this] { M_Betriebsparameter_Click(); });
+    M_Exportieren = new QAction(M_Popup);
+    M_Popup->insertAction(M_Hintergrundfarbe, M_Exportieren);
+    connect(M_Exportieren, &QAction::triggered, this, [this] { M_Exportieren_Click(); });
     PufferAnpassen();
+}
+
+void F_Diagramm::M_Exportieren_Click() {
+    BildExportDialog(this, k, size(),
+                     DampfdiagrammMaler(k.m, k.sprache, k.einheiten, Dezimalzeichen()),
+                     QStringLiteral("Dampfdiagramm"));
 }
 
 void F_Diagramm::WechselSprache() {
     setWindowTitle(k.T(1500));
     M_Infotext->setText(k.T(1501));
     M_Betriebsparameter->setText(k.T(1502));
+    M_Exportieren->setText(k.T(950));
     M_Hintergrundfarbe->setText(k.T(1503));
     // "Füllung" and "PM" follow the language.
     Zeichnen();

@@ -37,6 +37,9 @@ class F_Diagramm : public Dialograhmen {
     // Opens the operating parameters; set by the main window.
     std::function<void()> betriebsparameterÖffnen;
     QAction* M_Betriebsparameter;
+    QAction* M_Exportieren;
+    // The diagram as it stands now to a picture file.
+    void M_Exportieren_Click();
 
     const QImage& Bildpuffer() const { return puffer_; }
     // The diagram on show; empty while the window is blank.

@@ -8,12 +8,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <sstream>
 
 #include "core/analysis/Steuerzeiten.h"
 #include "core/analysis/Steuerzeitentabelle.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Kinematik.h"
 #include "render/Farben.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
@@ -89,6 +91,10 @@ F_SteuerzeitenTabelle::F_SteuerzeitenTabelle(Kontext& kontext, QWidget* eltern)
     connect(G_Meß, &QWidget::customContextMenuRequested, this,
             [this](QPoint p) { M_Popup->popup(G_Meß->viewport()->mapToGlobal(p)); });
     raster->addWidget(G_Meß);
+    M_Exportieren = new QAction(this);
+    M_Popup->insertAction(M_Hintergrundfarbe, M_Exportieren);
+    connect(M_Exportieren, &QAction::triggered, this, [this] { M_Exportieren_Click(); });
+    connect(M_Popup, &QMenu::aboutToShow, this, [this] { M_Exportieren->setEnabled(werte_); });
 
     // The events are found for inside admission too, so the old note that
     // they hold for outside admission only is not shown.
@@ -114,6 +120,7 @@ void F_SteuerzeitenTabelle::Einschreiben() {
 void F_SteuerzeitenTabelle::Beschriftung() {
     setWindowTitle(k.T(800));
     M_Infotext->setText(k.T(801));
+    M_Exportieren->setText(k.T(950));
     M_Hintergrundfarbe->setText(k.T(462));
     T_Überschrift->setText(k.T(802));
     T_Hinweis1->setText(k.T(803));
@@ -207,10 +214,12 @@ void F_SteuerzeitenTabelle::TabelleFüllen() {
         if (SteuerzeitenSuchenWennNötig(m)) KinematikOhneBild(m);
         SteuerzeitenAuswerten(m);
         zellen = SteuerzeitenWerte(m, k.sprache, Dezimalzeichen());
+        werte_ = true;
     } catch (const GeometrieFehler&) {
         // The main window reports an engine that cannot turn; the table only
         // shows that it has no values.
         zellen = SteuerzeitenOhneWerte();
+        werte_ = false;
     }
     for (int z = 0; z < SteuerzeitenZeilen; ++z)
         for (int s = 0; s < SteuerzeitenSpalten; ++s)
@@ -221,6 +230,20 @@ void F_SteuerzeitenTabelle::TabelleFüllen() {
 void F_SteuerzeitenTabelle::SchrittMalen() {
     // Turning alone moves no valve event: no search then.
     if (stand_ != StandVon(k.m)) TabelleFüllen();
+}
+
+void F_SteuerzeitenTabelle::M_Exportieren_Click() {
+    // The file holds the engine as it stands now, as the table will show it.
+    if (stand_ != StandVon(k.m)) TabelleFüllen();
+    if (!werte_) return;
+    CsvExportDialog(
+        this, k,
+        [this] {
+            std::ostringstream out;
+            SteuerzeitenCsvSchreiben(out, k.m);
+            return out.str();
+        },
+        QStringLiteral("Steuerzeiten"));
 }
 
 } // namespace vapro

@@ -13,6 +13,8 @@
 class QLabel;
 class QTableWidget;
 
+class QAction;
+
 namespace vapro {
 
 class F_SteuerzeitenTabelle : public Dialograhmen {
@@ -33,6 +35,10 @@ class F_SteuerzeitenTabelle : public Dialograhmen {
     // failure shows "---" in every value cell.
     void TabelleFüllen();
 
+    // The values on show as CSV; off while the table has none.
+    void M_Exportieren_Click();
+
+    QAction* M_Exportieren;
     QTableWidget* G_Meß;
     std::array<QLabel*, 2> Ü_1{};
     QLabel *T_Überschrift, *T_Hinweis1;
@@ -43,6 +49,7 @@ class F_SteuerzeitenTabelle : public Dialograhmen {
 
     // The engine the table was last filled for, found or not.
     std::optional<Ansichtsstand> stand_;
+    bool werte_ = false;
 };
 
 } // namespace vapro

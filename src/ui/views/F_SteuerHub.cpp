@@ -8,7 +8,9 @@
 
 #include "core/model/GeometrieFehler.h"
 #include "render/Farben.h"
+#include "render/Graphenmaler.h"
 #include "render/Maschinenbild.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
@@ -36,11 +38,14 @@ F_SteuerHub::F_SteuerHub(Kontext& kontext, Hubachse achse, Rahmendaten daten, in
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(static_cast<int>(VorgabeBreite / TwipsJePixel),
            static_cast<int>(VorgabeHöhe / TwipsJePixel));
-    // Pop-up: help, settings, printing, background colour.
+    // Pop-up: help, settings, printing, export, background colour.
     M_Einstellungen = new QAction(this);
     M_Drucken = new QAction(this);
+    M_Exportieren = new QAction(this);
     M_Popup->insertAction(M_Hintergrundfarbe, M_Einstellungen);
     M_Popup->insertAction(M_Hintergrundfarbe, M_Drucken);
+    M_Popup->insertAction(M_Hintergrundfarbe, M_Exportieren);
+    connect(M_Exportieren, &QAction::triggered, this, [this] { M_Exportieren_Click(); });
     connect(M_Einstellungen, &QAction::triggered, this, [this] { Aufrufen(einstellungenÖffnen); });
     connect(M_Drucken, &QAction::triggered, this, [this] { Aufrufen(druckenÖffnen); });
     connect(M_Popup, &QMenu::aboutToShow, this, [this] {
@@ -55,11 +60,16 @@ void F_SteuerHub::Aufrufen(const std::function<void()>& öffnen) {
     öffnen();
 }
 
+void F_SteuerHub::M_Exportieren_Click() {
+    BildExportDialog(this, k, size(), SteuerhubMaler(k.m, graph_.Achse(), k.sprache), Name());
+}
+
 void F_SteuerHub::WechselSprache() {
     setWindowTitle(k.T(texte_));
     M_Infotext->setText(k.T(texte_ + 1));
     M_Einstellungen->setText(k.T(texte_ + 2));
     M_Drucken->setText(k.T(texte_ + 3));
+    M_Exportieren->setText(k.T(950));
     M_Hintergrundfarbe->setText(k.T(texte_ + 4));
     // The dead centres are labelled in the new language too.
     if (!puffer_.isNull()) Neuzeichnen();

@@ -43,6 +43,9 @@ class F_SteuerHub : public Dialograhmen {
 
     QAction* M_Einstellungen;
     QAction* M_Drucken;
+    QAction* M_Exportieren;
+    // The graph as it stands now to a picture file.
+    void M_Exportieren_Click();
 
   protected:
     // `texte`: caption and pop-up entries at texte … texte + 4 (German - 1000).

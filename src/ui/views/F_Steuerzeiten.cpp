@@ -1,11 +1,14 @@
 #include "ui/views/F_Steuerzeiten.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPainter>
 
 #include "core/model/GeometrieFehler.h"
 #include "render/Farben.h"
+#include "render/Graphenmaler.h"
 #include "render/Maschinenbild.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
@@ -30,11 +33,20 @@ F_Steuerzeiten::F_Steuerzeiten(Kontext& kontext, QWidget* eltern)
     // The backing image covers every pixel.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(Vorgabegröße);
+    M_Exportieren = new QAction(this);
+    M_Popup->insertAction(M_Hintergrundfarbe, M_Exportieren);
+    connect(M_Exportieren, &QAction::triggered, this, [this] { M_Exportieren_Click(); });
+}
+
+void F_Steuerzeiten::M_Exportieren_Click() {
+    BildExportDialog(this, k, size(), SteuerzeitenMaler(k.m, k.sprache, Dezimalzeichen()),
+                     QStringLiteral("Steuerzeiten"));
 }
 
 void F_Steuerzeiten::WechselSprache() {
     setWindowTitle(k.T(700));
     M_Infotext->setText(k.T(701));
+    M_Exportieren->setText(k.T(950));
     M_Hintergrundfarbe->setText(k.T(462));
     // The grid labels are part of the drawing.
     if (!puffer_.isNull()) Neuzeichnen();

@@ -11,6 +11,8 @@
 #include "render/Steuerzeitenbild.h"
 #include "ui/dialogs/Dialograhmen.h"
 
+class QAction;
+
 namespace vapro {
 
 class F_Steuerzeiten : public Dialograhmen {
@@ -32,6 +34,10 @@ class F_Steuerzeiten : public Dialograhmen {
     const Steuerzeitenbild& Bild() const { return bild_; }
     // Markers wait for the crank to pass 0° after a redraw.
     bool Gesperrt() const { return gesperrt_; }
+
+    QAction* M_Exportieren;
+    // The graph as it stands now to a picture file.
+    void M_Exportieren_Click();
 
   protected:
     void FarbeGeändert() override { Neuzeichnen(); }

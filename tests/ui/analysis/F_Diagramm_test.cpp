@@ -147,12 +147,14 @@ TEST_F(DiagrammMitHauptfenster, PopupMenuInBothLanguages) {
         return t;
     };
     EXPECT_EQ(w->windowTitle(), "Dampfdiagramm - theoretisch");
-    EXPECT_EQ(texte(), QStringList({"Infotext - Dampfdiagramm - theoretisch",
-                                    "Betriebsparameter ...", "Hintergrundfarbe ..."}));
+    EXPECT_EQ(texte(),
+              QStringList({"Infotext - Dampfdiagramm - theoretisch", "Betriebsparameter ...",
+                           "Exportieren ...", "Hintergrundfarbe ..."}));
     h.M_Sprache_Click();
     EXPECT_EQ(w->windowTitle(), "Steam Diagram - Theoretical");
-    EXPECT_EQ(texte(), QStringList({"Infotext - Steam Diagram - Theoretical",
-                                    "Operating parameters ...", "Background color ..."}));
+    EXPECT_EQ(texte(),
+              QStringList({"Infotext - Steam Diagram - Theoretical", "Operating parameters ...",
+                           "Export ...", "Background color ..."}));
 
     w->M_Infotext->trigger();
     EXPECT_EQ(u.plattform.hilfen, std::vector<int>{4500});
