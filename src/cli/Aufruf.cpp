@@ -1,8 +1,10 @@
 #include "cli/Aufruf.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cli/Befehlstabelle.h"
+#include "core/analysis/Einstellung.h"
 #include "core/analysis/Konstruktionspruefung.h"
 #include "core/model/Felder.h"
 #include "core/numbers/Zahlenformat.h"
@@ -58,6 +60,50 @@ void GrenzeLesen(Aufruf& auf, const std::string& text) {
     auf.grenzen.emplace_back(std::string(g->name), *z);
 }
 
+// --frei NAME[:MIN:MAX],...
+void FreiLesen(Aufruf& auf, const std::string& text) {
+    size_t anfang = 0;
+    while (anfang <= text.size()) {
+        const size_t komma = std::min(text.find(',', anfang), text.size());
+        const std::string eintrag = text.substr(anfang, komma - anfang);
+        anfang = komma + 1;
+        std::vector<std::string> teile;
+        for (size_t a = 0;;) {
+            const size_t doppelpunkt = std::min(eintrag.find(':', a), eintrag.size());
+            teile.push_back(eintrag.substr(a, doppelpunkt - a));
+            if (doppelpunkt == eintrag.size()) break;
+            a = doppelpunkt + 1;
+        }
+        if (teile[0].empty() || (teile.size() != 1 && teile.size() != 3))
+            throw Bedienfehler("--frei needs NAME or NAME:MIN:MAX, got '" + eintrag + "'");
+        const Stellgröße* s = StellgrößeSuchen(teile[0]);
+        if (!s) throw Bedienfehler("--frei: '" + teile[0] + "' is no input the setting can move");
+        FreiAngabe f{std::string(s->name), std::nullopt, std::nullopt};
+        if (teile.size() == 3) {
+            f.min = LiesZahl(teile[1]);
+            f.max = LiesZahl(teile[2]);
+            if (!f.min || !f.max || !std::isfinite(*f.min) || !std::isfinite(*f.max))
+                throw Bedienfehler("--frei " + teile[0] + ": bounds are not numbers: '" + eintrag +
+                                   "'");
+        }
+        auf.frei.push_back(std::move(f));
+    }
+}
+
+void GewichtLesen(Aufruf& auf, const std::string& text) {
+    const auto gleich = text.find('=');
+    if (gleich == std::string::npos || gleich == 0)
+        throw Bedienfehler("--ziel needs NAME=WEIGHT, got '" + text + "'");
+    const std::string name = text.substr(0, gleich);
+    const auto ziel = EinstellzielSuchen(name);
+    if (!ziel)
+        throw Bedienfehler("unknown goal '" + name + "' (fuellung, voreilen, richtung, stein)");
+    auto z = LiesZahl(std::string_view(text).substr(gleich + 1));
+    if (!z || !std::isfinite(*z) || *z < 0)
+        throw Bedienfehler("--ziel " + name + ": the weight must be a number of 0 or more");
+    auf.gewichte.emplace_back(std::string(EinstellzielName(*ziel)), *z);
+}
+
 } // namespace
 
 Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
@@ -66,6 +112,7 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     std::optional<Befehl> befehl;
     bool hatWinkel = false, hatVon = false, hatBis = false, hatSchritt = false;
     bool hatDruck = false, hatDrehzahl = false, hatBreite = false, hatDefault = false;
+    bool hatOut = false;
     while (!l.Ende()) {
         const std::string a = l.Nächstes();
         if (a == "--file") {
@@ -99,6 +146,15 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
             SetzenLesen(auf, l.Wert(a));
         } else if (a == "--grenze") {
             GrenzeLesen(auf, l.Wert(a));
+        } else if (a == "--frei") {
+            FreiLesen(auf, l.Wert(a));
+        } else if (a == "--ziel") {
+            GewichtLesen(auf, l.Wert(a));
+        } else if (a == "--zeit") {
+            auf.zeit = l.Zahl(a);
+        } else if (a == "--out") {
+            hatOut = true;
+            auf.ziel = l.Wert(a);
         } else if (a == "--umwinkel") {
             auf.umwinkel = l.Zahl(a);
         } else if (a == "--richtung") {
@@ -183,9 +239,18 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         if (!(auf.schritt > 0 && auf.schritt <= 720))
             throw Bedienfehler("--schritt must lie in (0, 720] degrees of the lever");
         break;
+    case Befehl::Optimise:
+        if (auf.frei.empty()) throw Bedienfehler("optimise needs --frei NAME[:MIN:MAX],...");
+        if (!hatOut || auf.ziel.empty()) throw Bedienfehler("optimise needs --out FILE.kmf");
+        if (auf.zeit && !(*auf.zeit > 0 && *auf.zeit <= 86400))
+            throw Bedienfehler("--zeit must lie in (0, 86400] seconds");
+        break;
     default:
         break;
     }
+    if (auf.befehl != Befehl::Optimise &&
+        (!auf.frei.empty() || !auf.gewichte.empty() || auf.zeit || hatOut))
+        throw Bedienfehler("--frei, --ziel, --zeit and --out belong to optimise");
     if (auf.csv && auf.befehl != Befehl::Motion && auf.befehl != Befehl::Range)
         throw Bedienfehler("--csv belongs to motion and range");
     if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)

@@ -21,9 +21,16 @@ enum class Befehl {
     Figures,
     Diagram,
     Range,
-    Check
+    Check,
+    Optimise
 };
 enum class Richtung { Auto, Vor, Zurück };
+
+// One free input of optimise: NAME or NAME:MIN:MAX.
+struct FreiAngabe {
+    std::string name;
+    std::optional<double> min, max; // both or neither
+};
 
 struct Aufruf {
     std::string einheit = "[mm]";
@@ -37,14 +44,17 @@ struct Aufruf {
     bool csv = false;
 
     Befehl befehl = Befehl::Events;
-    double winkel = 0;                                   // solve
-    double von = 0, bis = 0, schritt = 0;                // sweep, motion, range, check (schritt)
-    std::string ziel;                                    // save
-    double druck = 0;                                    // steam
-    double drehzahl = 0;                                 // figures
-    double breite = 500;                                 // diagram, figures: plot width in pixels
-    std::vector<std::pair<std::string, double>> grenzen; // check: --grenze NAME=VALUE, in order
-    std::filesystem::path datenordner;                   // where the steam tables are
+    double winkel = 0;                                    // solve
+    double von = 0, bis = 0, schritt = 0;                 // sweep, motion, range, check (schritt)
+    std::string ziel;                                     // save, optimise (--out)
+    double druck = 0;                                     // steam
+    double drehzahl = 0;                                  // figures
+    double breite = 500;                                  // diagram, figures: plot width in pixels
+    std::vector<std::pair<std::string, double>> grenzen;  // check: --grenze NAME=VALUE, in order
+    std::vector<FreiAngabe> frei;                         // optimise: --frei
+    std::vector<std::pair<std::string, double>> gewichte; // optimise: --ziel NAME=WEIGHT
+    std::optional<double> zeit;                           // optimise: --zeit S
+    std::filesystem::path datenordner;                    // where the steam tables are
 };
 
 // A usage error: unknown option or field, missing or bad number.

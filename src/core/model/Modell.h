@@ -126,7 +126,7 @@ struct Modell {
             SteuerzeitenZeigen = Falsch, MeßwerteZeigen = Falsch, KurbeltriebZeigen = Falsch,
             UmsteuerungZeigen = Falsch, SchiekaZeigen = Falsch, SchieberZeigen = Falsch,
             BetriebsparameterZeigen = Falsch, DampftafelZeigen = Falsch,
-            DampftafelUSZeigen = Falsch;
+            DampftafelUSZeigen = Falsch, EinstellungZeigen = Falsch;
     int16_t TabelleAktualisieren = 1;
 
     // --- motion table layout ---
@@ -164,6 +164,8 @@ struct Modell {
              FarbeSchieber = 0xC0FFC0, FarbeBetriebsparameter = 0xC0C000, FarbeDiagramm = 0xE0E0E0,
              FarbeDampftafel = 0xC0E0FF, FarbeDampftafelUS = 0xFFC0C0, FarbeBildDruck = 0xFFFFFF,
              FarbeSteuerHub = 0xFFFFFF, FarbeSteuerHubD = 0xFFFFFF, FarbeTabelle = 0xFFFFFF;
+    // Of this session only: the machine file has no place for it.
+    uint32_t FarbeEinstellung = 0xE0F0E0;
 
     // --- process state ---
     int16_t NächsterStart = 1;
