@@ -56,7 +56,8 @@ BENCHMARK(BM_EinstellungDreiEingaben)->Unit(benchmark::kMillisecond)->Iterations
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    // A search of a few hundred evaluations, each one lever range at 5°.
+    // The search should need fewer than 250 evaluations, each one lever
+    // range at 5° (the baseline).
     vapro::bench::Verhältnisse reporter(
         {{"BM_EinstellungDreiEingaben/iterations:1", "BM_Einstellverlauf", 250.0}});
     benchmark::RunSpecifiedBenchmarks(&reporter);

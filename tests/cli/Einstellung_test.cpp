@@ -25,7 +25,7 @@ TEST(CliOptimise, TheValveRodIsSetAndTheEngineWritten) {
     Ordner o;
     const std::string datei = (o.pfad / "gesetzt.kmf").string();
     auto kv = Werte({"--set", "SstLänge=79.5", "--kv", "optimise", "--frei", "SstLänge", "--zeit",
-                     "5", "--out", datei});
+                     "120", "--out", datei});
     ASSERT_EQ(kv["Verbessert"], 1);
     EXPECT_LT(kv["Zielwert.Nachher"], kv["Zielwert.Vorher"] / 10);
     EXPECT_EQ(kv["Ziel.fuellung.Gewicht"], 1) << "cut-off is the default goal";
@@ -49,7 +49,7 @@ TEST(CliOptimise, ExplicitBoundsGoalsAndTheTableForPeople) {
     Ordner o;
     const std::string datei = (o.pfad / "m.kmf").string();
     const Lauf l = Starte({"--sprache", "en", "optimise", "--frei", "SchiEO:4.5:5.5,SchiEU",
-                           "--ziel", "voreilen=1", "--zeit", "3", "--out", datei});
+                           "--ziel", "voreilen=1", "--zeit", "2", "--out", datei});
     ASSERT_EQ(l.code, 0) << l.err;
     for (const char* text : {"Automatic setting", "SchiEO [mm]", "4.5", "5.5", "Objective",
                              "Design checks", "evaluations in"})

@@ -110,8 +110,8 @@ class Suche {
         std::vector<double> schritt(n), toleranz(n);
         for (unsigned i = 0; i < n; ++i) {
             schritt[i] = (oben_[i] - unten_[i]) / 4;
-            // Well below what moves an event by one search step.
-            toleranz[i] = (oben_[i] - unten_[i]) * 1e-5;
+            // Below what moves an event by one search step (0.25° of crank).
+            toleranz[i] = (oben_[i] - unten_[i]) * 1e-3;
         }
         for (int lauf = 0; lauf < 6 && !Abgebrochen() && !zeitAbgelaufen_; ++lauf) {
             const double rest = a_.zeitSekunden - Sekunden();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "core/analysis/Einstellung.h"
 #include "core/model/Bewegung.h"
@@ -145,13 +147,31 @@ Zielbewertung ZieleBewerten(const Steuerungsverlauf& v, bool kulisse) {
 }
 
 Steuerungsverlauf Einstellverlauf(const Modell& m) {
-    if (m.Umsteuertyp == 1) return SteuerungsverlaufBerechnen(m, EinstellSchrittGrad);
     Steuerungsverlauf v;
     v.Hub = static_cast<float>(2.0 * m.KWRadius);
     v.KanalweiteOben = static_cast<float>(static_cast<double>(m.KaKanteOO) - m.KaKanteOU);
     v.KanalweiteUnten = static_cast<float>(static_cast<double>(m.KaKanteUO) - m.KaKanteUU);
     v.MM = IstMM(m);
-    v.Punkte.push_back(VerlaufspunktJetzt(m));
+    if (m.Umsteuertyp != 1) {
+        v.Punkte.push_back(VerlaufspunktJetzt(m));
+        return v;
+    }
+    // The lever angles are independent of each other: the search evaluates
+    // hundreds of ranges, so they are shared out among the processor's cores.
+    const std::vector<float> winkel = Hebelwinkel(m, EinstellSchrittGrad);
+    v.Punkte.resize(winkel.size());
+    const size_t teile = std::clamp<size_t>(std::thread::hardware_concurrency(), 1,
+                                            std::min<size_t>(4, winkel.size()));
+    auto rechnen = [&](size_t teil) {
+        for (size_t i = teil; i < winkel.size(); i += teile)
+            v.Punkte[i] = VerlaufspunktBerechnen(m, winkel[i]);
+    };
+    std::vector<std::thread> helfer;
+    for (size_t t = 1; t < teile; ++t)
+        helfer.emplace_back(rechnen, t);
+    rechnen(0);
+    for (std::thread& h : helfer)
+        h.join();
     return v;
 }
 
