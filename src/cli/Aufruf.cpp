@@ -104,6 +104,20 @@ void GewichtLesen(Aufruf& auf, const std::string& text) {
     auf.gewichte.emplace_back(std::string(EinstellzielName(*ziel)), *z);
 }
 
+// "BxH": width and height in pixels, each at least 1.
+void GrößeLesen(Aufruf& auf, const std::string& text) {
+    const auto x = text.find('x');
+    const auto b = x == std::string::npos ? std::nullopt : LiesZahl(text.substr(0, x));
+    const auto h = x == std::string::npos ? std::nullopt : LiesZahl(text.substr(x + 1));
+    auto ganz = [](const std::optional<double>& z) {
+        return z && *z >= 1 && *z <= 1e9 && std::floor(*z) == *z;
+    };
+    if (!ganz(b) || !ganz(h))
+        throw Bedienfehler("--groesse takes WIDTHxHEIGHT in whole pixels, got '" + text + "'");
+    auf.bildBreite = static_cast<int>(*b);
+    auf.bildHöhe = static_cast<int>(*h);
+}
+
 } // namespace
 
 Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
@@ -112,7 +126,7 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     std::optional<Befehl> befehl;
     bool hatWinkel = false, hatVon = false, hatBis = false, hatSchritt = false;
     bool hatDruck = false, hatDrehzahl = false, hatBreite = false, hatDefault = false;
-    bool hatOut = false;
+    bool hatGröße = false;
     while (!l.Ende()) {
         const std::string a = l.Nächstes();
         if (a == "--file") {
@@ -152,9 +166,6 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
             GewichtLesen(auf, l.Wert(a));
         } else if (a == "--zeit") {
             auf.zeit = l.Zahl(a);
-        } else if (a == "--out") {
-            hatOut = true;
-            auf.ziel = l.Wert(a);
         } else if (a == "--umwinkel") {
             auf.umwinkel = l.Zahl(a);
         } else if (a == "--richtung") {
@@ -174,6 +185,11 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         } else if (a == "--winkel") {
             auf.winkel = l.Zahl(a);
             hatWinkel = true;
+        } else if (a == "--out") {
+            auf.ausgabe = l.Wert(a);
+        } else if (a == "--groesse" || a == "--größe") {
+            GrößeLesen(auf, l.Wert(a));
+            hatGröße = true;
         } else if (a == "--von") {
             auf.von = l.Zahl(a);
             hatVon = true;
@@ -188,6 +204,10 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         } else {
             if (befehl == Befehl::Save && auf.ziel.empty()) {
                 auf.ziel = a;
+                continue;
+            }
+            if (befehl == Befehl::Render && auf.bild.empty()) {
+                auf.bild = a;
                 continue;
             }
             if (befehl) throw Bedienfehler("more than one command: '" + a + "'");
@@ -226,6 +246,10 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     case Befehl::Diagram:
         if (!hatBreite) throw Bedienfehler("diagram needs --breite PX");
         break;
+    case Befehl::Render:
+        if (auf.bild.empty()) throw Bedienfehler("render needs WHAT (try --help)");
+        if (auf.ausgabe.empty()) throw Bedienfehler("render needs --out FILE");
+        break;
     case Befehl::Motion:
         if (!hatSchritt) throw Bedienfehler("motion needs --schritt DEG");
         if (!(auf.schritt > 0 && auf.schritt <= 360))
@@ -241,20 +265,22 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         break;
     case Befehl::Optimise:
         if (auf.frei.empty()) throw Bedienfehler("optimise needs --frei NAME[:MIN:MAX],...");
-        if (!hatOut || auf.ziel.empty()) throw Bedienfehler("optimise needs --out FILE.kmf");
+        if (auf.ausgabe.empty()) throw Bedienfehler("optimise needs --out FILE.kmf");
         if (auf.zeit && !(*auf.zeit > 0 && *auf.zeit <= 86400))
             throw Bedienfehler("--zeit must lie in (0, 86400] seconds");
         break;
     default:
         break;
     }
-    if (auf.befehl != Befehl::Optimise &&
-        (!auf.frei.empty() || !auf.gewichte.empty() || auf.zeit || hatOut))
-        throw Bedienfehler("--frei, --ziel, --zeit and --out belong to optimise");
+    if (auf.befehl != Befehl::Optimise && (!auf.frei.empty() || !auf.gewichte.empty() || auf.zeit))
+        throw Bedienfehler("--frei, --ziel and --zeit belong to optimise");
     if (auf.csv && auf.befehl != Befehl::Motion && auf.befehl != Befehl::Range)
         throw Bedienfehler("--csv belongs to motion and range");
     if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)
         throw Bedienfehler("--grenze belongs to check");
+    if (hatGröße && auf.befehl != Befehl::Render) throw Bedienfehler("--groesse belongs to render");
+    if (!auf.ausgabe.empty() && auf.befehl != Befehl::Render && auf.befehl != Befehl::Optimise)
+        throw Bedienfehler("--out belongs to render and optimise");
     if (hatBreite && !(auf.breite >= 1 && auf.breite <= 100000))
         throw Bedienfehler("--breite must lie in 1 ... 100000 pixels");
     if (hatDefault && auf.datei) throw Bedienfehler("--default and --file exclude each other");

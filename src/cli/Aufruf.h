@@ -22,7 +22,8 @@ enum class Befehl {
     Diagram,
     Range,
     Check,
-    Optimise
+    Optimise,
+    Render
 };
 enum class Richtung { Auto, Vor, Zurück };
 
@@ -44,9 +45,9 @@ struct Aufruf {
     bool csv = false;
 
     Befehl befehl = Befehl::Events;
-    double winkel = 0;                                    // solve
+    double winkel = 0;                                    // solve, render
     double von = 0, bis = 0, schritt = 0;                 // sweep, motion, range, check (schritt)
-    std::string ziel;                                     // save, optimise (--out)
+    std::string ziel;                                     // save
     double druck = 0;                                     // steam
     double drehzahl = 0;                                  // figures
     double breite = 500;                                  // diagram, figures: plot width in pixels
@@ -55,6 +56,11 @@ struct Aufruf {
     std::vector<std::pair<std::string, double>> gewichte; // optimise: --ziel NAME=WEIGHT
     std::optional<double> zeit;                           // optimise: --zeit S
     std::filesystem::path datenordner;                    // where the steam tables are
+    // render: which picture, the file (its extension names the type), pixels;
+    // optimise writes the engine to `ausgabe` too
+    std::string bild;
+    std::string ausgabe;
+    int bildBreite = 500, bildHöhe = 600;
 };
 
 // A usage error: unknown option or field, missing or bad number.

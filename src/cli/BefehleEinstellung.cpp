@@ -150,7 +150,9 @@ int Einstellung(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& a
     const Einstellauftrag a = Auftrag(m, auf);
     const Einstellergebnis e = Einstellen(m, a);
     // Written before anything is printed: what the table shows is on disk.
-    Sichern(e.maschine, auf, s);
+    Aufruf sichern = auf;
+    sichern.ziel = auf.ausgabe;
+    Sichern(e.maschine, sichern, s);
     const Prüfvergleich p = PrüfungVergleichen(m, e.maschine);
     if (aus.kv())
         Schlüssel(a, e, p, aus);

@@ -427,6 +427,17 @@ constexpr TextRow rows[] = {
     {1917, "Kanalöffnung bei voller Auslage [% der Kanalweite]",
      "Port opening at full gear [% of port width]"},
     {1918, "Vorausströmung bei voller Auslage [% vom Hub]", "Release at full gear [% of stroke]"},
+    // Export of pictures and tables
+    {1950, "Exportieren ...", "Export ..."},
+    {1951, "PNG-Bild (*.png)|*.png|SVG-Zeichnung (*.svg)|*.svg|PDF-Dokument (*.pdf)|*.pdf",
+     "PNG image (*.png)|*.png|SVG drawing (*.svg)|*.svg|PDF document (*.pdf)|*.pdf"},
+    {1952, "CSV-Tabelle (*.csv)|*.csv", "CSV table (*.csv)|*.csv"},
+    {1953, "Die Datei konnte nicht exportiert werden.", "The file could not be exported."},
+    {1954, "Diese Dateiendung kennt der Export nicht. Möglich sind: |1",
+     "Export does not know this file extension. Possible are: |1"},
+    {1955, "Bildgröße in Pixel", "Image size in pixels"},
+    {1956, "Für ein Bild dieser Größe reicht der Speicher nicht.",
+     "There is not enough memory for an image of this size."},
     // Automatic setting of the valve gear
     {1960, "Automatische Einstellung", "Automatic setting"},
     {1961, "Infotext - Automatische Einstellung", "Infotext - Automatic setting"},
