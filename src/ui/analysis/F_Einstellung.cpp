@@ -180,9 +180,10 @@ void F_Einstellung::Einschreiben() {
         z.E_Bis->setText(Zahl(g.max));
         z.schild->setText(z.feld->größe == Größe::Winkel ? QStringLiteral("°") : einheit);
     }
-    // A result belongs to the engine it started from.
-    if (!Läuft() && ergebnis_ && !GleicheMaschine(k.m, start_)) {
+    // A result, or the reason there is none, belongs to the engine it started from.
+    if (!Läuft() && (ergebnis_ || verworfen_) && !GleicheMaschine(k.m, start_)) {
         ergebnis_.reset();
+        verworfen_ = false;
         stand_.clear();
         P_Fortschritt->setValue(0);
         ErgebnisZeigen();
@@ -311,7 +312,11 @@ void F_Einstellung::Knopf_Anwenden_Click() {
         if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler& f) {
         MaschineEinsetzen(k.m, vorher);
-        if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Ansicht);
+        try {
+            if (k.ansichten) Neuberechnung(k.m, *k.ansichten, Anlass::Ansicht);
+        } catch (const GeometrieFehler&) {
+            // the engine as it was before; the message below says enough
+        }
         GeometriefehlerMelden(f);
         return;
     }
