@@ -1,8 +1,10 @@
 #include "cli/Aufruf.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cli/Befehlstabelle.h"
+#include "core/analysis/Einstellung.h"
 #include "core/analysis/Konstruktionspruefung.h"
 #include "core/model/Felder.h"
 #include "core/numbers/Zahlenformat.h"
@@ -56,6 +58,50 @@ void GrenzeLesen(Aufruf& auf, const std::string& text) {
         throw Bedienfehler("--grenze " + name + ": not a number: '" + text.substr(gleich + 1) +
                            "'");
     auf.grenzen.emplace_back(std::string(g->name), *z);
+}
+
+// --frei NAME[:MIN:MAX],...
+void FreiLesen(Aufruf& auf, const std::string& text) {
+    size_t anfang = 0;
+    while (anfang <= text.size()) {
+        const size_t komma = std::min(text.find(',', anfang), text.size());
+        const std::string eintrag = text.substr(anfang, komma - anfang);
+        anfang = komma + 1;
+        std::vector<std::string> teile;
+        for (size_t a = 0;;) {
+            const size_t doppelpunkt = std::min(eintrag.find(':', a), eintrag.size());
+            teile.push_back(eintrag.substr(a, doppelpunkt - a));
+            if (doppelpunkt == eintrag.size()) break;
+            a = doppelpunkt + 1;
+        }
+        if (teile[0].empty() || (teile.size() != 1 && teile.size() != 3))
+            throw Bedienfehler("--frei needs NAME or NAME:MIN:MAX, got '" + eintrag + "'");
+        const Stellgröße* s = StellgrößeSuchen(teile[0]);
+        if (!s) throw Bedienfehler("--frei: '" + teile[0] + "' is no input the setting can move");
+        FreiAngabe f{std::string(s->name), std::nullopt, std::nullopt};
+        if (teile.size() == 3) {
+            f.min = LiesZahl(teile[1]);
+            f.max = LiesZahl(teile[2]);
+            if (!f.min || !f.max || !std::isfinite(*f.min) || !std::isfinite(*f.max))
+                throw Bedienfehler("--frei " + teile[0] + ": bounds are not numbers: '" + eintrag +
+                                   "'");
+        }
+        auf.frei.push_back(std::move(f));
+    }
+}
+
+void GewichtLesen(Aufruf& auf, const std::string& text) {
+    const auto gleich = text.find('=');
+    if (gleich == std::string::npos || gleich == 0)
+        throw Bedienfehler("--ziel needs NAME=WEIGHT, got '" + text + "'");
+    const std::string name = text.substr(0, gleich);
+    const auto ziel = EinstellzielSuchen(name);
+    if (!ziel)
+        throw Bedienfehler("unknown goal '" + name + "' (fuellung, voreilen, richtung, stein)");
+    auto z = LiesZahl(std::string_view(text).substr(gleich + 1));
+    if (!z || !std::isfinite(*z) || *z < 0)
+        throw Bedienfehler("--ziel " + name + ": the weight must be a number of 0 or more");
+    auf.gewichte.emplace_back(std::string(EinstellzielName(*ziel)), *z);
 }
 
 // "BxH": width and height in pixels, each at least 1.
@@ -114,6 +160,12 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
             SetzenLesen(auf, l.Wert(a));
         } else if (a == "--grenze") {
             GrenzeLesen(auf, l.Wert(a));
+        } else if (a == "--frei") {
+            FreiLesen(auf, l.Wert(a));
+        } else if (a == "--ziel") {
+            GewichtLesen(auf, l.Wert(a));
+        } else if (a == "--zeit") {
+            auf.zeit = l.Zahl(a);
         } else if (a == "--umwinkel") {
             auf.umwinkel = l.Zahl(a);
         } else if (a == "--richtung") {
@@ -211,16 +263,25 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         if (!(auf.schritt > 0 && auf.schritt <= 720))
             throw Bedienfehler("--schritt must lie in (0, 720] degrees of the lever");
         break;
+    case Befehl::Optimise:
+        if (auf.frei.empty()) throw Bedienfehler("optimise needs --frei NAME[:MIN:MAX],...");
+        if (auf.ausgabe.empty()) throw Bedienfehler("optimise needs --out FILE.kmf");
+        if (auf.zeit && !(*auf.zeit > 0 && *auf.zeit <= 86400))
+            throw Bedienfehler("--zeit must lie in (0, 86400] seconds");
+        break;
     default:
         break;
     }
+    if (auf.befehl != Befehl::Optimise && (!auf.frei.empty() || !auf.gewichte.empty() || auf.zeit))
+        throw Bedienfehler("--frei, --ziel and --zeit belong to optimise");
     if (auf.csv && auf.befehl != Befehl::Motion && auf.befehl != Befehl::Range &&
         auf.befehl != Befehl::Events)
         throw Bedienfehler("--csv belongs to motion, range and events");
     if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)
         throw Bedienfehler("--grenze belongs to check");
-    if ((hatGröße || !auf.ausgabe.empty()) && auf.befehl != Befehl::Render)
-        throw Bedienfehler("--out and --groesse belong to render");
+    if (hatGröße && auf.befehl != Befehl::Render) throw Bedienfehler("--groesse belongs to render");
+    if (!auf.ausgabe.empty() && auf.befehl != Befehl::Render && auf.befehl != Befehl::Optimise)
+        throw Bedienfehler("--out belongs to render and optimise");
     if (hatBreite && !(auf.breite >= 1 && auf.breite <= 100000))
         throw Bedienfehler("--breite must lie in 1 ... 100000 pixels");
     if (hatDefault && auf.datei) throw Bedienfehler("--default and --file exclude each other");

@@ -22,9 +22,16 @@ enum class Befehl {
     Diagram,
     Range,
     Check,
+    Optimise,
     Render
 };
 enum class Richtung { Auto, Vor, Zurück };
+
+// One free input of optimise: NAME or NAME:MIN:MAX.
+struct FreiAngabe {
+    std::string name;
+    std::optional<double> min, max; // both or neither
+};
 
 struct Aufruf {
     std::string einheit = "[mm]";
@@ -38,15 +45,19 @@ struct Aufruf {
     bool csv = false;
 
     Befehl befehl = Befehl::Events;
-    double winkel = 0;                                   // solve, render
-    double von = 0, bis = 0, schritt = 0;                // sweep, motion, range, check (schritt)
-    std::string ziel;                                    // save
-    double druck = 0;                                    // steam
-    double drehzahl = 0;                                 // figures
-    double breite = 500;                                 // diagram, figures: plot width in pixels
-    std::vector<std::pair<std::string, double>> grenzen; // check: --grenze NAME=VALUE, in order
-    std::filesystem::path datenordner;                   // where the steam tables are
-    // render: which picture, the file (its extension names the type), pixels
+    double winkel = 0;                                    // solve, render
+    double von = 0, bis = 0, schritt = 0;                 // sweep, motion, range, check (schritt)
+    std::string ziel;                                     // save
+    double druck = 0;                                     // steam
+    double drehzahl = 0;                                  // figures
+    double breite = 500;                                  // diagram, figures: plot width in pixels
+    std::vector<std::pair<std::string, double>> grenzen;  // check: --grenze NAME=VALUE, in order
+    std::vector<FreiAngabe> frei;                         // optimise: --frei
+    std::vector<std::pair<std::string, double>> gewichte; // optimise: --ziel NAME=WEIGHT
+    std::optional<double> zeit;                           // optimise: --zeit S
+    std::filesystem::path datenordner;                    // where the steam tables are
+    // render: which picture, the file (its extension names the type), pixels;
+    // optimise writes the engine to `ausgabe` too
     std::string bild;
     std::string ausgabe;
     int bildBreite = 500, bildHöhe = 600;

@@ -35,4 +35,8 @@ void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus);
 void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus);
 int Prüfung(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
 
+// The automatic setting: writes the improved engine to --out, prints the
+// before/after table.
+int Einstellung(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
+
 } // namespace vapro::cli

@@ -12,7 +12,7 @@ namespace {
 
 using S = const Sprache&;
 
-constexpr std::array<Befehlseintrag, 12> kBefehle{{
+constexpr std::array<Befehlseintrag, 13> kBefehle{{
     {Befehl::Solve, "solve", "solve --winkel DEG", "positions at one crank angle", "solve", true,
      [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
          Lösen(m, a, aus);
@@ -80,6 +80,10 @@ constexpr std::array<Befehlseintrag, 12> kBefehle{{
          BildZeichnen(m, a, s);
          return kFertig;
      }},
+    {Befehl::Optimise, "optimise",
+     "optimise --frei NAME[:MIN:MAX],... [--ziel NAME=WEIGHT]... [--zeit S] --out FILE.kmf",
+     "set the valve gear automatically", "automatic setting", false,
+     [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) { return Einstellung(m, a, s, aus); }},
 }};
 
 } // namespace
@@ -109,7 +113,9 @@ std::string Bedienung() {
     constexpr std::size_t breite = 37;
     for (const auto& b : kBefehle) {
         std::string zeile = "  " + std::string(b.aufruf);
-        zeile.append(zeile.size() < breite ? breite - zeile.size() : 1, ' ');
+        // A long command gets its purpose on a line of its own.
+        if (zeile.size() >= breite) zeile += "\n";
+        zeile.append(zeile.size() < breite ? breite - zeile.size() : breite, ' ');
         text += zeile + std::string(b.zweck) + "\n";
     }
     return text + "exit codes: 0 done, 2 usage error, 3 geometry error, 4 file error,\n"

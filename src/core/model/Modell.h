@@ -134,7 +134,7 @@ struct Modell {
             SteuerzeitenZeigen = Falsch, MeßwerteZeigen = Falsch, KurbeltriebZeigen = Falsch,
             UmsteuerungZeigen = Falsch, SchiekaZeigen = Falsch, SchieberZeigen = Falsch,
             BetriebsparameterZeigen = Falsch, DampftafelZeigen = Falsch,
-            DampftafelUSZeigen = Falsch;
+            DampftafelUSZeigen = Falsch, EinstellungZeigen = Falsch;
     int16_t TabelleAktualisieren = 1;
 
     // --- motion table layout ---
@@ -179,6 +179,8 @@ struct Modell {
     // The valve-events graph and table keep no section in the machine file, so
     // their colours last for the run only.
     uint32_t FarbeSteuerzeiten = 0xFFFFFF, FarbeMeßwerte = 0xE0E0E0;
+    // Of this session only: the machine file has no place for it.
+    uint32_t FarbeEinstellung = 0xE0F0E0;
 
     // --- process state ---
     int16_t NächsterStart = 1;

@@ -231,6 +231,7 @@ void F_Haupt::WechselSprache() {
     M_Ansicht->setTitle(k.T(431));
     M_Einstellungen->setTitle(k.T(432));
     M_Geo->setTitle(k.T(451));
+    M_Extras->setTitle(k.T(989));
     for (auto& [name, e] : einträge_)
         if (e.text) e.aktion->setText(k.T(e.text));
     // The window buttons carry the captions of their menu entries.

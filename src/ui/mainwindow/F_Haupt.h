@@ -180,7 +180,8 @@ class F_Haupt : public QMainWindow {
     std::array<QLabel*, 3> T_Einheit{};
     QLabel *Aus_Winkel, *aus_kwegmm, *Aus_kwegproz, *Aus_SchieHub, *Aus_Springen, *Aus_UmWinkel,
         *Aus_WinkelSchritt, *Aus_Zeit, *A_Zeit;
-    QMenu *M_Datei, *M_Bearbeiten, *M_Ansicht, *M_Einstellungen, *M_Geo, *M_Hilfe, *M_Popup;
+    QMenu *M_Datei, *M_Bearbeiten, *M_Ansicht, *M_Einstellungen, *M_Geo, *M_Extras, *M_Hilfe,
+        *M_Popup;
     // Menu entries by name, with the text each shows (0: set elsewhere).
     struct Eintragsdaten {
         QAction* aktion;

@@ -48,6 +48,7 @@ void F_Haupt::MenüsBauen() {
     M_Bearbeiten = menuBar()->addMenu(QString());
     M_Ansicht = menuBar()->addMenu(QString());
     M_Einstellungen = menuBar()->addMenu(QString());
+    M_Extras = menuBar()->addMenu(QString());
     M_Hilfe = menuBar()->addMenu(QStringLiteral("?"));
     struct Def {
         QMenu* menü;
@@ -87,6 +88,7 @@ void F_Haupt::MenüsBauen() {
         {M_Einstellungen, "M_Umrechnen", 0, false, true},
         {M_Einstellungen, "M_Sprache", 0, false, true},
         {M_Einstellungen, "M_Hintergrundfarbe", 462, false, true},
+        {M_Extras, "M_Einstellung", 990, true, false},
         {M_Hilfe, "M_Direkthilfe", 458, false, true},
         {M_Hilfe, "M_Hilfedatei", 459, false, true},
         {M_Hilfe, "M_Infotext_Hauptmenü1", 460, false, true},

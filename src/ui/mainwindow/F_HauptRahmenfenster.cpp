@@ -1,9 +1,9 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
 // operating parameters, the steam diagram, the steam tables, the
-// valve-travel graphs and the valve-events table and graph. Each is registered
-// once with its button, menu entry, settings key and shown flag; opening, the
-// menu ticks, the reopening at start-up and the open state at exit all read
-// that list.
+// valve-travel graphs, the valve-events table and graph and the automatic
+// setting. Each is registered once with its button, menu entry, settings key
+// and shown flag; opening, the menu ticks, the reopening at start-up and the
+// open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
@@ -11,6 +11,7 @@
 #include "ui/analysis/F_Betriebsparameter.h"
 #include "ui/analysis/F_Dampftafel.h"
 #include "ui/analysis/F_Diagramm.h"
+#include "ui/analysis/F_Einstellung.h"
 #include "ui/analysis/F_SteuerzeitenTabelle.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
@@ -71,6 +72,17 @@ void F_Haupt::RahmenfensterEinrichten() {
     FensterAnmelden(
         "M_Meßwerte", nullptr, "Meßwerte Zeigen", &Modell::MeßwerteZeigen,
         [this] { return new F_SteuerzeitenTabelle(k, this); }, Schrittfenster::Meßwerte);
+    FensterAnmelden("M_Einstellung", nullptr, "Einstellung Zeigen", &Modell::EinstellungZeigen,
+                    [this] {
+                        auto* f = new F_Einstellung(k, this);
+                        // An applied setting is a new engine for every window.
+                        f->nachÜbernahme = [this] {
+                            Slider_UmWinkel_Einstellen();
+                            FensterNeuLaden();
+                            Daten_Zustand();
+                        };
+                        return f;
+                    });
 }
 
 F_SteuerHub* F_Haupt::SteuerHubEinrichten(F_SteuerHub* graph) {

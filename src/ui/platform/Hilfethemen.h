@@ -22,6 +22,7 @@ inline constexpr int Steuerzeiten = 4100;  // valve-events graph
 inline constexpr int Tabelle = 4200;       // motion table
 inline constexpr int Meßwerte = 4300;      // valve-events table
 inline constexpr int Diagramm = 4500;      // steam diagram
+inline constexpr int Einstellung = 4610;   // automatic setting of the valve gear
 inline constexpr int Betriebsparameter = 5000;
 inline constexpr int Dampftafel = 5020;
 inline constexpr int DampftafelUS = 6000;
@@ -51,6 +52,6 @@ inline constexpr std::array Alle = {
     Betriebsparameter, Dampftafel,   DampftafelUS,      Knopf_Start_Stop, Knopf_Vor,
     Knopf_Zurück,      K_NullGrad,   Slider_Zeit,       Slider_Winkel,    Slider_UmWinkel,
     T_Dateiname,       T_KLproz,     T_kwegmm,          T_Winkel,         T_Springen,
-    T_Schieberhub,     T_Zeit,       T_Direkthilfe,     T_Drehung};
+    T_Schieberhub,     T_Zeit,       T_Direkthilfe,     T_Drehung,        Einstellung};
 
 } // namespace vapro::HilfeKontext

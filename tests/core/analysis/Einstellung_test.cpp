@@ -1,0 +1,282 @@
+#include "core/analysis/Einstellung.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <stdexcept>
+
+#include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
+#include "core/model/Verlauf.h"
+#include "tests/core/Maschine.h"
+
+namespace vapro {
+namespace {
+
+FreieEingabe Frei(const Modell& m, const char* name) {
+    const Feld* f = FeldSuchen(name);
+    return {f, Vorgabegrenzen(m, *f)};
+}
+
+// The default engine with its valve rod 4 mm too long: top and bottom
+// cut-off then differ by tens of per cent.
+Modell Verstellt() {
+    Modell m = test::Standardmaschine();
+    m.SstLänge += 4;
+    return m;
+}
+
+// The largest top-against-bottom cut-off difference where the engine turns,
+// in % of the stroke; a cut-off the valve never makes counts as 100.
+double FüllungDifferenz(const Modell& m) {
+    double größte = 0;
+    for (const Verlaufspunkt& p : SteuerungsverlaufBerechnen(m, 5).Punkte) {
+        if (!BilanzEntscheidend(p.Drehrichtungsbilanz)) continue;
+        const bool vor = p.Drehrichtungsbilanz > 0;
+        const auto& oben = p.Ende(vor, true).Füllung;
+        const auto& unten = p.Ende(vor, false).Füllung;
+        größte =
+            std::max(größte, oben && unten ? std::fabs(oben->Prozent - unten->Prozent) : 100.0);
+    }
+    return größte;
+}
+
+// Every field a machine file holds, bit for bit.
+void GleicheFelder(const Modell& a, const Modell& b) {
+    for (const Feld& f : Felder())
+        if (f.satz) {
+            EXPECT_EQ(FeldLesen(a, f), FeldLesen(b, f)) << f.name;
+        }
+}
+
+TEST(Einstellung, ALengthenedValveRodIsBroughtBack) {
+    const Modell m = Verstellt();
+    ASSERT_GT(FüllungDifferenz(m), 10);
+    Einstellauftrag a;
+    a.frei = {Frei(m, "SstLänge")};
+    a.zeitSekunden = 120; // ends on convergence, long before this even in a sanitizer build
+    const Einstellergebnis e = Einstellen(m, a);
+    ASSERT_TRUE(e.Verbessert());
+    EXPECT_FALSE(e.zeitAbgelaufen);
+    EXPECT_LE(FüllungDifferenz(e.maschine), FüllungDifferenz(test::Standardmaschine()) + 0.5);
+    EXPECT_NEAR(e.maschine.SstLänge, 75.5, 1.0);
+    EXPECT_EQ(e.nachher[0], e.maschine.SstLänge);
+    EXPECT_EQ(e.zielNachher, ZieleBewerten(e.maschine).Summe(a.gewichte))
+        << "the engine returned is the one judged";
+    EXPECT_FALSE(e.abgebrochen);
+}
+
+TEST(Einstellung, BoundsAreNeverCrossed) {
+    const Modell m = Verstellt();
+    struct Fall {
+        const char* name;
+        Grenzen grenzen;
+    };
+    // Bounds that keep the rod long: the best is at the lower bound.
+    const Fall fälle[] = {
+        {"SstLänge", {79.3, 79.7}},
+        {"ExVorWinkel", {-121.5, -119}},
+        {"SchiEO", {4.9, 5.05}},
+    };
+    Einstellauftrag a;
+    for (const Fall& f : fälle)
+        a.frei.push_back({FeldSuchen(f.name), f.grenzen});
+    a.zeitSekunden = 2;
+    const Einstellergebnis e = Einstellen(m, a);
+    for (size_t i = 0; i < a.frei.size(); ++i) {
+        const double wert = FeldLesen(e.maschine, *a.frei[i].feld);
+        EXPECT_GE(wert, fälle[i].grenzen.min) << fälle[i].name;
+        EXPECT_LE(wert, fälle[i].grenzen.max) << fälle[i].name;
+    }
+    EXPECT_LE(e.zielNachher, e.zielVorher);
+}
+
+TEST(Einstellung, AStartThatCannotBeImprovedComesBackUnchanged) {
+    // The laps move no part of the link, so they cannot change its die slip.
+    const Modell m = test::Standardmaschine();
+    Einstellauftrag a;
+    a.frei = {Frei(m, "SchiEO"), Frei(m, "SchiEU")};
+    a.gewichte = {0, 0, 0, 1};
+    const Einstellergebnis e = Einstellen(m, a);
+    EXPECT_FALSE(e.Verbessert());
+    EXPECT_GT(e.auswertungen, 1);
+    EXPECT_EQ(e.nachher, e.vorher);
+    GleicheFelder(e.maschine, m);
+}
+
+TEST(Einstellung, CancelAndTimeLimitReturnTheBestSoFar) {
+    const Modell m = Verstellt();
+    Einstellauftrag a;
+    a.frei = {Frei(m, "SstLänge"), Frei(m, "ExVorWinkel"), Frei(m, "ExRückWinkel")};
+    const double start = ZieleBewerten(m).Summe(a.gewichte);
+    std::atomic<bool> abbrechen = false;
+    double gemeldet = 0;
+    const Einstellergebnis e = Einstellen(m, a, &abbrechen, [&](const Einstellstand& s) {
+        if (s.besterWert < 0.5 * start || s.auswertungen >= 30) {
+            gemeldet = s.besterWert;
+            abbrechen = true;
+        }
+    });
+    EXPECT_TRUE(e.abgebrochen);
+    EXPECT_FALSE(e.zeitAbgelaufen);
+    EXPECT_LE(e.zielNachher, gemeldet);
+    EXPECT_EQ(e.zielNachher, ZieleBewerten(e.maschine).Summe(a.gewichte));
+
+    a.zeitSekunden = 0.05;
+    const Einstellergebnis kurz = Einstellen(m, a);
+    EXPECT_TRUE(kurz.zeitAbgelaufen);
+    EXPECT_LE(kurz.zielNachher, kurz.zielVorher);
+}
+
+TEST(Einstellung, BadRequestsAndUnusableStartsAreRefused) {
+    const Modell m = test::Standardmaschine();
+    Modell fest = m;
+    fest.Umsteuertyp = 0;
+    struct Fall {
+        const char* was;
+        const Modell* maschine;
+        void (*ändern)(Einstellauftrag&);
+    };
+    const Fall fälle[] = {
+        {"nothing free", &m, [](Einstellauftrag& a) { a.frei.clear(); }},
+        {"named twice", &m, [](Einstellauftrag& a) { a.frei.push_back(a.frei[0]); }},
+        {"not settable", &m, [](Einstellauftrag& a) { a.frei[0].feld = FeldSuchen("KWRadius"); }},
+        {"link input on a fixed eccentric", &fest,
+         [](Einstellauftrag& a) { a.frei[0].feld = FeldSuchen("BaRadius"); }},
+        {"bounds leave out the value", &m, [](Einstellauftrag& a) { a.frei[0].grenzen.min = 76; }},
+        {"bounds cross", &m,
+         [](Einstellauftrag& a) {
+             a.frei[0].grenzen = {75.5, 75.5};
+         }},
+        {"negative weight", &m, [](Einstellauftrag& a) { a.gewichte[2] = -1; }},
+        {"no weight", &m, [](Einstellauftrag& a) { a.gewichte = {}; }},
+        {"no time", &m, [](Einstellauftrag& a) { a.zeitSekunden = 0; }},
+    };
+    for (const Fall& f : fälle) {
+        Einstellauftrag a;
+        a.frei = {Frei(m, "SstLänge")};
+        f.ändern(a);
+        EXPECT_THROW(Einstellen(*f.maschine, a), std::invalid_argument) << f.was;
+    }
+
+    // Both eccentrics alike: the lever reverses nothing.
+    Modell einseitig = m;
+    einseitig.ExRückWinkel = einseitig.ExVorWinkel;
+    Einstellauftrag a;
+    a.frei = {Frei(einseitig, "SstLänge")};
+    EXPECT_THROW(Einstellen(einseitig, a), GeometrieFehler);
+}
+
+// Three lever angles by hand: full gear forwards at -45°, mid-gear where the
+// engine stands, full gear backwards at 45°; a stroke of 100.
+Steuerungsverlauf Bereich() {
+    Steuerungsverlauf v;
+    v.Hub = 100;
+    for (auto [grad, bilanz] : {std::pair{-45.0f, 200}, {0.0f, 0}, {45.0f, -200}}) {
+        Verlaufspunkt p;
+        p.UmWinkelGrad = grad;
+        p.Drehrichtungsbilanz = static_cast<int16_t>(bilanz);
+        p.Steinspringen = 2;
+        for (bool vor : {true, false})
+            for (bool oben : {true, false}) {
+                p.Ende(vor, oben).Voreilen = 1;
+                p.Ende(vor, oben).Füllung = Verlaufsereignis{0, {}, 75};
+            }
+        v.Punkte.push_back(p);
+    }
+    return v;
+}
+
+TEST(Einstellung, GoalsAreMeanSquaresInPercentOfTheStroke) {
+    struct Fall {
+        const char* was;
+        void (*ändern)(Steuerungsverlauf&);
+        std::array<double, EinstellzielAnzahl> teile;
+    };
+    const Fall fälle[] = {
+        {"all equal: only the die slip counts", [](Steuerungsverlauf&) {}, {0, 0, 0, 4}},
+        {"bottom cut-off 4 % shorter forwards",
+         [](Steuerungsverlauf& v) { v.Punkte[0].Ende(true, false).Füllung->Prozent = 71; },
+         {16.0 / 2, 0, 16.0 / 2, 4}},
+        {"mid-gear, where the engine stands, does not count",
+         [](Steuerungsverlauf& v) { v.Punkte[1].Ende(true, false).Füllung.reset(); },
+         {0, 0, 0, 4}},
+        {"a missing cut-off counts as a whole stroke",
+         [](Steuerungsverlauf& v) { v.Punkte[2].Ende(false, true).Füllung.reset(); },
+         {1e4 / 2, 0, 1e4 / 2, 4}},
+        {"top lead 0.5 larger at one limit",
+         [](Steuerungsverlauf& v) {
+             for (bool vor : {true, false})
+                 v.Punkte[2].Ende(vor, true).Voreilen = 1.5f;
+         },
+         {0, 0.25 / 2, 0, 4}},
+    };
+    for (const Fall& f : fälle) {
+        Steuerungsverlauf v = Bereich();
+        f.ändern(v);
+        const Zielbewertung b = ZieleBewerten(v, true);
+        ASSERT_TRUE(b.Gültig()) << f.was;
+        for (size_t i = 0; i < EinstellzielAnzahl; ++i)
+            EXPECT_DOUBLE_EQ(b.teile[i], f.teile[i]) << f.was << " goal " << i;
+    }
+    const Zielbewertung b = ZieleBewerten(Bereich(), true);
+    EXPECT_DOUBLE_EQ(b.Summe({1, 0, 0, 0.5}), 2);
+
+    Steuerungsverlauf gleicheRichtung = Bereich();
+    gleicheRichtung.Punkte[2].Drehrichtungsbilanz = 200;
+    Steuerungsverlauf unlösbar = Bereich();
+    unlösbar.Punkte[1].Fehler = "no";
+    for (const Steuerungsverlauf* v : {&gleicheRichtung, &unlösbar}) {
+        EXPECT_FALSE(ZieleBewerten(*v, true).Gültig());
+        EXPECT_EQ(ZieleBewerten(*v, true).Summe({1, 1, 1, 1}), Strafwert);
+    }
+}
+
+std::optional<float> Prozent(const Verlaufsende& e) {
+    return e.Füllung ? std::optional(e.Füllung->Prozent) : std::nullopt;
+}
+
+TEST(Einstellung, TheRangeSharedAmongThreadsIsTheRangeOfTheLeverAnalysis) {
+    for (const Modell& m : {Verstellt(), test::Standardmaschine(false)}) {
+        const Steuerungsverlauf geteilt = Einstellverlauf(m);
+        const Steuerungsverlauf v = SteuerungsverlaufBerechnen(m, EinstellSchrittGrad);
+        ASSERT_EQ(geteilt.Punkte.size(), v.Punkte.size());
+        for (size_t i = 0; i < v.Punkte.size(); ++i) {
+            const Verlaufspunkt &a = geteilt.Punkte[i], &b = v.Punkte[i];
+            EXPECT_EQ(a.UmWinkelGrad, b.UmWinkelGrad);
+            EXPECT_EQ(a.Drehrichtungsbilanz, b.Drehrichtungsbilanz);
+            EXPECT_EQ(a.Steinspringen, b.Steinspringen);
+            for (bool vor : {true, false})
+                for (bool oben : {true, false}) {
+                    EXPECT_EQ(a.Ende(vor, oben).Voreilen, b.Ende(vor, oben).Voreilen);
+                    EXPECT_EQ(Prozent(a.Ende(vor, oben)), Prozent(b.Ende(vor, oben)));
+                }
+        }
+    }
+}
+
+TEST(Einstellung, InputsAreFoundByNameWithDefaultBounds) {
+    const Modell m = test::Standardmaschine();
+    EXPECT_EQ(StellgrößeSuchen("ExRueckWinkel"), StellgrößeSuchen("ExRückWinkel"));
+    EXPECT_EQ(StellgrößeSuchen("KWRadius"), nullptr);
+    EXPECT_EQ(EinstellzielSuchen("stein"), Einstellziel::Stein);
+    EXPECT_EQ(EinstellzielSuchen("lead"), std::nullopt);
+    for (const Stellgröße& s : Stellgrößen())
+        EXPECT_NE(FeldSuchen(s.name), nullptr) << s.name;
+
+    const Grenzen winkel = Vorgabegrenzen(m, *FeldSuchen("ExVorWinkel"));
+    EXPECT_EQ(winkel.min, -130);
+    EXPECT_EQ(winkel.max, -110);
+    const Grenzen länge = Vorgabegrenzen(m, *FeldSuchen("BaRadius"));
+    EXPECT_DOUBLE_EQ(länge.min, 270);
+    EXPECT_DOUBLE_EQ(länge.max, 330);
+    Modell null = m;
+    null.SchiIO = 0; // a lap of nought moves by a tenth of the stroke
+    const Grenzen lap = Vorgabegrenzen(null, *FeldSuchen("SchiIO"));
+    EXPECT_DOUBLE_EQ(lap.max, 10.2);
+}
+
+} // namespace
+} // namespace vapro

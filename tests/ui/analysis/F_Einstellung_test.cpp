@@ -1,0 +1,217 @@
+#include "ui/analysis/F_Einstellung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "core/model/Verlauf.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/mainwindow/F_Haupt.h"
+
+namespace vapro {
+namespace {
+
+struct EinstellungFenster : ::testing::Test {
+    test::Umgebung u;
+    F_Haupt h{u.k};
+    void SetUp() override { h.Form_Load({}); }
+
+    F_Einstellung& Fenster() {
+        if (!h.RahmenfensterOffen("M_Einstellung")) h.Menüeintrag("M_Einstellung").trigger();
+        return static_cast<F_Einstellung&>(*h.Rahmenfenster("M_Einstellung"));
+    }
+    static void Frei(F_Einstellung& f, std::initializer_list<const char*> namen) {
+        for (const auto& z : f.Zeilen())
+            z.C_Frei->setChecked(false);
+        for (const char* n : namen)
+            f.Zeile(n).C_Frei->setChecked(true);
+    }
+    static void Abwarten(F_Einstellung& f) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f.Läuft(); }, 60000));
+    }
+    Dialograhmen& Schieber() {
+        h.RahmenfensterZeigen("M_Schieber", true);
+        return *h.Rahmenfenster("M_Schieber");
+    }
+    QString Rückgängig() { return h.Menüeintrag("M_Rückgängig").text(); }
+};
+
+// Every field a machine file holds, bit for bit.
+void GleicheFelder(const Modell& a, const Modell& b, const char* wo) {
+    for (const Feld& f : Felder())
+        if (f.satz) {
+            EXPECT_EQ(FeldLesen(a, f), FeldLesen(b, f)) << wo << ": " << f.name;
+        }
+}
+
+TEST_F(EinstellungFenster, AnAppliedSettingIsOneStepThatUndoTakesBackBitForBit) {
+    Dialograhmen& schieber = Schieber();
+    schieber.E(&Modell::SstLänge)->setText("79.5");
+    schieber.Knopf_Übernehmen_Click();
+    ASSERT_EQ(u.m.SstLänge, 79.5f);
+    const Modell verstellt = u.m;
+
+    F_Einstellung& f = Fenster();
+    EXPECT_TRUE(h.Menüeintrag("M_Einstellung").isChecked());
+    Frei(f, {"SstLänge"});
+    f.Knopf_Starten_Click();
+    EXPECT_TRUE(f.Läuft());
+    EXPECT_FALSE(f.Knopf_Anwenden->isEnabled());
+    Abwarten(f);
+    ASSERT_TRUE(f.Ergebnis() && f.Ergebnis()->Verbessert());
+    EXPECT_EQ(u.m.SstLänge, 79.5f) << "the search works on a copy";
+    EXPECT_GT(f.G_Ergebnis->rowCount(), 12) << "inputs, goals, objective and the design checks";
+    EXPECT_EQ(f.G_Ergebnis->item(0, 0)->text(), "SstLänge");
+    ASSERT_TRUE(f.Knopf_Anwenden->isEnabled());
+
+    const double gefunden = f.Ergebnis()->nachher[0];
+    f.Knopf_Anwenden->click();
+    EXPECT_EQ(u.m.SstLänge, static_cast<float>(gefunden));
+    EXPECT_EQ(Rückgängig(), "&Rückgängig: Automatische Einstellung");
+    EXPECT_FLOAT_EQ(schieber.E(&Modell::SstLänge)->text().toFloat(), u.m.SstLänge)
+        << "the open dialogs follow";
+    EXPECT_FALSE(f.Knopf_Anwenden->isEnabled());
+    EXPECT_TRUE(u.m.Geändert);
+    const Modell gesetzt = u.m;
+
+    // Undo and redo across the setting, a dialog apply and a unit conversion.
+    h.M_Umrechnen_Click();
+    ASSERT_EQ(u.m.Einheit, "[inch]");
+    const Modell umgerechnet = u.m;
+    h.Menüeintrag("M_Rückgängig").trigger();
+    GleicheFelder(u.m, gesetzt, "conversion undone");
+    h.Menüeintrag("M_Rückgängig").trigger();
+    GleicheFelder(u.m, verstellt, "setting undone");
+    EXPECT_EQ(f.Zeile("SstLänge").A_Jetzt->text(), "79.5");
+    h.Menüeintrag("M_Rückgängig").trigger();
+    EXPECT_EQ(u.m.SstLänge, 75.5f);
+    EXPECT_FALSE(h.Menüeintrag("M_Rückgängig").isEnabled());
+    for (int i = 0; i < 3; ++i)
+        h.Menüeintrag("M_Wiederholen").trigger();
+    GleicheFelder(u.m, umgerechnet, "all redone");
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+TEST_F(EinstellungFenster, CancelKeepsTheBestSoFarAndTheWindowStaysResponsive) {
+    u.m.SstLänge += 4;
+    F_Einstellung& f = Fenster();
+    f.Einschreiben();
+    Frei(f, {"SstLänge", "ExVorWinkel", "ExRückWinkel"});
+    f.E_Zeit->setText("60");
+    f.Knopf_Starten_Click();
+    // Reports arrive through the event loop while the search runs.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.A_Stand->text().contains("Auswertungen"); }, 30000));
+    EXPECT_TRUE(f.Läuft());
+    EXPECT_TRUE(f.Knopf_Abbrechen->isEnabled());
+    f.Knopf_Abbrechen->click();
+    Abwarten(f);
+    ASSERT_TRUE(f.Ergebnis());
+    EXPECT_TRUE(f.Ergebnis()->abgebrochen);
+    EXPECT_TRUE(f.A_Stand->text().contains("abgebrochen")) << f.A_Stand->text().toStdString();
+    EXPECT_LE(f.Ergebnis()->zielNachher, f.Ergebnis()->zielVorher);
+
+    // Closing a window whose search still runs ends the search with it.
+    f.Knopf_Starten_Click();
+    QPointer<F_Einstellung> zu(&f);
+    f.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(zu.isNull());
+    EXPECT_EQ(u.m.EinstellungZeigen, Falsch);
+}
+
+TEST_F(EinstellungFenster, BadRequestsAreReportedAndStartNothing) {
+    F_Einstellung& f = Fenster();
+    struct Fall {
+        const char* was;
+        void (*setzen)(F_Einstellung&);
+        const char* meldung;
+    };
+    const Fall fälle[] = {
+        {"nothing free", [](F_Einstellung& f) { Frei(f, {}); }, "Keine Eingabe ist frei."},
+        {"bounds leave out the value",
+         [](F_Einstellung& f) {
+             Frei(f, {"SchiEO"});
+             f.Zeile("SchiEO").E_Von->setText("6");
+         },
+         "Die Grenzen von SchiEO"},
+        {"no weight",
+         [](F_Einstellung& f) {
+             Frei(f, {"SstLänge"});
+             f.E_Gewicht[0]->setText("0");
+         },
+         "Kein Ziel hat ein Gewicht"},
+        {"a time that is not a number",
+         [](F_Einstellung& f) {
+             Frei(f, {"SstLänge"});
+             f.E_Zeit->setText("-");
+         },
+         "Falsche Eingabe"},
+    };
+    for (const Fall& c : fälle) {
+        f.Einschreiben();
+        f.E_Gewicht[0]->setText("1");
+        f.E_Zeit->setText("10");
+        c.setzen(f);
+        f.Knopf_Starten_Click();
+        EXPECT_FALSE(f.Läuft()) << c.was;
+        const auto& m = u.plattform.Meldungen();
+        ASSERT_FALSE(m.empty()) << c.was;
+        EXPECT_TRUE(m.back().text.contains(QString::fromUtf8(c.meldung)))
+            << c.was << ": " << m.back().text.toStdString();
+    }
+
+    f.E_Zeit->setText("10");
+
+    // A fixed eccentric offers no link inputs.
+    u.m.Umsteuertyp = 0;
+    f.Einschreiben();
+    EXPECT_FALSE(f.Zeile("BaRadius").C_Frei->isVisibleTo(&f));
+    EXPECT_TRUE(f.Zeile("SstLänge").C_Frei->isVisibleTo(&f));
+
+    // An engine that does not reverse cannot be set; the window says why.
+    u.m.Umsteuertyp = 1;
+    u.m.ExRückWinkel = u.m.ExVorWinkel;
+    f.Einschreiben();
+    Frei(f, {"SstLänge"});
+    f.Knopf_Starten_Click();
+    Abwarten(f);
+    EXPECT_FALSE(f.Ergebnis());
+    EXPECT_FALSE(f.Knopf_Anwenden->isEnabled());
+    EXPECT_TRUE(f.A_Stand->text().startsWith("Die Maschine lässt sich so nicht einstellen"));
+}
+
+TEST_F(EinstellungFenster, AResultForAnEngineChangedSinceIsNotAppliedAndTextsFollowTheLanguage) {
+    u.m.SstLänge += 4;
+    F_Einstellung& f = Fenster();
+    f.Einschreiben();
+    Frei(f, {"SstLänge"});
+    f.Knopf_Starten_Click();
+    Abwarten(f);
+    ASSERT_TRUE(f.Knopf_Anwenden->isEnabled());
+
+    Dialograhmen& schieber = Schieber();
+    schieber.E(&Modell::SchiEO)->setText("6");
+    schieber.Knopf_Übernehmen_Click();
+    const Modell geändert = u.m;
+    f.Knopf_Anwenden_Click();
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(u.plattform.Meldungen()[0].text.startsWith("Die Maschine wurde seit der Suche"));
+    GleicheFelder(u.m, geändert, "refused");
+    EXPECT_EQ(Rückgängig(), "&Rückgängig: Schieber");
+
+    h.M_Sprache_Click();
+    EXPECT_EQ(f.windowTitle(), "Automatic setting");
+    EXPECT_EQ(f.Knopf_Starten->text(), "&Run");
+    EXPECT_EQ(h.Menüeintrag("M_Einstellung").text(), "&Automatic setting ...");
+    EXPECT_TRUE(f.Zeile("SstLänge").C_Frei->text().endsWith("(SstLänge)"));
+}
+
+} // namespace
+} // namespace vapro
