@@ -35,8 +35,8 @@ struct Sitzung {
         // Ticks are driven here, not by the timer.
         if (haupt->Läuft()) haupt->Knopf_Start_Stop_Click();
         haupt->FensterZeigen(F_Haupt::Fenster::Bild, true);
-        for (const char* fenster : {"M_SteuerHub", "M_SteuerHubWeg", "M_Steuerzeiten",
-                                    "M_Meßwerte", "M_Diagramm"})
+        for (const char* fenster :
+             {"M_SteuerHub", "M_SteuerHubWeg", "M_Steuerzeiten", "M_Meßwerte", "M_Diagramm"})
             haupt->RahmenfensterZeigen(fenster, true);
         QApplication::processEvents();
         haupt->Timer1_Timer();
