@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "bench/Zaehler.h"
-#include "bench/support/StillePlattform.h"
+#include "bench/support/Programmsitzung.h"
 #include "core/model/Bewegung.h"
 #include "ui/Kontext.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
@@ -21,24 +21,12 @@ namespace {
 
 using namespace vapro;
 
-using bench::StillePlattform;
-
 // The program started with the picture and the crank-drive dialog open, the
 // engine stopped so that no timer frame runs in between.
-struct Sitzung {
-    Modell m;
-    Sprache sprache;
-    Einheitennamen einheiten;
-    Programmzustand zustand;
-    StillePlattform plattform;
-    SpeicherImSpeicher speicher;
-    Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
-    std::unique_ptr<F_Haupt> haupt = ProgrammStarten(k, {}, VAPRO_DATA_DIR "/", {});
+struct Sitzung : bench::Programmsitzung {
     F_Kurbeltrieb* dialog = nullptr;
 
     Sitzung() {
-        if (haupt->Läuft()) haupt->Knopf_Start_Stop_Click();
-        haupt->FensterZeigen(F_Haupt::Fenster::Bild, true);
         haupt->RahmenfensterZeigen("M_Kurbeltrieb", true);
         dialog = static_cast<F_Kurbeltrieb*>(haupt->Rahmenfenster("M_Kurbeltrieb"));
         QApplication::processEvents();

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "bench/Zaehler.h"
-#include "bench/support/StillePlattform.h"
+#include "bench/support/Programmsitzung.h"
 #include "core/model/Bewegung.h"
 #include "ui/Kontext.h"
 #include "ui/mainwindow/F_Haupt.h"
@@ -21,20 +21,9 @@ namespace {
 
 using namespace vapro;
 
-struct Sitzung {
-    Modell m;
-    Sprache sprache;
-    Einheitennamen einheiten;
-    Programmzustand zustand;
-    bench::StillePlattform plattform;
-    SpeicherImSpeicher speicher;
-    Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
-    std::unique_ptr<F_Haupt> haupt = ProgrammStarten(k, {}, VAPRO_DATA_DIR "/", {});
+struct Sitzung : bench::Programmsitzung {
 
     Sitzung() {
-        // Ticks are driven here, not by the timer.
-        if (haupt->Läuft()) haupt->Knopf_Start_Stop_Click();
-        haupt->FensterZeigen(F_Haupt::Fenster::Bild, true);
         for (const char* fenster :
              {"M_SteuerHub", "M_SteuerHubWeg", "M_Steuerzeiten", "M_Meßwerte", "M_Diagramm"})
             haupt->RahmenfensterZeigen(fenster, true);
