@@ -51,6 +51,9 @@ class Zeichenstift {
     // --- lines, patterns and an inverting cursor (the valve-travel graphs) ---
     // Many points in the pen colour at once.
     void Punkte(const QPointF* punkte, int anzahl);
+    // Many round dots of `durchmesser` device pixels at once in the pen
+    // colour: filled, or as outlines in the pen width.
+    void Tupfen(const QPointF* punkte, int anzahl, int durchmesser, bool füllen);
     // Many solid lines of one colour at once, in the pen width.
     void Linien(const QLineF* linien, int anzahl, uint32_t farbe);
     // Lines in the pen colour and width with a pattern in device pixels.

@@ -31,6 +31,7 @@ class F_BildKonfiguration;
 class F_Info;
 class F_Stein;
 class F_SteuerHub;
+class F_SteuerHubD;
 class F_SteuerHubMenü;
 class F_Tabelle;
 class Fensteransichten;
@@ -109,6 +110,10 @@ class F_Haupt : public QMainWindow {
     // the caller; created if need be.
     F_SteuerHubMenü& SteuerHubMenüZeigen();
     F_SteuerHubMenü* SteuerHubMenü();
+    // The print window of the valve-travel graphs, for the graph recorded as
+    // the caller, in that graph's colour; created if need be.
+    F_SteuerHubD& SteuerHubDZeigen();
+    F_SteuerHubD* SteuerHubD();
 
     // Controls, for tests and the context help.
     QLabel& Anzeige(const char* name) const;
@@ -196,6 +201,7 @@ class F_Haupt : public QMainWindow {
     QPointer<F_BildDruck> bildDruck_;
     QPointer<F_Info> info_;
     QPointer<F_SteuerHubMenü> steuerHubMenü_;
+    QPointer<F_SteuerHubD> steuerHubD_;
     struct Rahmeneintrag {
         std::string menü, schlüssel;
         QPushButton* knopf;

@@ -27,6 +27,7 @@
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 #include "ui/print/F_BildDruck.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -261,6 +262,7 @@ void F_Haupt::M_Sprache_Click() {
     if (tabelle_) tabelle_->TabelleEinrichten();
     if (stein_) stein_->WechselSprache();
     if (steuerHubMenü_) steuerHubMenü_->WechselSprache();
+    if (steuerHubD_) steuerHubD_->WechselSprache();
     menuBar()->setEnabled(true);
 }
 

@@ -26,6 +26,7 @@
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 #include "ui/print/F_BildDruck.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -135,6 +136,10 @@ void F_Haupt::FensterNeuLaden() {
         steuerHubMenü_->MZ();
         steuerHubMenü_->Einschreiben();
     }
+    if (steuerHubD_) {
+        steuerHubD_->MZ();
+        steuerHubD_->Einschreiben();
+    }
     if (tabelle_) {
         tabelle_->TabelleEinrichten();
         tabelle_->Einschreiben();
@@ -144,8 +149,9 @@ void F_Haupt::FensterNeuLaden() {
 }
 
 void F_Haupt::AllesSchließen() {
-    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_,
-                                                      bildDruck_, info_, steuerHubMenü_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_, bildDruck_,
+                                         info_, steuerHubMenü_, steuerHubD_})
         if (w) w->close();
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->close();

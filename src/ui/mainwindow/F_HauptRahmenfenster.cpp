@@ -19,6 +19,7 @@
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_SteuerHub.h"
 #include "ui/views/F_SteuerHubMenue.h"
 #include "ui/views/F_SteuerHubWeg.h"
@@ -87,6 +88,7 @@ void F_Haupt::RahmenfensterEinrichten() {
 
 F_SteuerHub* F_Haupt::SteuerHubEinrichten(F_SteuerHub* graph) {
     graph->einstellungenÖffnen = [this] { SteuerHubMenüZeigen(); };
+    graph->druckenÖffnen = [this] { SteuerHubDZeigen(); };
     return graph;
 }
 
@@ -108,6 +110,22 @@ F_SteuerHubMenü& F_Haupt::SteuerHubMenüZeigen() {
     steuerHubMenü_->raise();
     steuerHubMenü_->activateWindow();
     return *steuerHubMenü_;
+}
+
+F_SteuerHubD* F_Haupt::SteuerHubD() {
+    return steuerHubD_;
+}
+
+F_SteuerHubD& F_Haupt::SteuerHubDZeigen() {
+    if (!steuerHubD_) steuerHubD_ = new F_SteuerHubD(k, this);
+    // The print window takes the calling graph's axis and colour.
+    k.m.FarbeSteuerHubD = k.m.FarbeSteuerHub;
+    steuerHubD_->Aufrufer();
+    steuerHubD_->MZ();
+    steuerHubD_->show();
+    steuerHubD_->raise();
+    steuerHubD_->activateWindow();
+    return *steuerHubD_;
 }
 
 void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,
