@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/model/Druckeinstellungen.h"
 #include "core/model/Modell.h"
 
 namespace vapro {
@@ -40,7 +41,7 @@ float KolbenwegSeitOT(const Modell& m);
 // the solver's results are those of the angle it started from afterwards,
 // also when the solver fails part way (GeometrieFehler is passed on).
 // Needs current port-face levels (SpiegelBerechnen).
-inline constexpr int SteuerhubPunkteJeGradMax = 20;
+inline constexpr int SteuerhubPunkteJeGradMax = GradPunkteGrößte;
 std::vector<Hubpunkt> SteuerhubVerlauf(Modell& m, int punkteJeGrad = 1);
 
 // The stretch of its port that an edge at `höhe` uncovers, from the lower to
