@@ -63,7 +63,7 @@ void Grundeinstellungen(Modell& m) {
     m.DiagrammZeigen = m.TabelleZeigen = m.SteinZeigen = m.SteuerHubZeigen = m.SteuerHubWegZeigen =
         m.SteuerzeitenZeigen = m.MeßwerteZeigen = m.KurbeltriebZeigen = m.UmsteuerungZeigen =
             m.SchiekaZeigen = m.SchieberZeigen = m.BetriebsparameterZeigen = m.DampftafelZeigen =
-                m.DampftafelUSZeigen = Falsch;
+                m.DampftafelUSZeigen = m.SteuerungsverlaufZeigen = Falsch;
     // animation and operating state
     m.Drehrichtung = true;
     m.WinkelSchritt = 10;

@@ -126,7 +126,7 @@ struct Modell {
             SteuerzeitenZeigen = Falsch, MeßwerteZeigen = Falsch, KurbeltriebZeigen = Falsch,
             UmsteuerungZeigen = Falsch, SchiekaZeigen = Falsch, SchieberZeigen = Falsch,
             BetriebsparameterZeigen = Falsch, DampftafelZeigen = Falsch,
-            DampftafelUSZeigen = Falsch;
+            DampftafelUSZeigen = Falsch, SteuerungsverlaufZeigen = Falsch;
     int16_t TabelleAktualisieren = 1;
 
     // --- motion table layout ---

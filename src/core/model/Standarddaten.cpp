@@ -28,6 +28,7 @@ constexpr int16_t Modell::*Fensterflaggen[] = {
     &Modell::BetriebsparameterZeigen,
     &Modell::DampftafelZeigen,
     &Modell::DampftafelUSZeigen,
+    &Modell::SteuerungsverlaufZeigen,
 };
 
 } // namespace

@@ -44,7 +44,8 @@ void MaschineEinsetzen(Modell& ziel, const Modell& quelle) {
           &Modell::SteinZeigen, &Modell::SteuerHubZeigen, &Modell::SteuerHubWegZeigen,
           &Modell::SteuerzeitenZeigen, &Modell::MeßwerteZeigen, &Modell::KurbeltriebZeigen,
           &Modell::UmsteuerungZeigen, &Modell::SchiekaZeigen, &Modell::SchieberZeigen,
-          &Modell::BetriebsparameterZeigen, &Modell::DampftafelZeigen, &Modell::DampftafelUSZeigen})
+          &Modell::BetriebsparameterZeigen, &Modell::DampftafelZeigen, &Modell::DampftafelUSZeigen,
+          &Modell::SteuerungsverlaufZeigen})
         ziel.*flagge = sitzung.*flagge;
 }
 

@@ -28,7 +28,6 @@ class Dialograhmen;
 class F_Bild;
 class F_BildKonfiguration;
 class F_Info;
-class F_Stein;
 class F_SteuerHub;
 class F_SteuerHubMenü;
 class F_Tabelle;
@@ -81,7 +80,7 @@ class F_Haupt : public QMainWindow {
     void M_Wiederholen_Click() { VerlaufAnwenden(false); }
 
     // --- windows ---
-    enum class Fenster { Bild, Tabelle, Stein, BildKonfiguration, Info };
+    enum class Fenster { Bild, Tabelle, BildKonfiguration, Info };
     void FensterZeigen(Fenster f, bool zeigen);
     bool FensterOffen(Fenster f) const;
     F_Bild& Bild();
@@ -184,7 +183,6 @@ class F_Haupt : public QMainWindow {
 
     QPointer<F_Bild> bild_;
     QPointer<F_Tabelle> tabelle_;
-    QPointer<F_Stein> stein_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
     QPointer<F_Info> info_;
     QPointer<F_SteuerHubMenü> steuerHubMenü_;

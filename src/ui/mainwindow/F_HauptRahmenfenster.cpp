@@ -1,9 +1,8 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
-// The main window's windows on the dialog frame: the geometry dialogs, the
-// operating parameters, the steam diagram, the steam tables and the
-// valve-travel graphs. Each is registered once with its button, menu entry,
-// settings key and shown flag; opening, the menu ticks, the reopening at
-// start-up and the open state at exit all read that list.
+// operating parameters, the steam diagram, the steam tables, the
+// valve-travel graphs, the die slip and the lever range. Each is registered once with its button,
+// menu entry, settings key and shown flag; opening, the menu ticks, the reopening at start-up and
+// the open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
@@ -11,12 +10,14 @@
 #include "ui/analysis/F_Betriebsparameter.h"
 #include "ui/analysis/F_Dampftafel.h"
 #include "ui/analysis/F_Diagramm.h"
+#include "ui/analysis/F_Steuerungsverlauf.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/dialogs/F_Schieber.h"
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Stein.h"
 #include "ui/views/F_SteuerHub.h"
 #include "ui/views/F_SteuerHubMenue.h"
 #include "ui/views/F_SteuerHubWeg.h"
@@ -63,6 +64,13 @@ void F_Haupt::RahmenfensterEinrichten() {
         "M_SteuerHubWeg", nullptr, "SteuerHubWeg Zeigen", &Modell::SteuerHubWegZeigen,
         [this] { return SteuerHubEinrichten(new F_SteuerHubWeg(k, this)); },
         Schrittfenster::SteuerHubWeg);
+    FensterAnmelden(
+        "M_Stein", nullptr, "Stein Zeigen", &Modell::SteinZeigen,
+        [this] { return new F_Stein(k, this); }, Schrittfenster::Stein);
+    FensterAnmelden(
+        "M_Steuerungsverlauf", nullptr, "Steuerungsverlauf Zeigen",
+        &Modell::SteuerungsverlaufZeigen, [this] { return new F_Steuerungsverlauf(k, this); },
+        Schrittfenster::Steuerungsverlauf);
 }
 
 F_SteuerHub* F_Haupt::SteuerHubEinrichten(F_SteuerHub* graph) {
