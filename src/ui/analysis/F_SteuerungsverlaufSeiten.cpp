@@ -29,6 +29,8 @@ const QColor Gut(0xD8, 0xF0, 0xD8), Warnung(0xFF, 0xE0, 0xA0);
 QTableWidget* Tabelle(QWidget* eltern, int spalten) {
     auto* t = new QTableWidget(0, spalten, eltern);
     t->verticalHeader()->hide();
+    // Rows of one line, so that a screen holds many of them.
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     return t;

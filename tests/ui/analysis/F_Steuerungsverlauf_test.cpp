@@ -58,8 +58,8 @@ TEST_F(MitVerlauf, DraggingTheLeverMovesTheMarkerWithoutComputingTheRangeAgain) 
     ASSERT_TRUE(f->Graph().MarkeX());
     const double x = *f->Graph().MarkeX();
     QSlider& hebel = h->SliderUmWinkel();
-    for (int i = 1; i <= 30; ++i)
-        hebel.setValue(hebel.value() - 1);
+    for (int i = 0; i <= 30; ++i)
+        hebel.setValue(hebel.minimum() + i);
     Takte(20);
     h->K_NullGrad_Click(); // the same engine recomputed for the picture
     Takte(1);
