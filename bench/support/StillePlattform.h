@@ -3,8 +3,10 @@
 // user, for benchmarks of whole windows.
 
 #include <QColor>
+#include <QPrinter>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "ui/platform/Plattform.h"
@@ -26,6 +28,16 @@ struct StillePlattform : Plattform {
         return {};
     }
     void Hilfe(int) override {}
+    QPrinter& Drucker() override {
+        if (!drucker) drucker = std::make_unique<QPrinter>();
+        return *drucker;
+    }
+    bool DruckerWählen(QWidget*, QPrinter&) override { return false; }
+    std::optional<QSize> BildgrößeWählen(QWidget*, QSize, const QString&, const QString&,
+                                         const QString&) override {
+        return {};
+    }
+    std::unique_ptr<QPrinter> drucker;
 };
 
 } // namespace vapro::bench

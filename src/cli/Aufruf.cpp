@@ -58,6 +58,20 @@ void GrenzeLesen(Aufruf& auf, const std::string& text) {
     auf.grenzen.emplace_back(std::string(g->name), *z);
 }
 
+// "BxH": width and height in pixels, each at least 1.
+void GrößeLesen(Aufruf& auf, const std::string& text) {
+    const auto x = text.find('x');
+    const auto b = x == std::string::npos ? std::nullopt : LiesZahl(text.substr(0, x));
+    const auto h = x == std::string::npos ? std::nullopt : LiesZahl(text.substr(x + 1));
+    auto ganz = [](const std::optional<double>& z) {
+        return z && *z >= 1 && *z <= 1e9 && std::floor(*z) == *z;
+    };
+    if (!ganz(b) || !ganz(h))
+        throw Bedienfehler("--groesse takes WIDTHxHEIGHT in whole pixels, got '" + text + "'");
+    auf.bildBreite = static_cast<int>(*b);
+    auf.bildHöhe = static_cast<int>(*h);
+}
+
 } // namespace
 
 Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
@@ -66,6 +80,7 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     std::optional<Befehl> befehl;
     bool hatWinkel = false, hatVon = false, hatBis = false, hatSchritt = false;
     bool hatDruck = false, hatDrehzahl = false, hatBreite = false, hatDefault = false;
+    bool hatGröße = false;
     while (!l.Ende()) {
         const std::string a = l.Nächstes();
         if (a == "--file") {
@@ -118,6 +133,11 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         } else if (a == "--winkel") {
             auf.winkel = l.Zahl(a);
             hatWinkel = true;
+        } else if (a == "--out") {
+            auf.ausgabe = l.Wert(a);
+        } else if (a == "--groesse" || a == "--größe") {
+            GrößeLesen(auf, l.Wert(a));
+            hatGröße = true;
         } else if (a == "--von") {
             auf.von = l.Zahl(a);
             hatVon = true;
@@ -132,6 +152,10 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         } else {
             if (befehl == Befehl::Save && auf.ziel.empty()) {
                 auf.ziel = a;
+                continue;
+            }
+            if (befehl == Befehl::Render && auf.bild.empty()) {
+                auf.bild = a;
                 continue;
             }
             if (befehl) throw Bedienfehler("more than one command: '" + a + "'");
@@ -170,6 +194,10 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     case Befehl::Diagram:
         if (!hatBreite) throw Bedienfehler("diagram needs --breite PX");
         break;
+    case Befehl::Render:
+        if (auf.bild.empty()) throw Bedienfehler("render needs WHAT (try --help)");
+        if (auf.ausgabe.empty()) throw Bedienfehler("render needs --out FILE");
+        break;
     case Befehl::Motion:
         if (!hatSchritt) throw Bedienfehler("motion needs --schritt DEG");
         if (!(auf.schritt > 0 && auf.schritt <= 360))
@@ -190,6 +218,8 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         throw Bedienfehler("--csv belongs to motion and range");
     if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)
         throw Bedienfehler("--grenze belongs to check");
+    if ((hatGröße || !auf.ausgabe.empty()) && auf.befehl != Befehl::Render)
+        throw Bedienfehler("--out and --groesse belong to render");
     if (hatBreite && !(auf.breite >= 1 && auf.breite <= 100000))
         throw Bedienfehler("--breite must lie in 1 ... 100000 pixels");
     if (hatDefault && auf.datei) throw Bedienfehler("--default and --file exclude each other");

@@ -21,7 +21,8 @@ enum class Befehl {
     Figures,
     Diagram,
     Range,
-    Check
+    Check,
+    Render
 };
 enum class Richtung { Auto, Vor, Zurück };
 
@@ -37,7 +38,7 @@ struct Aufruf {
     bool csv = false;
 
     Befehl befehl = Befehl::Events;
-    double winkel = 0;                                   // solve
+    double winkel = 0;                                   // solve, render
     double von = 0, bis = 0, schritt = 0;                // sweep, motion, range, check (schritt)
     std::string ziel;                                    // save
     double druck = 0;                                    // steam
@@ -45,6 +46,10 @@ struct Aufruf {
     double breite = 500;                                 // diagram, figures: plot width in pixels
     std::vector<std::pair<std::string, double>> grenzen; // check: --grenze NAME=VALUE, in order
     std::filesystem::path datenordner;                   // where the steam tables are
+    // render: which picture, the file (its extension names the type), pixels
+    std::string bild;
+    std::string ausgabe;
+    int bildBreite = 500, bildHöhe = 600;
 };
 
 // A usage error: unknown option or field, missing or bad number.

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <ostream>
+#include <span>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -205,15 +207,11 @@ void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
     m.WinkelSchritt = static_cast<float>(auf.schritt);
     m.Winkel = 0;
     TabelleEinrichten(m);
-    std::vector<std::array<float, 4>> zeilen(static_cast<size_t>(m.TabellenZeilen) + 1);
-    std::vector<bool> geschrieben(zeilen.size(), false);
+    std::vector<std::optional<Bewegungswerte>> zeilen(static_cast<size_t>(m.TabellenZeilen) + 1);
     auto ausgeben = [&] {
         Kinematik(m);
         const Tabellenzeile z = NächsteTabellenzeile(m);
-        const auto i = static_cast<size_t>(z.zeile);
-        zeilen[i] = {m.Winkel, m.kwegmm, m.kwegproz,
-                     static_cast<float>(static_cast<double>(m.SteinY) - m.HubMin)};
-        geschrieben[i] = true;
+        zeilen[static_cast<size_t>(z.zeile)] = BewegungswerteVon(m);
     };
     // Counted, not waited for: a step that does not divide 360° in binary
     // never meets 0° again.
@@ -225,31 +223,25 @@ void Bewegung(Modell& m, const Aufruf& auf, Ausgabe& aus) {
     }
 
     std::ostream& out = aus.roh();
+    // Row 0 is never written: the table counts from 1.
+    const std::span<const std::optional<Bewegungswerte>> tabelle(zeilen.data() + 1,
+                                                                 zeilen.size() - 1);
+    if (auf.csv) {
+        BewegungCsvSchreiben(out, tabelle);
+        return;
+    }
     const std::string einheit = m.Einheit;
-    if (auf.csv)
-        out << "Winkel,kwegmm,kwegproz,Schieber\n";
-    else
-        out << "1)    [°]  2) " << einheit << "  3)    [%]  4) " << einheit << '\n';
+    out << "1)    [°]  2) " << einheit << "  3)    [%]  4) " << einheit << '\n';
     const char* winkelMuster = WinkelMuster(m.WinkelSchritt);
-    for (size_t i = 1; i < zeilen.size(); ++i) {
-        const auto& z = zeilen[i];
-        if (auf.csv) {
-            if (geschrieben[i])
-                out << FormatKurz(z[0]) << ',' << FormatKurz(z[1]) << ',' << FormatKurz(z[2]) << ','
-                    << FormatKurz(z[3]);
-            else
-                out << ",,,";
-            out << '\n';
-            continue;
-        }
+    for (const auto& z : tabelle) {
         auto spalte = [&](std::string text) {
             out << std::string(text.size() < 10 ? 10 - text.size() : 0, ' ') << text << ' ';
         };
-        if (geschrieben[i]) {
-            spalte(FormatMuster(z[0], winkelMuster));
-            spalte(FormatMuster(z[1], "##0.0"));
-            spalte(FormatMuster(z[2], "##0.0"));
-            spalte(FormatMuster(z[3], "##0.00"));
+        if (z) {
+            spalte(FormatMuster(z->Winkel, winkelMuster));
+            spalte(FormatMuster(z->kwegmm, "##0.0"));
+            spalte(FormatMuster(z->kwegproz, "##0.0"));
+            spalte(FormatMuster(z->Schieber, "##0.00"));
         }
         out << '\n';
     }

@@ -4,6 +4,7 @@
 
 #include "cli/Befehle.h"
 #include "cli/Befehle_intern.h"
+#include "cli/Bildzeichner.h"
 
 namespace vapro::cli {
 
@@ -11,7 +12,7 @@ namespace {
 
 using S = const Sprache&;
 
-constexpr std::array<Befehlseintrag, 11> kBefehle{{
+constexpr std::array<Befehlseintrag, 12> kBefehle{{
     {Befehl::Solve, "solve", "solve --winkel DEG", "positions at one crank angle", "solve", true,
      [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
          Lösen(m, a, aus);
@@ -73,6 +74,12 @@ constexpr std::array<Befehlseintrag, 11> kBefehle{{
     {Befehl::Check, "check", "check [--schritt DEG] [--grenze NAME=VALUE]...",
      "design checks over the lever range", "design checks", false,
      [](Modell& m, const Aufruf& a, S s, Ausgabe& aus) { return Prüfung(m, a, s, aus); }},
+    {Befehl::Render, "render", "render WHAT --out FILE [--winkel DEG] [--groesse BxH]",
+     "the engine picture (bild) as PNG, SVG or PDF", "picture", true,
+     [](Modell& m, const Aufruf& a, S s, Ausgabe&) {
+         BildZeichnen(m, a, s);
+         return kFertig;
+     }},
 }};
 
 } // namespace

@@ -6,9 +6,16 @@
 
 #include "cli/Befehle.h"
 #include "core/persist/Datenordner.h"
+#ifdef VAPRO_MIT_BILD
+#include "cli/Bildausgabe.h"
+#include "cli/Bildzeichner.h"
+#endif
 
 int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);
+#ifdef VAPRO_MIT_BILD
+    vapro::cli::BildzeichnerSetzen(vapro::cli::Bildausgabe);
+#endif
     // The data lie relative to the program itself, wherever it was started from.
     std::error_code fehler;
     std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", fehler);

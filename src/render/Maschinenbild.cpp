@@ -95,16 +95,23 @@ void Maschinenbild::Löschen(QPainter& p, uint32_t farbe) const {
     p.fillRect(QRectF(0, 0, rahmen_.Breite, rahmen_.Höhe), AlsQColor(farbe));
 }
 
-QImage MaschinenbildRendern(const Modell& m, QSize pixel) {
+void MaschinenbildMalen(QPainter& p, const Modell& m, QSizeF größe) {
     Modell kopie = m;
     Maschinenbild bild;
-    bild.Skalierung(kopie, QSizeF(pixel) * TwipsJePixel);
+    bild.Skalierung(kopie, größe * TwipsJePixel);
     Kinematik(kopie);
+    p.save();
+    p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
+    bild.Löschen(p, kopie.FarbeBild);
+    bild.Zeichnen(p, kopie, Bildschirmstil(kopie));
+    p.restore();
+}
+
+QImage MaschinenbildRendern(const Modell& m, QSize pixel) {
     QImage image(pixel, QImage::Format_RGB32);
     if (image.isNull()) return image;
     QPainter p(&image);
-    p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
-    bild.Zeichnen(p, kopie, Bildschirmstil(kopie));
+    MaschinenbildMalen(p, m, QSizeF(pixel));
     return image;
 }
 

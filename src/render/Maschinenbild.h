@@ -81,9 +81,15 @@ class Maschinenbild {
     Schieberkastenpunkte kasten_;
 };
 
-// The engine at the model's current angles in an image of `pixel` size, with
-// the window's look. Works on a copy of the model, which it scales and solves;
-// throws GeometrieFehler when the engine cannot be assembled.
+// The engine at the model's current angles over an area of `größe` in the
+// painter's units (pixels), with the window's look: the area in the picture
+// background colour, the window's line widths. Works on a copy of the model,
+// which it scales and solves, so any painter (image, SVG, PDF) gets the
+// picture the window would show at that size; throws GeometrieFehler when the
+// engine cannot be assembled.
+void MaschinenbildMalen(QPainter& p, const Modell& m, QSizeF größe);
+
+// The same in an image of `pixel` size.
 QImage MaschinenbildRendern(const Modell& m, QSize pixel);
 
 } // namespace vapro

@@ -3,10 +3,12 @@
 // choosers from prepared replies, so no test blocks on a modal window. A test
 // that ends with a message or question it never looked at fails.
 
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 
 #include "ui/platform/Plattform.h"
@@ -45,6 +47,10 @@ struct Aufzeichner : Plattform {
     std::function<void()> währendMeldung;
     std::deque<std::optional<QColor>> farben; // replies of the colour chooser
     std::deque<QString> dateien;              // replies of the file choosers; empty = cancel
+    std::deque<std::optional<QSize>> größen;  // replies of the size box; none = cancel
+    // The printer chooser: how often it was asked, and whether it confirms.
+    int druckerGewählt = 0;
+    bool druckerJa = true;
 
     void Meldung(QWidget*, const QString& text, Symbol symbol, const QString& titel) override {
         meldungen_.push_back({text, symbol, titel});
@@ -72,10 +78,30 @@ struct Aufzeichner : Plattform {
         return Datei();
     }
     void Hilfe(int kontext) override { hilfen.push_back(kontext); }
+    // A PDF printer; a test names the file it prints to.
+    QPrinter& Drucker() override {
+        if (!drucker_) {
+            drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            drucker_->setOutputFormat(QPrinter::PdfFormat);
+        }
+        return *drucker_;
+    }
+    bool DruckerWählen(QWidget*, QPrinter&) override {
+        ++druckerGewählt;
+        return druckerJa;
+    }
+    std::optional<QSize> BildgrößeWählen(QWidget*, QSize, const QString&, const QString&,
+                                         const QString&) override {
+        if (größen.empty()) return std::nullopt;
+        const std::optional<QSize> g = größen.front();
+        größen.pop_front();
+        return g;
+    }
 
   private:
     std::vector<Nachricht> meldungen_;
     std::vector<QString> fragen_;
+    std::unique_ptr<QPrinter> drucker_;
     size_t gesehenMeldungen_ = 0, gesehenFragen_ = 0;
 
     std::optional<QString> Datei() {

@@ -1,10 +1,13 @@
 #include "ui/mainwindow/F_Tabelle.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/model/Bewegung.h"
 #include "core/model/Kinematik.h"
+#include "tests/cli/Lauf.h"
 #include "tests/ui/Umgebung.h"
 
 namespace vapro {
@@ -85,6 +88,24 @@ TEST(F_Tabelle, ClosingClearsTheFlagAndStoresThePosition) {
     EXPECT_TRUE(gemeldet);
     EXPECT_EQ(u.m.TabelleZeigen, Falsch);
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle x", ""), "450");
+}
+
+// The exported table holds the numbers the command line's motion table
+// gives, not the rounded ones on the screen.
+TEST(F_Tabelle, CsvExportIsTheCommandLinesMotionTable) {
+    test::Umgebung u;
+    DrehrichtungBestimmen(u.m); // as the command line settles it first
+    u.m.Winkel = 0;
+    F_Tabelle t(u.k);
+    Drehen(u, t, 2 * u.m.TabellenZeilen);
+    QTemporaryDir ordner;
+    u.plattform.dateien = {ordner.filePath("bewegung")};
+    t.M_Exportieren_Click();
+    QFile datei(ordner.filePath("bewegung.csv"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const test::Lauf cli = test::Starte({"motion", "--schritt", "10", "--csv"});
+    ASSERT_EQ(cli.code, 0) << cli.err;
+    EXPECT_EQ(datei.readAll().toStdString(), cli.out);
 }
 
 } // namespace

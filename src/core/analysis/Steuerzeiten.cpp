@@ -20,11 +20,9 @@ struct Ziele {
 };
 
 Ziele ZieleFür(Modell& m) {
-    if (m.Einströmung == 1)
-        return {&m.AuslaßAufUnten, &m.AuslaßZuUnten, &m.EinlaßAufUnten, &m.EinlaßZuUnten,
-                &m.EinlaßAufOben,  &m.EinlaßZuOben,  &m.AuslaßAufOben,  &m.AuslaßZuOben};
-    return {&m.EinlaßAufUnten, &m.EinlaßZuUnten, &m.AuslaßAufUnten, &m.AuslaßZuUnten,
-            &m.AuslaßAufOben,  &m.AuslaßZuOben,  &m.EinlaßAufOben,  &m.EinlaßZuOben};
+    const auto k = KantenereignisseFür(m.Einströmung);
+    return {&(m.*k[0].auf), &(m.*k[0].zu), &(m.*k[1].auf), &(m.*k[1].zu),
+            &(m.*k[2].auf), &(m.*k[2].zu), &(m.*k[3].auf), &(m.*k[3].zu)};
 }
 
 void Merken(Steuerzeit* z, const Kantenlage& l) {
@@ -50,12 +48,27 @@ void Vergleichen(const Modell& m, const Ziele& z, const Kantenlage& alt, const K
 }
 
 void Zurücksetzen(Modell& m) {
+    // Events of another engine or lever until a search finishes.
+    m.Steuerzeitensuche.gesucht = false;
     for (Steuerzeit* z : {&m.EinlaßAufOben, &m.EinlaßZuOben, &m.AuslaßAufOben, &m.AuslaßZuOben,
                           &m.EinlaßAufUnten, &m.EinlaßZuUnten, &m.AuslaßAufUnten, &m.AuslaßZuUnten})
         z->Winkel = -1.0f;
 }
 
 } // namespace
+
+std::array<Kantenereignisse, 4> KantenereignisseFür(int16_t einströmung) {
+    using M = Modell;
+    if (einströmung == 1)
+        return {{{&M::AuslaßAufUnten, &M::AuslaßZuUnten},
+                 {&M::EinlaßAufUnten, &M::EinlaßZuUnten},
+                 {&M::EinlaßAufOben, &M::EinlaßZuOben},
+                 {&M::AuslaßAufOben, &M::AuslaßZuOben}}};
+    return {{{&M::EinlaßAufUnten, &M::EinlaßZuUnten},
+             {&M::AuslaßAufUnten, &M::AuslaßZuUnten},
+             {&M::AuslaßAufOben, &M::AuslaßZuOben},
+             {&M::EinlaßAufOben, &M::EinlaßZuOben}}};
+}
 
 Kantenlage KantenlageJetzt(const Modell& m) {
     return {m.Winkel,           m.kwegmm,          KanteUntenAußen(m),
@@ -77,6 +90,16 @@ void SteuerzeitenSuchen(Modell& m) {
         Vergleichen(m, ziele, alt, neu);
         alt = neu;
     }
+    m.Steuerzeitensuche = {true, m.Änderungen, m.WinkelSchritt, m.UmWinkel, m.Drehrichtung};
+}
+
+bool SteuerzeitenSuchenWennNötig(Modell& m) {
+    const Modell::Suchstand& s = m.Steuerzeitensuche;
+    if (s.gesucht && s.änderungen == m.Änderungen && s.winkelSchritt == m.WinkelSchritt &&
+        s.umWinkel == m.UmWinkel && s.drehrichtung == m.Drehrichtung)
+        return false;
+    SteuerzeitenSuchen(m);
+    return true;
 }
 
 void SteuerzeitenAusLagen(Modell& m, const Kantenlage& vorlauf, std::span<const Kantenlage> lagen) {

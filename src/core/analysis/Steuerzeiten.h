@@ -8,6 +8,7 @@
 // admission (1) it is the other way round. The edge crossings are the same,
 // only admission and exhaust of each end change places.
 
+#include <array>
 #include <span>
 
 #include "core/model/Modell.h"
@@ -19,6 +20,22 @@ namespace vapro {
 // the solver results are those of the last sweep angle (top dead centre).
 // Needs current port-face levels (SpiegelBerechnen).
 void SteuerzeitenSuchen(Modell& m);
+
+// The search, unless the raw events are those of a search since which the
+// change count, angle step, lever and direction stayed the same, so that the
+// views of one frame search once between them. False when it did not search.
+// A load changes the engine before its recomputation counts the change: a
+// view refilled then clears `Steuerzeitensuche.gesucht` first.
+bool SteuerzeitenSuchenWennNötig(Modell& m);
+
+// The events a valve edge records when it opens and when it closes its port
+// edge: for the lower outer, lower inner, upper inner and upper outer edge in
+// turn. With inside admission (1) admission and exhaust change places.
+struct Kantenereignisse {
+    Steuerzeit Modell::*auf;
+    Steuerzeit Modell::*zu;
+};
+std::array<Kantenereignisse, 4> KantenereignisseFür(int16_t einströmung);
 
 // Crank angle, piston travel and the heights of the four controlling valve
 // edges at one solved position.

@@ -1,9 +1,11 @@
 #include "core/model/Bewegungstabelle.h"
 
 #include <cmath>
+#include <ostream>
 
 #include "core/model/Bewegung.h"
 #include "core/model/Rechnen.h"
+#include "core/numbers/Zahlenformat.h"
 
 namespace vapro {
 
@@ -35,6 +37,24 @@ Tabellenzeile NächsteTabellenzeile(Modell& m) {
 const char* WinkelMuster(float winkelSchritt) {
     const double bruch = static_cast<double>(winkelSchritt) - std::trunc(winkelSchritt);
     return RundeHalbGerade(bruch + 0.05) == 1 ? "##0.0" : "##0";
+}
+
+Bewegungswerte BewegungswerteVon(const Modell& m) {
+    return {m.Winkel, m.kwegmm, m.kwegproz,
+            static_cast<float>(static_cast<double>(m.SteinY) - m.HubMin)};
+}
+
+void BewegungCsvSchreiben(std::ostream& out,
+                          std::span<const std::optional<Bewegungswerte>> zeilen) {
+    out << "Winkel,kwegmm,kwegproz,Schieber\n";
+    for (const auto& z : zeilen) {
+        if (z)
+            out << FormatKurz(z->Winkel) << ',' << FormatKurz(z->kwegmm) << ','
+                << FormatKurz(z->kwegproz) << ',' << FormatKurz(z->Schieber);
+        else
+            out << ",,,";
+        out << '\n';
+    }
 }
 
 } // namespace vapro

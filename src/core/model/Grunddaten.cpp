@@ -34,6 +34,7 @@ void Grundeinstellungen(Modell& m) {
     m.GelenkSteuerD = 25;
     m.LStärkeGelenkeD = 4;
     m.LStärkeRestD = 4;
+    m.RandLinksD = m.RandRechtsD = m.RandObenD = m.RandUntenD = 10;
     // valve-travel printing
     m.DruckOben = 2;
     m.DruckUnten = 60;

@@ -119,6 +119,14 @@ struct Modell {
     Steuerzeit EinlaßAufOben, EinlaßZuOben, AuslaßAufOben, AuslaßZuOben;
     Steuerzeit EinlaßAufUnten, EinlaßZuUnten, AuslaßAufUnten, AuslaßZuUnten;
     Steuerzeitergebnis Oben, Unten;
+    // What the raw events were last searched for: change count, angle step,
+    // lever and direction (views searching in the same frame share a search).
+    struct Suchstand {
+        bool gesucht = false;
+        uint32_t änderungen = 0;
+        float winkelSchritt = 0, umWinkel = 0;
+        bool drehrichtung = true;
+    } Steuerzeitensuche;
 
     // --- window flags (True/False) ---
     int16_t BildZeigen = Wahr, DiagrammZeigen = Falsch, TabelleZeigen = Falsch,
@@ -146,6 +154,10 @@ struct Modell {
     // --- engine-picture printing ---
     int16_t LStärkeKurbelD = 35, GelenkKurbelD = 35, LStärkeSteuerD = 6, GelenkSteuerD = 25,
             LStärkeGelenkeD = 4, LStärkeRestD = 4;
+    // Page margins in percent of the page's width (left, right) and height
+    // (top, bottom); kept for the session, not in the machine file.
+    int16_t RandLinksD = 10, RandRechtsD = 10, RandObenD = 10, RandUntenD = 10;
+    // 1 while the engine picture is drawn for the printer.
     int16_t DruckenAktiv = 0;
 
     // --- valve-travel printing (margins in percent and graph options) ---
@@ -164,6 +176,9 @@ struct Modell {
              FarbeSchieber = 0xC0FFC0, FarbeBetriebsparameter = 0xC0C000, FarbeDiagramm = 0xE0E0E0,
              FarbeDampftafel = 0xC0E0FF, FarbeDampftafelUS = 0xFFC0C0, FarbeBildDruck = 0xFFFFFF,
              FarbeSteuerHub = 0xFFFFFF, FarbeSteuerHubD = 0xFFFFFF, FarbeTabelle = 0xFFFFFF;
+    // The valve-events graph and table keep no section in the machine file, so
+    // their colours last for the run only.
+    uint32_t FarbeSteuerzeiten = 0xFFFFFF, FarbeMeßwerte = 0xE0E0E0;
 
     // --- process state ---
     int16_t NächsterStart = 1;

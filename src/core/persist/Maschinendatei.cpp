@@ -13,6 +13,7 @@
 
 #include "core/analysis/Betriebswerte.h"
 #include "core/analysis/Steuerhub.h"
+#include "core/model/Druckeinstellungen.h"
 #include "core/model/Felder.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Kurbelmasse.h"
@@ -301,6 +302,7 @@ std::optional<int16_t> Ableiten(Modell& m) {
     KanalInnenReparieren(m);
     BetriebsparameterReparieren(m);
     SteuerhubEinstellungenReparieren(m);
+    DruckeinstellungenReparieren(m);
     m.Geometriestand = 0;
     return std::nullopt;
 }

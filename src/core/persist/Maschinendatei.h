@@ -52,7 +52,8 @@ struct Speicherergebnis {
 // The crank drive goes through the rules of its dialog and gets its volumes;
 // a crank radius or bore <= 0 is a damaged record.
 // The graph settings are kept within what the graphs draw (1 to 20
-// revolutions, markers of at least 1).
+// revolutions, markers of at least 1), the print settings within the limits
+// of the print dialogs.
 Ladeergebnis Laden(Modell& m, std::istream& in, const Sprache& s);
 Ladeergebnis Laden(Modell& m, const std::filesystem::path& datei, const Sprache& s);
 

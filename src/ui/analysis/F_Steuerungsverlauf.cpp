@@ -10,6 +10,7 @@
 #include "core/model/Rechnen.h"
 #include "core/persist/Pruefeinstellungen.h"
 #include "render/Farben.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Hilfethemen.h"
 #include "ui/views/Bildflaeche.h"
 
@@ -48,14 +49,10 @@ F_Steuerungsverlauf::F_Steuerungsverlauf(Kontext& kontext, QWidget* eltern)
                                : HilfeKontext::Steuerungsverlauf);
     });
 
-    // Pop-up: help, export, background colour.
+    // Pop-up: help, export of the graph, background colour.
     M_Export = new QAction(this);
     M_Popup->insertAction(M_Hintergrundfarbe, M_Export);
-    connect(M_Export, &QAction::triggered, this, [this] {
-        if (exportieren) exportieren();
-    });
-    connect(M_Popup, &QMenu::aboutToShow, this,
-            [this] { M_Export->setEnabled(static_cast<bool>(exportieren)); });
+    connect(M_Export, &QAction::triggered, this, [this] { M_Export_Click(); });
 }
 
 void F_Steuerungsverlauf::GraphSeiteBauen() {
@@ -67,7 +64,7 @@ void F_Steuerungsverlauf::GraphSeiteBauen() {
 void F_Steuerungsverlauf::WechselSprache() {
     setWindowTitle(k.T(920));
     M_Infotext->setText(k.T(922));
-    M_Export->setText(k.T(923));
+    M_Export->setText(k.T(950));
     M_Hintergrundfarbe->setText(k.T(924));
     Reiter->setTabText(0, k.T(925));
     Reiter->setTabText(1, k.T(926));
@@ -127,6 +124,7 @@ void F_Steuerungsverlauf::Hebelmarke() {
 }
 
 void F_Steuerungsverlauf::GraphZeichnen(QPainter& p, QSizeF fläche) const {
+    p.setFont(font());
     Steuerungsverlaufbild bild;
     bild.Texte(Bildtexte());
     bild.Dezimalzeichen(Dezimalzeichen());
@@ -134,6 +132,12 @@ void F_Steuerungsverlauf::GraphZeichnen(QPainter& p, QSizeF fläche) const {
     bild.Zeichnen(p, fläche, k.verläufe.Für(k.m), Hintergrund(),
                   std::pair(g.FüllungMin, g.FüllungMax));
     bild.Hebelmarke(p, static_cast<float>(k.m.UmWinkel / Pi * 180.0));
+}
+
+void F_Steuerungsverlauf::M_Export_Click() {
+    BildExportDialog(
+        this, k, fläche_->size(), [this](QPainter& p, QSizeF größe) { GraphZeichnen(p, größe); },
+        QStringLiteral("Steuerungsverlauf"));
 }
 
 const QImage& F_Steuerungsverlauf::Bildpuffer() const {

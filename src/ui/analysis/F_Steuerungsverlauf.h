@@ -9,7 +9,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -43,14 +42,13 @@ class F_Steuerungsverlauf : public Dialograhmen {
 
     // The graph as the window shows it, onto any painter (export, print).
     void GraphZeichnen(QPainter& p, QSizeF fläche) const;
+    // The graph to a PNG, SVG or PDF file the user chooses.
+    void M_Export_Click();
 
     const QImage& Bildpuffer() const;
     const Steuerungsverlaufbild& Graph() const { return bild_; }
     int Neuzeichnungen() const { return neuzeichnungen_; }
     const std::vector<Prüfergebnis>& Prüfergebnisse() const { return ergebnisse_; }
-
-    // Set by whoever offers an export of the graph; the entry is off while empty.
-    std::function<void()> exportieren;
 
     QAction* M_Export;
     QTabWidget* Reiter;

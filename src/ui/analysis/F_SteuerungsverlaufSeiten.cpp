@@ -196,10 +196,10 @@ void F_Steuerungsverlauf::PrüfungFüllen() {
     if (ergebnisse_.empty())
         T_Prüfung->setText(k.T(934));
     else if (warnungen == 0)
-        T_Prüfung->setText(k.T(950));
+        T_Prüfung->setText(k.T(923));
     else
         T_Prüfung->setText(
-            Q(Meldungstext(k.sprache.Text(951), {{"|1", std::to_string(warnungen)}})));
+            Q(Meldungstext(k.sprache.Text(957), {{"|1", std::to_string(warnungen)}})));
 }
 
 } // namespace vapro

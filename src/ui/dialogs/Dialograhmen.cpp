@@ -15,6 +15,7 @@
 
 #include "core/model/Bewegung.h"
 #include "core/model/GeometrieFehler.h"
+#include "core/model/Verlauf.h"
 #include "core/numbers/Zahlenformat.h"
 #include "core/persist/Start.h"
 #include "render/Farben.h"
@@ -113,15 +114,15 @@ void Dialograhmen::Übernehmen() {
 
 // --- apply ------------------------------------------------------------------
 
-void Dialograhmen::Knopf_Übernehmen_Click() {
+bool Dialograhmen::Knopf_Übernehmen_Click() {
     const Modell vorher = k.m;
+    bool ganz = true;
     try {
-        bool ganz = true;
         try {
             Übernehmen();
         } catch (const Eingabefehler&) {
             EingabefehlerMelden();
-            if (!daten_.weiterNachEingabefehler) return;
+            if (!daten_.weiterNachEingabefehler) return false;
             ganz = false;
         }
         Einschreiben();
@@ -130,7 +131,9 @@ void Dialograhmen::Knopf_Übernehmen_Click() {
         if (k.ansichten && daten_.neuberechnen) Neuberechnung(k.m, *k.ansichten, Anlass::Eingabe);
     } catch (const GeometrieFehler& f) {
         GeometriefehlerMelden(f);
+        return false;
     }
+    return ganz;
 }
 
 void Dialograhmen::EingabefehlerMelden() {

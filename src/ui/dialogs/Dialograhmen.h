@@ -94,8 +94,8 @@ class Dialograhmen : public QWidget {
 
     // Übernehmen, Einschreiben, then the recomputation under the dialog's
     // name where the window asks for one. Runs for the apply button and for
-    // Enter in any control.
-    void Knopf_Übernehmen_Click();
+    // Enter in any control. True when every field was taken.
+    bool Knopf_Übernehmen_Click();
     void M_Infotext_Click();
     // Colour chooser; Cancel changes nothing.
     void M_Hintergrundfarbe_Click();

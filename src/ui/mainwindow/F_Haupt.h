@@ -26,6 +26,7 @@ namespace vapro {
 
 class Dialograhmen;
 class F_Bild;
+class F_BildDruck;
 class F_BildKonfiguration;
 class F_Info;
 class F_SteuerHub;
@@ -80,12 +81,17 @@ class F_Haupt : public QMainWindow {
     void M_Wiederholen_Click() { VerlaufAnwenden(false); }
 
     // --- windows ---
-    enum class Fenster { Bild, Tabelle, BildKonfiguration, Info };
+    enum class Fenster { Bild, Tabelle, BildKonfiguration, BildDruck, Info };
     void FensterZeigen(Fenster f, bool zeigen);
     bool FensterOffen(Fenster f) const;
     F_Bild& Bild();
     F_Tabelle* Tabelle();
     F_BildKonfiguration* BildKonfiguration();
+    F_BildDruck* BildDruck();
+    // The page of a running print of the engine picture, during its frame.
+    void DruckZeichnen();
+    // The printer's resolution and page size in a message.
+    void M_Druckereigenschaften_Click();
 
     // Windows on the dialog frame (geometry dialogs, operating parameters,
     // analysis windows), each opened by its menu entry and its button if it
@@ -184,6 +190,7 @@ class F_Haupt : public QMainWindow {
     QPointer<F_Bild> bild_;
     QPointer<F_Tabelle> tabelle_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
+    QPointer<F_BildDruck> bildDruck_;
     QPointer<F_Info> info_;
     QPointer<F_SteuerHubMenü> steuerHubMenü_;
     struct Rahmeneintrag {

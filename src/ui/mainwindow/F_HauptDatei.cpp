@@ -25,6 +25,7 @@
 #include "ui/platform/F_Info.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
+#include "ui/print/F_BildDruck.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -253,6 +254,7 @@ void F_Haupt::M_Sprache_Click() {
     WechselSprache();
     if (bild_) bild_->WechselSprache();
     if (bildKonfiguration_) bildKonfiguration_->WechselSprache();
+    if (bildDruck_) bildDruck_->WechselSprache();
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();

@@ -24,6 +24,7 @@
 #include "ui/platform/F_Info.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
+#include "ui/print/F_BildDruck.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -38,6 +39,7 @@ F_Bild& F_Haupt::Bild() {
             if (bildKonfiguration_) bildKonfiguration_->close();
         };
         bild_->einstellungenÖffnen = [this] { FensterZeigen(Fenster::BildKonfiguration, true); };
+        bild_->druckenÖffnen = [this] { FensterZeigen(Fenster::BildDruck, true); };
     }
     return *bild_;
 }
@@ -50,6 +52,8 @@ bool F_Haupt::FensterOffen(Fenster f) const {
         return tabelle_ && tabelle_->isVisible();
     case Fenster::BildKonfiguration:
         return bildKonfiguration_ && bildKonfiguration_->isVisible();
+    case Fenster::BildDruck:
+        return bildDruck_ && bildDruck_->isVisible();
     case Fenster::Info:
         return info_ && info_->isVisible();
     }
@@ -78,6 +82,15 @@ void F_Haupt::FensterZeigen(Fenster f, bool zeigen) {
         if (!bildKonfiguration_) bildKonfiguration_ = new F_BildKonfiguration(k, this);
         w = bildKonfiguration_;
         break;
+    case Fenster::BildDruck:
+        if (!bildDruck_) bildDruck_ = new F_BildDruck(k, this);
+        w = bildDruck_;
+        if (zeigen) {
+            // The print window takes the picture's background colour.
+            k.m.FarbeBildDruck = k.m.FarbeBild;
+            bildDruck_->MZ();
+        }
+        break;
     case Fenster::Info:
         if (!info_) info_ = new F_Info(k, this);
         w = info_;
@@ -98,6 +111,7 @@ void F_Haupt::FensterNeuLaden() {
         bild_->WechselSprache();
     }
     if (bildKonfiguration_) bildKonfiguration_->Einschreiben();
+    if (bildDruck_) bildDruck_->Einschreiben();
     // The input windows in the colours and with the values of the new data.
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) {
@@ -117,8 +131,8 @@ void F_Haupt::FensterNeuLaden() {
 }
 
 void F_Haupt::AllesSchließen() {
-    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, bildKonfiguration_, info_,
-                                                      steuerHubMenü_})
+    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, bildKonfiguration_,
+                                                      bildDruck_, info_, steuerHubMenü_})
         if (w) w->close();
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->close();
@@ -126,6 +140,18 @@ void F_Haupt::AllesSchließen() {
     // its last window closes.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible()) w->close();
+}
+
+F_BildDruck* F_Haupt::BildDruck() {
+    return bildDruck_;
+}
+
+void F_Haupt::DruckZeichnen() {
+    if (bildDruck_) bildDruck_->SeiteDrucken();
+}
+
+void F_Haupt::M_Druckereigenschaften_Click() {
+    k.plattform.Meldung(this, Druckereigenschaften(k, k.plattform.Drucker()), Symbol::Information);
 }
 
 } // namespace vapro

@@ -1,8 +1,9 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
 // operating parameters, the steam diagram, the steam tables, the
-// valve-travel graphs, the die slip and the lever range. Each is registered once with its button,
-// menu entry, settings key and shown flag; opening, the menu ticks, the reopening at start-up and
-// the open state at exit all read that list.
+// valve-travel graphs, the valve-events table and graph, the die slip and
+// the lever range. Each is registered once with its button, menu entry,
+// settings key and shown flag; opening, the menu ticks, the reopening at
+// start-up and the open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "ui/analysis/F_Dampftafel.h"
 #include "ui/analysis/F_Diagramm.h"
 #include "ui/analysis/F_Steuerungsverlauf.h"
+#include "ui/analysis/F_SteuerzeitenTabelle.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
 #include "ui/dialogs/F_Schieber.h"
@@ -21,6 +23,7 @@
 #include "ui/views/F_SteuerHub.h"
 #include "ui/views/F_SteuerHubMenue.h"
 #include "ui/views/F_SteuerHubWeg.h"
+#include "ui/views/F_Steuerzeiten.h"
 
 namespace vapro {
 
@@ -64,6 +67,12 @@ void F_Haupt::RahmenfensterEinrichten() {
         "M_SteuerHubWeg", nullptr, "SteuerHubWeg Zeigen", &Modell::SteuerHubWegZeigen,
         [this] { return SteuerHubEinrichten(new F_SteuerHubWeg(k, this)); },
         Schrittfenster::SteuerHubWeg);
+    FensterAnmelden(
+        "M_Steuerzeiten", nullptr, "Steuerzeiten Zeigen", &Modell::SteuerzeitenZeigen,
+        [this] { return new F_Steuerzeiten(k, this); }, Schrittfenster::Steuerzeiten);
+    FensterAnmelden(
+        "M_Meßwerte", nullptr, "Meßwerte Zeigen", &Modell::MeßwerteZeigen,
+        [this] { return new F_SteuerzeitenTabelle(k, this); }, Schrittfenster::Meßwerte);
     FensterAnmelden(
         "M_Stein", nullptr, "Stein Zeigen", &Modell::SteinZeigen,
         [this] { return new F_Stein(k, this); }, Schrittfenster::Stein);

@@ -9,11 +9,14 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <sstream>
 
 #include "core/model/Bewegungstabelle.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/numbers/Zahlenformat.h"
 #include "render/Farben.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 
@@ -39,7 +42,9 @@ F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern) : QWidget(eltern, Qt::Wi
 
     M_Popup = new QMenu(this);
     M_Infotext = M_Popup->addAction(QString());
+    M_Exportieren = M_Popup->addAction(QString());
     M_Hintergrundfarbe = M_Popup->addAction(QString());
+    connect(M_Exportieren, &QAction::triggered, this, [this] { M_Exportieren_Click(); });
     connect(M_Infotext, &QAction::triggered, this,
             [this] { k.plattform.Hilfe(HilfeKontext::Tabelle); });
     connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] {
@@ -59,6 +64,7 @@ F_Tabelle::F_Tabelle(Kontext& kontext, QWidget* eltern) : QWidget(eltern, Qt::Wi
 void F_Tabelle::WechselSprache() {
     setWindowTitle(k.T(620));
     M_Infotext->setText(k.T(621));
+    M_Exportieren->setText(k.T(950));
     M_Hintergrundfarbe->setText(k.T(462));
     C_TabelleAktualisieren->setText(k.T(622));
     G_Legende->setText(k.T(640) + "\n" + k.T(641) + "\n" + k.T(642) + "\n" + k.T(643));
@@ -79,6 +85,7 @@ void F_Tabelle::TabelleEinrichten() {
     vapro::TabelleEinrichten(k.m);
     G_Tabelle->clearContents();
     G_Tabelle->setRowCount(k.m.TabellenZeilen);
+    werte_.assign(static_cast<size_t>(std::max<int16_t>(k.m.TabellenZeilen, 0)), std::nullopt);
     Kopfzeile();
 }
 
@@ -88,9 +95,12 @@ void F_Tabelle::Ausgeben() {
         WechselSprache();
         G_Tabelle->clearContents();
         G_Tabelle->setRowCount(k.m.TabellenZeilen);
+        werte_.assign(static_cast<size_t>(std::max<int16_t>(k.m.TabellenZeilen, 0)), std::nullopt);
         Kopfzeile();
     }
     const int zeile = z.zeile - 1;
+    if (zeile >= 0 && static_cast<size_t>(zeile) < werte_.size())
+        werte_[static_cast<size_t>(zeile)] = BewegungswerteVon(k.m);
     const char d = Dezimalzeichen();
     const std::string werte[4] = {
         FormatMuster(k.m.Winkel, WinkelMuster(k.m.WinkelSchritt), d),
@@ -118,6 +128,17 @@ void F_Tabelle::Einschreiben() {
 void F_Tabelle::C_TabelleAktualisieren_Click() {
     k.m.TabelleAktualisieren = C_TabelleAktualisieren->isChecked() ? 1 : 0;
     if (k.m.TabelleAktualisieren == 1) TabelleEinrichten();
+}
+
+std::string F_Tabelle::Csv() const {
+    std::ostringstream out;
+    BewegungCsvSchreiben(out, werte_);
+    return out.str();
+}
+
+void F_Tabelle::M_Exportieren_Click() {
+    CsvExportDialog(
+        this, k, [this] { return Csv(); }, QStringLiteral("Bewegung"));
 }
 
 QString F_Tabelle::Zelle(int zeile, int spalte) const {

@@ -4,6 +4,11 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/model/Bewegungstabelle.h"
 
 #include "ui/Kontext.h"
 
@@ -28,6 +33,9 @@ class F_Tabelle : public QWidget {
     QString Zelle(int zeile, int spalte) const;
     int AktuelleZeile() const;
     QCheckBox& Aktualisieren() { return *C_TabelleAktualisieren; }
+    // The rows written so far as CSV, with the full precision of each number.
+    std::string Csv() const;
+    void M_Exportieren_Click();
 
     std::function<void()> beimSchließen;
 
@@ -46,7 +54,10 @@ class F_Tabelle : public QWidget {
     QCheckBox* C_TabelleAktualisieren;
     QMenu* M_Popup;
     QAction* M_Infotext;
+    QAction* M_Exportieren;
     QAction* M_Hintergrundfarbe;
+    // The numbers behind the rows, for the export.
+    std::vector<std::optional<Bewegungswerte>> werte_;
 };
 
 } // namespace vapro

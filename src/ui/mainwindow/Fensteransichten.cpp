@@ -27,6 +27,9 @@ void Fensteransichten::Ausgabe() {
 void Fensteransichten::BildZeichnen() {
     h.Bild().Zeichnen();
 }
+void Fensteransichten::DruckZeichnen() {
+    h.DruckZeichnen();
+}
 void Fensteransichten::DatenGeändert() {
     h.Daten_Zustand();
 }

@@ -18,6 +18,7 @@ class Fensteransichten : public Ansichten {
     void TabelleAusgeben() override;
     void Ausgabe() override;
     void BildZeichnen() override;
+    void DruckZeichnen() override;
     void DatenGeändert() override;
     void BildSkalieren() override;
     void BildNeuzeichnen() override;

@@ -1,12 +1,23 @@
 #include "ui/platform/Plattform.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStringList>
 
+#include "render/Bildexport.h"
+
 namespace vapro {
+
+QtPlattform::QtPlattform() = default;
+QtPlattform::~QtPlattform() = default;
 
 void QtPlattform::Meldung(QWidget* eltern, const QString& text, Symbol symbol,
                           const QString& titel) {
@@ -84,6 +95,44 @@ std::optional<QString> QtPlattform::DateiSpeichern(QWidget* eltern, const QStrin
 
 void QtPlattform::Hilfe(int kontext) {
     if (hilfeZeigen) hilfeZeigen(kontext);
+}
+
+QPrinter& QtPlattform::Drucker() {
+    if (!drucker_) drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *drucker_;
+}
+
+bool QtPlattform::DruckerWählen(QWidget* eltern, QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, eltern);
+    // One page is all there is.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QSize> QtPlattform::BildgrößeWählen(QWidget* eltern, QSize vorschlag,
+                                                  const QString& titel, const QString& breite,
+                                                  const QString& höhe) {
+    QDialog dialog(eltern);
+    dialog.setWindowTitle(titel);
+    auto* form = new QFormLayout(&dialog);
+    auto feld = [&dialog](int wert) {
+        auto* f = new QSpinBox(&dialog);
+        f->setRange(1, BildgrößeGrößte);
+        f->setSuffix(QStringLiteral(" px"));
+        f->setValue(wert);
+        return f;
+    };
+    QSpinBox* b = feld(vorschlag.width());
+    QSpinBox* h = feld(vorschlag.height());
+    form->addRow(breite, b);
+    form->addRow(höhe, h);
+    auto* knöpfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(knöpfe);
+    QObject::connect(knöpfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knöpfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return QSize(b->value(), h->value());
 }
 
 } // namespace vapro

@@ -1,14 +1,17 @@
 #pragma once
 // Platform services the windows use: message boxes, colour and file choosers,
-// help. The program uses the Qt implementation; tests install a recorder so
+// the printer, help. The program uses the Qt implementation; tests install a recorder so
 // that no test ever waits on a modal box.
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace vapro {
@@ -39,11 +42,24 @@ class Plattform {
                                                   const QString& anfang) = 0;
     // Shows the help topic with this context number in the current language.
     virtual void Hilfe(int kontext) = 0;
+
+    // The printer of the whole run: the printer chosen last, its paper and
+    // orientation stay from one print to the next.
+    virtual QPrinter& Drucker() = 0;
+    // The printer chooser before a print job; false when the user cancels.
+    virtual bool DruckerWählen(QWidget* eltern, QPrinter& drucker) = 0;
+    // Width and height of a picture in pixels, `vorschlag` filled in; empty
+    // when the user cancels. The texts caption the box and its two fields.
+    virtual std::optional<QSize> BildgrößeWählen(QWidget* eltern, QSize vorschlag,
+                                                 const QString& titel, const QString& breite,
+                                                 const QString& höhe) = 0;
 };
 
 // The real thing, over QMessageBox, QColorDialog and QFileDialog.
 class QtPlattform : public Plattform {
   public:
+    QtPlattform();
+    ~QtPlattform() override;
     void Meldung(QWidget* eltern, const QString& text, Symbol symbol,
                  const QString& titel = {}) override;
     bool JaNein(QWidget* eltern, const QString& text, const QString& titel) override;
@@ -55,9 +71,17 @@ class QtPlattform : public Plattform {
     std::optional<QString> DateiSpeichern(QWidget* eltern, const QString& filter,
                                           const QString& anfang) override;
     void Hilfe(int kontext) override;
+    QPrinter& Drucker() override;
+    bool DruckerWählen(QWidget* eltern, QPrinter& drucker) override;
+    std::optional<QSize> BildgrößeWählen(QWidget* eltern, QSize vorschlag, const QString& titel,
+                                         const QString& breite, const QString& höhe) override;
 
     // Set by the application: shows a help topic (the help window).
     std::function<void(int)> hilfeZeigen;
+
+  private:
+    // Made at the first print: looking for printers may take a moment.
+    std::unique_ptr<QPrinter> drucker_;
 };
 
 // "Name|*.kmf|Other|*.txt" as Qt's "Name (*.kmf);;Other (*.txt)".

@@ -13,6 +13,7 @@
 #include "core/model/Kinematik.h"
 #include "core/numbers/Zahlenformat.h"
 #include "render/Farben.h"
+#include "ui/platform/Exportdialog.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 
@@ -42,6 +43,7 @@ void F_Bild::MenüEinrichten() {
     M_Infotext = M_Click->addAction(QString());
     M_Einstellungen = M_Click->addAction(QString());
     M_Drucken = M_Click->addAction(QString());
+    M_Exportieren = M_Click->addAction(QString());
     M_Hintergrundfarbe = M_Click->addAction(QString());
     connect(M_Infotext, &QAction::triggered, this,
             [this] { k_.plattform.Hilfe(HilfeKontext::Bild); });
@@ -51,6 +53,7 @@ void F_Bild::MenüEinrichten() {
     connect(M_Drucken, &QAction::triggered, this, [this] {
         if (druckenÖffnen) druckenÖffnen();
     });
+    connect(M_Exportieren, &QAction::triggered, this, [this] { M_Exportieren_Click(); });
     connect(M_Hintergrundfarbe, &QAction::triggered, this, [this] { HintergrundfarbeWählen(); });
     // The callbacks may be set after construction.
     connect(M_Click, &QMenu::aboutToShow, this, [this] {
@@ -64,6 +67,7 @@ void F_Bild::WechselSprache() {
     M_Infotext->setText(k_.T(601));
     M_Einstellungen->setText(k_.T(602));
     M_Drucken->setText(k_.T(603));
+    M_Exportieren->setText(k_.T(950));
     M_Hintergrundfarbe->setText(k_.T(604));
 }
 
@@ -113,6 +117,15 @@ void F_Bild::Zeichnen() {
     p.scale(1.0 / TwipsJePixel, 1.0 / TwipsJePixel);
     bild_.Zeichnen(p, k_.m, Bildschirmstil(k_.m));
     update();
+}
+
+void F_Bild::M_Exportieren_Click() {
+    // The engine as it stands now, whatever the animation does meanwhile.
+    const Modell stand = k_.m;
+    BildExportDialog(
+        this, k_, size(),
+        [&stand](QPainter& p, QSizeF größe) { MaschinenbildMalen(p, stand, größe); },
+        QStringLiteral("Maschine"));
 }
 
 void F_Bild::HintergrundfarbeWählen() {

@@ -45,7 +45,11 @@ class F_Bild : public QWidget {
     QAction* M_Infotext = nullptr;
     QAction* M_Einstellungen = nullptr;
     QAction* M_Drucken = nullptr;
+    QAction* M_Exportieren = nullptr;
     QAction* M_Hintergrundfarbe = nullptr;
+
+    // The picture at the engine's current position to a PNG, SVG or PDF file.
+    void M_Exportieren_Click();
 
   protected:
     void paintEvent(QPaintEvent* e) override;

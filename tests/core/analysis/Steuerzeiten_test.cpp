@@ -206,5 +206,27 @@ TEST(SteuerzeitenAuswerten, BackwardRunningMirrorsTheAngles) {
     EXPECT_EQ(m.Unten.Füllung, 1);
 }
 
+// Views of one frame share a search: a second asks again only for another
+// engine, angle step, lever or direction, or when the events were cleared.
+TEST(SteuerzeitenSuchenWennNötig, SearchesAgainOnlyWhenTheEngineMovedOn) {
+    Modell m = Standardmaschine();
+    EXPECT_TRUE(SteuerzeitenSuchenWennNötig(m));
+    const std::pair<const char*, void (*)(Modell&)> änderungen[] = {
+        {"nothing", [](Modell&) {}},
+        {"change count", [](Modell& x) { ++x.Änderungen; }},
+        {"angle step", [](Modell& x) { x.WinkelSchritt = 3; }},
+        {"lever", [](Modell& x) { x.UmWinkel = Grad(-10); }},
+        {"direction", [](Modell& x) { x.Drehrichtung = !x.Drehrichtung; }},
+        {"cleared", [](Modell& x) { x.Steuerzeitensuche.gesucht = false; }},
+    };
+    for (const auto& [was, ändern] : änderungen) {
+        ändern(m);
+        m.EinlaßAufOben.Winkel = 1234; // no search leaves this
+        EXPECT_EQ(SteuerzeitenSuchenWennNötig(m), std::string_view(was) != "nothing") << was;
+        EXPECT_EQ(m.EinlaßAufOben.Winkel == 1234, std::string_view(was) == "nothing") << was;
+        EXPECT_FALSE(SteuerzeitenSuchenWennNötig(m)) << was;
+    }
+}
+
 } // namespace
 } // namespace vapro

@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "core/model/Druckeinstellungen.h"
 #include "core/model/Felder.h"
 #include "core/model/Kurbelmasse.h"
 #include "core/model/Schieber.h"
@@ -94,6 +95,8 @@ Modell Belegt(bool mm) {
     // Graph settings inside the limits a load applies.
     m.usPerioden = 7;
     m.usKreis = 33;
+    // Print settings within the limits a load applies.
+    DruckeinstellungenReparieren(m);
     m.Hub = 2 * m.KWRadius;
     m.Geometriestand = 0;
     return m;
@@ -245,6 +248,31 @@ TEST(MaschinendateiTest, OperatingParametersAreLimitedOnLoad) {
             EXPECT_NEAR(ist[i], soll[i], 1e-6) << änderungen.front() << " value " << i;
         EXPECT_LE(m.Drehzahl, m.DrehzahlMax);
     }
+}
+
+TEST(MaschinendateiTest, PrintSettingsComeBackAndAreRepairedOnLoad) {
+    Modell quelle = test::Standardmaschine(true);
+    quelle.LStärkeKurbelD = 12;
+    quelle.GelenkSteuerD = 40;
+    quelle.LStärkeRestD = 2;
+    quelle.DruckLinks = 20;
+    quelle.DruckUnten = 45;
+    const std::string gut = Datei(quelle);
+    Modell m = test::Standardmaschine(true);
+    ASSERT_EQ(LadenAus(m, gut).art, Ladeergebnis::Ok);
+    EXPECT_EQ(
+        std::tuple(m.LStärkeKurbelD, m.GelenkSteuerD, m.LStärkeRestD, m.DruckLinks, m.DruckUnten),
+        std::tuple(12, 40, 2, 20, 45));
+
+    // Widths and spacings of 0 or less, margins that leave no paper.
+    const std::string schlecht =
+        Geändert(gut, {"10702,\"\",0", "10707,\"\",-3", "10904,\"\",80", "10905,\"\",40",
+                       "10902,\"\",120", "10908,\"\",0", "10913,\"\",-15"});
+    ASSERT_EQ(LadenAus(m, schlecht).art, Ladeergebnis::Ok);
+    EXPECT_EQ(std::tuple(m.LStärkeKurbelD, m.LStärkeRestD, m.GradPunkte, m.AbstandWinkel),
+              std::tuple(1, 1, 1, 1));
+    EXPECT_EQ(std::tuple(m.DruckLinks, m.DruckRechts, m.DruckOben, m.DruckUnten),
+              std::tuple(80, 19, 99, 0));
 }
 
 TEST(MaschinendateiTest, ValveEnteredByGeometryKeepsItsLaps) {

@@ -4,11 +4,11 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/analysis/Verlaufsvorrat.h"
@@ -153,11 +153,15 @@ TEST_F(MitVerlauf, HelpFollowsThePageTextsTheLanguageAndTheColourIsASetting) {
     EXPECT_EQ(f->Bildpuffer().pixel(2, 2) & 0xFFFFFF, 0xC8DCF0u);
     EXPECT_EQ(f->Hintergrund(), 200u + 256u * 220 + 65536u * 240);
     EXPECT_FALSE(u.m.Geändert) << "the colour is the user's, not the engine's";
-    emit f->M_Popup->aboutToShow();
-    EXPECT_FALSE(f->M_Export->isEnabled());
-    f->exportieren = [] {};
-    emit f->M_Popup->aboutToShow();
-    EXPECT_TRUE(f->M_Export->isEnabled());
+
+    // The graph exported at a size of the user's, as the window draws it.
+    QTemporaryDir ordner;
+    u.plattform.dateien = {ordner.filePath("verlauf")};
+    u.plattform.größen = {QSize(500, 360)};
+    f->M_Export->trigger();
+    const QImage datei(ordner.filePath("verlauf.png"));
+    ASSERT_EQ(datei.size(), QSize(500, 360));
+    EXPECT_EQ(datei.pixel(2, 2) & 0xFFFFFF, 0xC8DCF0u);
 }
 
 } // namespace

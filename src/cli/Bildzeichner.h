@@ -1,0 +1,25 @@
+#pragma once
+// The `render` command's link to the drawing library. The command line
+// itself needs only the core; a vapro-cli built with the painters installs
+// the function that draws and writes the pictures at start.
+
+#include <functional>
+
+#include "cli/Aufruf.h"
+#include "core/model/Modell.h"
+#include "core/persist/Texte.h"
+
+namespace vapro::cli {
+
+// Draws the picture `auf.bild` of the engine at `auf.winkel` and writes it to
+// `auf.ausgabe`. Throws Bedienfehler for a picture it does not draw,
+// Dateifehler when the file cannot be written, GeometrieFehler when the
+// engine cannot be assembled.
+using Bildzeichner = std::function<void(Modell&, const Aufruf&, const Sprache&)>;
+
+void BildzeichnerSetzen(Bildzeichner zeichner);
+
+// Runs the installed one; without one, a usage error that says so.
+void BildZeichnen(Modell& m, const Aufruf& auf, const Sprache& s);
+
+} // namespace vapro::cli

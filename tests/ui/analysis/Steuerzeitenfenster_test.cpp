@@ -1,0 +1,161 @@
+// The valve-events table and graph in the main window: what they show, when
+// they search the valve events again, and failures that stay inside them.
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "core/analysis/Steuerzeiten.h"
+#include "core/analysis/Steuerzeitentabelle.h"
+#include "core/model/Schieber.h"
+#include "core/persist/Maschinendatei.h"
+#include "tests/core/Maschine.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/analysis/F_SteuerzeitenTabelle.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/views/F_Steuerzeiten.h"
+
+namespace vapro {
+namespace {
+
+struct Steuerzeitenfenster : ::testing::Test {
+    test::Umgebung u;
+    F_Haupt h{u.k};
+    F_SteuerzeitenTabelle* t = nullptr;
+    F_Steuerzeiten* g = nullptr;
+    void SetUp() override {
+        h.Form_Load({});
+        h.RahmenfensterZeigen("M_Meßwerte", true);
+        h.RahmenfensterZeigen("M_Steuerzeiten", true);
+        t = dynamic_cast<F_SteuerzeitenTabelle*>(h.Rahmenfenster("M_Meßwerte"));
+        g = dynamic_cast<F_Steuerzeiten*>(h.Rahmenfenster("M_Steuerzeiten"));
+        ASSERT_TRUE(t && g);
+    }
+    QString Zelle(int z, int s) const { return t->G_Meß->item(z, s)->text(); }
+    // Every value cell as a fresh search of the engine as it is now gives it.
+    void ZeigtSoll(const char* wann) const {
+        Modell m = u.m;
+        SpiegelBerechnen(m);
+        SteuerzeitenSuchen(m);
+        SteuerzeitenAuswerten(m);
+        const Steuerzeitenzellen soll = SteuerzeitenWerte(m, u.sprache, t->Dezimalzeichen());
+        for (size_t z = 0; z < soll.size(); ++z)
+            for (size_t s = 0; s < soll[z].size(); ++s) {
+                if (soll[z][s].empty()) continue;
+                EXPECT_EQ(Zelle(int(z), int(s)), Q(soll[z][s])) << wann << " " << z << "/" << s;
+            }
+    }
+    void Drehen(int schritte) {
+        for (int i = 0; i < schritte; ++i) {
+            WinkelWeiter(u.m);
+            Schritt(u.m, *u.k.ansichten);
+        }
+    }
+    // A value no search leaves: it stays until the next search.
+    void Markieren() { u.m.EinlaßAufOben.Winkel = 1234; }
+    bool Gesucht() const { return u.m.EinlaßAufOben.Winkel != 1234; }
+};
+
+TEST_F(Steuerzeitenfenster, OpenWithCaptionsValuesAndMarksInEitherLanguage) {
+    EXPECT_EQ(std::pair(u.m.MeßwerteZeigen, u.m.SteuerzeitenZeigen), std::pair(Wahr, Wahr));
+    EXPECT_TRUE(h.Menüeintrag("M_Steuerzeiten").isChecked());
+    EXPECT_EQ(std::tuple(t->windowTitle(), g->windowTitle(), Zelle(1, 2), Zelle(15, 5)),
+              std::tuple(QString("Steuerzeiten - Tabelle"), QString("Steuerzeiten - Graphik"),
+                         QString("[mm]"), QString("Kompression")));
+    ZeigtSoll("opened");
+    EXPECT_EQ(g->Bild().Marken().size(), 8u);
+
+    h.M_Sprache_Click();
+    EXPECT_EQ(std::tuple(t->windowTitle(), g->windowTitle(), Zelle(2, 5), t->Ü_1[0]->text()),
+              std::tuple(QString("Open/Close Data"), QString("Open/Close Diagram"),
+                         QString("Intake open"), QString(" Actual data")));
+    EXPECT_TRUE(g->Bild().Marken().front().zeilen[0].startsWith("open "));
+    ZeigtSoll("English");
+
+    h.RahmenfensterZeigen("M_Meßwerte", false);
+    EXPECT_EQ(u.m.MeßwerteZeigen, Falsch);
+    EXPECT_FALSE(u.speicher.Lesen("Aktuell", "Meßwerte x", "").empty());
+}
+
+// Turning alone moves no valve event; each thing that moves them makes both
+// windows search again at the next step, once. After its redraw the graph
+// adds markers only when the crank has passed 0°.
+TEST_F(Steuerzeitenfenster, TurningCostsNoSearchEveryChangeRefreshesAtTheNextStep) {
+    u.m.Drehrichtung = true;
+    u.m.Winkel = 0;
+    Drehen(1);
+    g->Neuzeichnen();
+    const QImage frisch = g->Bildpuffer().copy();
+    Markieren();
+    Drehen(34); // to 350°
+    EXPECT_FALSE(Gesucht());
+    EXPECT_EQ(g->Bildpuffer(), frisch) << "no markers before 0°";
+    Drehen(1);
+    EXPECT_NE(g->Bildpuffer(), frisch) << "markers from 0° on";
+
+    const std::pair<const char*, std::function<void(Modell&)>> änderungen[] = {
+        {"lever", [](Modell& m) { m.UmWinkel = test::Grad(20); }},
+        {"angle step", [](Modell& m) { m.WinkelSchritt = 7.5f; }},
+        {"direction", [](Modell& m) { m.Drehrichtung = !m.Drehrichtung; }},
+        {"geometry",
+         [this](Modell& m) {
+             m.SchiEU += 1;
+             Neuberechnung(m, *u.k.ansichten, Anlass::Eingabe);
+         }},
+    };
+    for (const auto& [was, ändern] : änderungen) {
+        ändern(u.m);
+        Markieren();
+        Drehen(1);
+        EXPECT_TRUE(Gesucht()) << was;
+        ZeigtSoll(was);
+        EXPECT_TRUE(g->Gesperrt() || u.m.Winkel <= 0) << was;
+        Markieren();
+        Drehen(2);
+        EXPECT_FALSE(Gesucht()) << was;
+    }
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+// Another file, here one whose valve never opens the top port to the chest:
+// no travel left over from the engine before, no mark for the missing events.
+TEST_F(Steuerzeitenfenster, LoadingAnotherFileRefreshesBothAndShowsMissingEvents) {
+    QTemporaryDir ordner;
+    const QString b = ordner.filePath("b.kmf");
+    Modell mb = u.m;
+    mb.SchiEO += 60;
+    SchieberAbleiten(mb);
+    ASSERT_TRUE(Speichern(mb, std::filesystem::path(b.toStdString()), u.sprache, "").ok);
+    // A load settles the direction of rotation last; the next step shows it.
+    ASSERT_TRUE(h.Ladeaktion(b));
+    Schritt(u.m, *u.k.ansichten);
+    ZeigtSoll("file b");
+    EXPECT_EQ(Zelle(2, 1), "-1.0");
+    for (int s : {2, 3, 6, 7, 8, 9})
+        EXPECT_EQ(std::pair(Zelle(2, s), Zelle(3, s)), std::pair(QString("---"), QString("---")));
+    EXPECT_EQ(Zelle(6, 8), "---");
+    EXPECT_EQ(g->Bild().Marken().size(), 6u);
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+// An engine that cannot be assembled half way round: no message from the
+// running step, dashes and an empty graph, no new attempt at every step.
+TEST_F(Steuerzeitenfenster, SolverFailureStaysInsideTheWindows) {
+    u.m.PLänge = u.m.KWRadius / 2; // the rod misses the pin near 90°, not at 0°
+    u.m.Winkel = 0;
+    GeometriestandErhöhen(u.m);
+    Schritt(u.m, *u.k.ansichten);
+    EXPECT_EQ(std::pair(Zelle(2, 1), Zelle(7, 9)), std::pair(QString("---"), QString("---")));
+    QImage leer(g->Bildpuffer().size(), QImage::Format_RGB32);
+    leer.fill(Qt::white);
+    EXPECT_EQ(g->Bildpuffer(), leer);
+    Markieren();
+    Schritt(u.m, *u.k.ansichten);
+    EXPECT_FALSE(Gesucht());
+    EXPECT_EQ(u.m.Winkel, 0);
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
+}
+
+} // namespace
+} // namespace vapro
