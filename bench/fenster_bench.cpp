@@ -1,8 +1,10 @@
 // The program with every window open at its default size. A tick of dragging
 // the reversing lever: the direction check, one valve-event search, and a full
 // redraw of the picture, both valve-travel graphs, the events graph, the events
-// table and the steam diagram. Next to it, one ordinary frame of the same
-// session, in which nothing changed but the crank's angle.
+// table, the steam diagram and the die-slip graph; the lever-range window only
+// moves its marker (its range is computed once per engine, not per tick).
+// Next to it, one ordinary frame of the same session, in which nothing changed
+// but the crank's angle.
 // Targets: a lever tick under 8 ms, a frame under 2 ms.
 
 #include <QApplication>
@@ -35,8 +37,8 @@ struct Sitzung {
         // Ticks are driven here, not by the timer.
         if (haupt->Läuft()) haupt->Knopf_Start_Stop_Click();
         haupt->FensterZeigen(F_Haupt::Fenster::Bild, true);
-        for (const char* fenster : {"M_SteuerHub", "M_SteuerHubWeg", "M_Steuerzeiten",
-                                    "M_Meßwerte", "M_Diagramm"})
+        for (const char* fenster : {"M_SteuerHub", "M_SteuerHubWeg", "M_Steuerzeiten", "M_Meßwerte",
+                                    "M_Diagramm", "M_Stein", "M_Steuerungsverlauf"})
             haupt->RahmenfensterZeigen(fenster, true);
         QApplication::processEvents();
         haupt->Timer1_Timer();
