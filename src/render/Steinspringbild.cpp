@@ -74,7 +74,7 @@ void Steinspringbild::Zeichnen(QPainter& p, QSizeF fläche, const std::optional<
     s.Farbe(FarbeSchwarz);
     s.Text(P(lage_.Plot().left(), 0.2 * zeile),
            texte_.Springen + ": " +
-               QString::fromStdString(FormatMuster(weg->Springen(), "0.00", dezimal_)) + " " +
+               QString::fromStdString(FormatMuster(weg->Springen(), muster_, dezimal_)) + " " +
                texte_.Einheit);
 
     p.save();

@@ -41,6 +41,8 @@ class Steinspringbild {
   public:
     void Texte(Steinbildtexte t) { texte_ = std::move(t); }
     void Dezimalzeichen(char zeichen) { dezimal_ = zeichen; }
+    // Decimals of the slip's figure: hundredths of a millimetre, thousandths of an inch.
+    void Stellen(bool mm) { muster_ = mm ? "0.00" : "0.000"; }
 
     // The whole area in `hintergrund`, then both panels for the painter's
     // font. `weg` is the curve at `umWinkelGrad`, nothing when there is none
@@ -58,6 +60,7 @@ class Steinspringbild {
   private:
     Steinbildtexte texte_;
     char dezimal_ = '.';
+    const char* muster_ = "0.00";
     Graphfeld lage_, springen_;
     std::optional<QPointF> letzte_;
     std::optional<double> faden_;

@@ -15,13 +15,14 @@ namespace {
 constexpr QRgb Rot = 0xFF0000, Blau = 0x0000FF, Schwarz = 0x000000;
 
 struct Steingraph {
-    Modell m = test::Standardmaschine();
+    Modell m;
     std::optional<Steinweg> weg;
     Steinspringbild g;
     QImage im{QSize(400, 300), QImage::Format_RGB32};
-    explicit Steingraph(float grad) {
+    explicit Steingraph(float grad, bool mm = true) : m(test::Standardmaschine(mm)) {
         m.UmWinkel = static_cast<float>(Rad(grad));
         weg = SteinwegBerechnen(m);
+        g.Stellen(mm);
         g.Texte({"Kurbelwinkel [°]", "Steinlage [mm]", "Umsteuerwinkel [°]", "Steinspringen [mm]",
                  "Steinspringen", "mm", "OT", "UT", "keine Kulisse", "klemmt"});
         QPainter p(&im);
@@ -65,11 +66,13 @@ TEST(Steinspringbild, MarkerRidesOnTheCurveAndThePreviousOneTurnsBlack) {
     EXPECT_EQ(s.Bei(erste + QPointF(3, 0)), Schwarz) << "the ring of the previous marker";
 }
 
-TEST(SteinspringbildReferenzbild, DefaultEngine) {
-    Steingraph s(-35);
-    for (float w : {0.f, 10.f, 20.f, 30.f})
-        s.Schritt(w);
-    test::MitReferenzbildVergleichen(s.im, "steinspringen_mm");
+TEST(SteinspringbildReferenzbild, DefaultEngines) {
+    for (const bool mm : {true, false}) {
+        Steingraph s(-35, mm);
+        for (float w : {0.f, 10.f, 20.f, 30.f})
+            s.Schritt(w);
+        test::MitReferenzbildVergleichen(s.im, mm ? "steinspringen_mm" : "steinspringen_inch");
+    }
 }
 
 } // namespace

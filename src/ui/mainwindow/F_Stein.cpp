@@ -80,6 +80,7 @@ void F_Stein::Neuzeichnen() {
                  .OhneKulisse = k.T(947),
                  .Fehler = k.T(948)});
     bild_.Dezimalzeichen(Dezimalzeichen());
+    bild_.Stellen(IstMM(k.m));
     QPainter p(&fläche_->Puffer());
     p.setFont(font());
     bild_.Zeichnen(p, fläche_->Fläche(), weg_, k.m.Umsteuertyp != 1, v,
