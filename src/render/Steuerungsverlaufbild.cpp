@@ -179,6 +179,16 @@ void Steuerungsverlaufbild::Legende(Zeichenstift& s, double x) const {
     s.Breite(1);
 }
 
+void Steuerungsverlaufbild::Hebellinie(QPainter& p, float grad) const {
+    if (!füllung_.Gültig() || !std::isfinite(grad)) return;
+    const double x = füllung_.X(grad);
+    if (x < füllung_.Plot().left() || x > füllung_.Plot().right()) return;
+    Zeichenstift s(p);
+    s.Farbe(FarbeSchwarz);
+    for (const Graphfeld* f : {&füllung_, &unten_})
+        s.LinieGestrichelt(P(x, f->Plot().top()), P(x, f->Plot().bottom()));
+}
+
 void Steuerungsverlaufbild::Hebelmarke(QPainter& p, std::optional<float> grad) {
     if (!füllung_.Gültig()) return;
     Zeichenstift s(p);

@@ -46,6 +46,9 @@ class Steuerungsverlaufbild {
     // it away. A lever outside the panels shows no marker.
     void Hebelmarke(QPainter& p, std::optional<float> grad);
     std::optional<double> MarkeX() const { return marke_; }
+    // The lever's angle as a plain dashed line, for surfaces that cannot
+    // invert pixels (vector files, a page).
+    void Hebellinie(QPainter& p, float grad) const;
 
     const Graphfeld& Füllungsfeld() const { return füllung_; }
     const Graphfeld& Untenfeld() const { return unten_; }

@@ -131,7 +131,7 @@ void F_Steuerungsverlauf::GraphZeichnen(QPainter& p, QSizeF fläche) const {
     const Prüfgrenzen g = PrüfgrenzenLaden(k.speicher);
     bild.Zeichnen(p, fläche, k.verläufe.Für(k.m), Hintergrund(),
                   std::pair(g.FüllungMin, g.FüllungMax));
-    bild.Hebelmarke(p, static_cast<float>(k.m.UmWinkel / Pi * 180.0));
+    bild.Hebellinie(p, static_cast<float>(k.m.UmWinkel / Pi * 180.0));
 }
 
 void F_Steuerungsverlauf::M_Export_Click() {

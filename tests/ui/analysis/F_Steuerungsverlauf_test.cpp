@@ -3,6 +3,7 @@
 #include "ui/analysis/F_Steuerungsverlauf.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -162,6 +163,13 @@ TEST_F(MitVerlauf, HelpFollowsThePageTextsTheLanguageAndTheColourIsASetting) {
     const QImage datei(ordner.filePath("verlauf.png"));
     ASSERT_EQ(datei.size(), QSize(500, 360));
     EXPECT_EQ(datei.pixel(2, 2) & 0xFFFFFF, 0xC8DCF0u);
+    // A drawing, whose lever line cannot invert pixels.
+    u.plattform.dateien = {ordner.filePath("verlauf.svg")};
+    f->M_Export->trigger();
+    QFile svg(ordner.filePath("verlauf.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 
 } // namespace
