@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/analysis/Steuerzeiten.h"
@@ -62,6 +63,16 @@ TEST_F(MitStein, GraphsTheSlipOfARevolutionAndRedrawsOnlyForTheLever) {
     EXPECT_EQ(f->Neuzeichnungen(), bilder) << "turning adds markers only";
     EXPECT_NE(f->Bildpuffer(), vorher);
     h.Knopf_Vor_Click();
+    EXPECT_EQ(f->Neuzeichnungen(), bilder);
+
+    // Exported at a size of the user's without touching the window's graph.
+    const QImage fenster = f->Bildpuffer();
+    QTemporaryDir ordner;
+    u.plattform.dateien = {ordner.filePath("stein")};
+    u.plattform.größen = {QSize(480, 300)};
+    f->M_Export_Click();
+    EXPECT_EQ(QImage(ordner.filePath("stein.png")).size(), QSize(480, 300));
+    EXPECT_EQ(f->Bildpuffer(), fenster);
     EXPECT_EQ(f->Neuzeichnungen(), bilder);
     EXPECT_TRUE(u.plattform.Meldungen().empty());
 }

@@ -13,6 +13,9 @@
 #include "render/Steinspringbild.h"
 #include "ui/dialogs/Dialograhmen.h"
 
+class QAction;
+class QPainter;
+
 namespace vapro {
 
 class Bildfläche;
@@ -35,11 +38,16 @@ class F_Stein : public Dialograhmen {
     // The curve drawn last; nothing without a link or when it cannot be computed.
     const std::optional<Steinweg>& Weg() const { return weg_; }
     int Neuzeichnungen() const { return neuzeichnungen_; }
+    // "Export ...": the graph as a file, drawn anew at the size asked for.
+    void M_Export_Click();
 
   protected:
     void FarbeGeändert() override { Neuzeichnen(); }
 
   private:
+    void GraphZeichnen(QPainter& p, QSizeF fläche, Steinspringbild& bild) const;
+
+    QAction* M_Export;
     Bildfläche* fläche_;
     Steinspringbild bild_;
     std::optional<Steinweg> weg_;
