@@ -169,6 +169,29 @@ void Zeichenstift::XorLinie(QPointF a, QPointF b) {
     p_.setCompositionMode(modus);
 }
 
+void Zeichenstift::Linienzug(const QPointF* punkte, int anzahl) {
+    if (anzahl < 2) return;
+    Stift(farbe_);
+    p_.drawPolyline(punkte, anzahl);
+}
+
+void Zeichenstift::LinienzugGestrichelt(const QPointF* punkte, int anzahl) {
+    if (anzahl < 2) return;
+    QPen pen(AlsQColor(farbe_), breite_, Qt::DashLine);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    StiftVergessen();
+    p_.drawPolyline(punkte, anzahl);
+}
+
+double Zeichenstift::Zeilenhöhe() const {
+    return QFontMetricsF(p_.font(), p_.device()).height();
+}
+
+double Zeichenstift::Textbreite(const QString& text) const {
+    return QFontMetricsF(p_.font(), p_.device()).horizontalAdvance(text);
+}
+
 void Zeichenstift::TextInSchriftgröße(QPointF obenLinks, const QString& text,
                                       const QFont& schrift) {
     // Placed through the painter's scale, written without it.

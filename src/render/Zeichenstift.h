@@ -68,6 +68,15 @@ class Zeichenstift {
     // graphs draw in twips).
     void TextInSchriftgröße(QPointF obenLinks, const QString& text, const QFont& schrift);
 
+    // --- curves (the lever-range and die-slip graphs) ---
+    // Connected lines through many points in the pen colour and width, solid
+    // or with a pattern that runs on along the whole curve.
+    void Linienzug(const QPointF* punkte, int anzahl);
+    void LinienzugGestrichelt(const QPointF* punkte, int anzahl);
+    // Height and width of text in the painter's font, for laying out labels.
+    double Zeilenhöhe() const;
+    double Textbreite(const QString& text) const;
+
   private:
     void Stift(uint32_t farbe);
     // A pen of another kind goes to the painter directly; the next shape

@@ -29,7 +29,6 @@ class F_Bild;
 class F_BildDruck;
 class F_BildKonfiguration;
 class F_Info;
-class F_Stein;
 class F_SteuerHub;
 class F_SteuerHubD;
 class F_SteuerHubMenü;
@@ -83,7 +82,7 @@ class F_Haupt : public QMainWindow {
     void M_Wiederholen_Click() { VerlaufAnwenden(false); }
 
     // --- windows ---
-    enum class Fenster { Bild, Tabelle, Stein, BildKonfiguration, BildDruck, Info };
+    enum class Fenster { Bild, Tabelle, BildKonfiguration, BildDruck, Info };
     void FensterZeigen(Fenster f, bool zeigen);
     bool FensterOffen(Fenster f) const;
     F_Bild& Bild();
@@ -196,7 +195,6 @@ class F_Haupt : public QMainWindow {
 
     QPointer<F_Bild> bild_;
     QPointer<F_Tabelle> tabelle_;
-    QPointer<F_Stein> stein_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
     QPointer<F_BildDruck> bildDruck_;
     QPointer<F_Info> info_;

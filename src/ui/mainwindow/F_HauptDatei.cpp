@@ -21,7 +21,6 @@
 #include "core/persist/Start.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/mainwindow/F_Haupt.h"
-#include "ui/mainwindow/F_Stein.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/platform/F_Info.h"
 #include "ui/platform/Fensterlage.h"
@@ -260,7 +259,6 @@ void F_Haupt::M_Sprache_Click() {
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();
-    if (stein_) stein_->WechselSprache();
     if (steuerHubMenü_) steuerHubMenü_->WechselSprache();
     if (steuerHubD_) steuerHubD_->WechselSprache();
     menuBar()->setEnabled(true);

@@ -1,9 +1,9 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
 // operating parameters, the steam diagram, the steam tables, the
-// valve-travel graphs, the valve-events table and graph and the automatic
-// setting. Each is registered once with its button, menu entry, settings key
-// and shown flag; opening, the menu ticks, the reopening at start-up and the
-// open state at exit all read that list.
+// valve-travel graphs, the valve-events table and graph, the die slip, the
+// lever range and the automatic setting. Each is registered once with its
+// button, menu entry, settings key and shown flag; opening, the menu ticks,
+// the reopening at start-up and the open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
@@ -12,6 +12,7 @@
 #include "ui/analysis/F_Dampftafel.h"
 #include "ui/analysis/F_Diagramm.h"
 #include "ui/analysis/F_Einstellung.h"
+#include "ui/analysis/F_Steuerungsverlauf.h"
 #include "ui/analysis/F_SteuerzeitenTabelle.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
@@ -19,6 +20,7 @@
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Stein.h"
 #include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_SteuerHub.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -73,6 +75,13 @@ void F_Haupt::RahmenfensterEinrichten() {
     FensterAnmelden(
         "M_Meßwerte", nullptr, "Meßwerte Zeigen", &Modell::MeßwerteZeigen,
         [this] { return new F_SteuerzeitenTabelle(k, this); }, Schrittfenster::Meßwerte);
+    FensterAnmelden(
+        "M_Stein", nullptr, "Stein Zeigen", &Modell::SteinZeigen,
+        [this] { return new F_Stein(k, this); }, Schrittfenster::Stein);
+    FensterAnmelden(
+        "M_Steuerungsverlauf", nullptr, "Steuerungsverlauf Zeigen",
+        &Modell::SteuerungsverlaufZeigen, [this] { return new F_Steuerungsverlauf(k, this); },
+        Schrittfenster::Steuerungsverlauf);
     FensterAnmelden("M_Einstellung", nullptr, "Einstellung Zeigen", &Modell::EinstellungZeigen,
                     [this] {
                         auto* f = new F_Einstellung(k, this);
