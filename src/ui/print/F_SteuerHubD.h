@@ -6,15 +6,11 @@
 // window nor its scale, and the window may be closed meanwhile.
 
 #include "render/Steuerhubgraph.h"
-#include "ui/dialogs/Dialograhmen.h"
-
-class QGroupBox;
-class QLabel;
-class QRadioButton;
+#include "ui/print/Druckrahmen.h"
 
 namespace vapro {
 
-class F_SteuerHubD : public Dialograhmen {
+class F_SteuerHubD : public Druckrahmen {
   public:
     explicit F_SteuerHubD(Kontext& k, QWidget* eltern = nullptr);
 
@@ -22,9 +18,6 @@ class F_SteuerHubD : public Dialograhmen {
     // The fields, the orientation and the printer's figures; then the grid
     // controls the graph uses.
     void Einschreiben() override;
-    // The print settings are saved with the engine, so changing them counts
-    // as a change of the data set (without a recompute).
-    void Übernehmen() override;
 
     // Takes the graph that opened the window (`Programmzustand::SteuerHubAufrufer`):
     // its axis and help. The crank-angle grid belongs to the graph over crank
@@ -34,30 +27,14 @@ class F_SteuerHubD : public Dialograhmen {
     void Aufrufer();
     Hubachse Achse() const { return achse_; }
 
-    void O_Hoch_Click();
-    void O_Quer_Click();
-    // Applies the fields, lets the user choose the printer and prints the
-    // graph on one page; reports the outcome. Cancelling the printer chooser
-    // prints nothing and says nothing.
-    void K_Drucken_Click();
-
-    QRadioButton* O_Hoch;
-    QRadioButton* O_Quer;
-    QLabel *A_Auflösung, *A_Höhe, *A_Breite;
-    QPushButton* K_Drucken;
+  protected:
+    // The graph on one page, inside the margins.
+    bool Drucken() override;
 
   private:
-    // The printer's resolution and page size in pixels.
-    void DruckerAnzeigen();
-    void Ausrichten(bool hoch);
     void RasterAnpassen();
-    // The page itself; false when the printer did not open or the graph
-    // could not be drawn.
-    bool Drucken();
 
     Hubachse achse_ = Hubachse::Kurbelwinkel;
-    QGroupBox *Frame1, *Fr_Drucker;
-    QLabel *T_Auflösung, *T_Höhe, *T_Breite;
 };
 
 } // namespace vapro
