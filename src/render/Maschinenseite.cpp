@@ -8,15 +8,17 @@
 
 namespace vapro {
 
-QRectF Druckbereich(const Modell& m, QSizeF seite) {
+QRectF Seitenbereich(QSizeF seite, int16_t links, int16_t rechts, int16_t oben, int16_t unten) {
     // Margins as stored; the print settings keep each pair below 100 %.
     auto anteil = [](int16_t prozent) { return std::clamp<double>(prozent, 0, 100) / 100.0; };
-    const double links = seite.width() * anteil(m.RandLinksD);
-    const double rechts = seite.width() * anteil(m.RandRechtsD);
-    const double oben = seite.height() * anteil(m.RandObenD);
-    const double unten = seite.height() * anteil(m.RandUntenD);
-    return QRectF(links, oben, std::max(0.0, seite.width() - links - rechts),
-                  std::max(0.0, seite.height() - oben - unten));
+    const double l = seite.width() * anteil(links), r = seite.width() * anteil(rechts);
+    const double o = seite.height() * anteil(oben), u = seite.height() * anteil(unten);
+    return QRectF(l, o, std::max(0.0, seite.width() - l - r),
+                  std::max(0.0, seite.height() - o - u));
+}
+
+QRectF Druckbereich(const Modell& m, QSizeF seite) {
+    return Seitenbereich(seite, m.RandLinksD, m.RandRechtsD, m.RandObenD, m.RandUntenD);
 }
 
 void MaschinenseiteZeichnen(QPainter& p, const Modell& m, QSizeF seite, double dpi) {

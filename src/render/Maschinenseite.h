@@ -6,6 +6,7 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <cstdint>
 
 #include "core/model/Modell.h"
 
@@ -15,6 +16,10 @@ namespace vapro {
 
 // Picture units (twips) to the inch.
 inline constexpr double TwipsJeZoll = 1440.0;
+
+// The area of a page of `seite` device pixels inside margins given in
+// percent of its width (left, right) and height (top, bottom).
+QRectF Seitenbereich(QSizeF seite, int16_t links, int16_t rechts, int16_t oben, int16_t unten);
 
 // The area inside the engine print's margins (`RandLinksD` ... in percent of
 // the page's width and height), in the page's device pixels.

@@ -1,7 +1,6 @@
 #include "render/Steuerhubseite.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "core/model/Bewegung.h"
 #include "render/Dampffarben.h"
@@ -10,14 +9,7 @@
 namespace vapro {
 
 QRectF Steuerhubbereich(const Modell& m, QSizeF seite) {
-    // Margins as stored; the print settings keep each pair below 100 %.
-    auto anteil = [](int16_t prozent) { return std::clamp<double>(prozent, 0, 100) / 100.0; };
-    const double links = seite.width() * anteil(m.DruckLinks);
-    const double rechts = seite.width() * anteil(m.DruckRechts);
-    const double oben = seite.height() * anteil(m.DruckOben);
-    const double unten = seite.height() * anteil(m.DruckUnten);
-    return QRectF(links, oben, std::max(0.0, seite.width() - links - rechts),
-                  std::max(0.0, seite.height() - oben - unten));
+    return Seitenbereich(seite, m.DruckLinks, m.DruckRechts, m.DruckOben, m.DruckUnten);
 }
 
 void SteuerhubseiteZeichnen(QPainter& p, const Modell& m, Hubachse achse, QSizeF seite, double dpi,
