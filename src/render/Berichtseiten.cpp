@@ -157,6 +157,8 @@ void Berichtsseiten::Bild(const Maler& maler, double höhe) {
     try {
         maler(p_, größe);
     } catch (const GeometrieFehler& e) {
+        // Covers what the painter drew before it gave up.
+        p_.fillRect(QRectF(QPointF(0, 0), größe), Qt::white);
         p_.restore();
         Zeile(QString(fehlertext_).replace(QStringLiteral("|1"), QString::fromUtf8(e.what())));
         return;

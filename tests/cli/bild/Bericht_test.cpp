@@ -72,6 +72,15 @@ TEST_F(Report, DefaultEngineGivesAllPagesTitledWithTheFileName) {
     }
 }
 
+TEST_F(Report, AnEngineThatCannotBeAssembledStillGetsEveryPage) {
+    // The gear cannot reach the link: each part says so in its place.
+    const std::string pdf = Pfad("kaputt.pdf");
+    const test::Lauf l =
+        test::Starte({"--richtung", "vor", "--set", "UmLänge=500", "report", "--out", pdf});
+    ASSERT_EQ(l.code, 0) << l.err;
+    EXPECT_EQ(Seiten(Inhalt(pdf)), 8);
+}
+
 TEST_F(Report, RefusalsLeaveNoFileAndKeepAnOldOne) {
     const std::string alt = Pfad("alt.pdf");
     {
