@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <list>
 
 #include "core/model/Felder.h"
 #include "core/model/Rechnen.h"
@@ -144,9 +146,11 @@ QPageSize BerichtSeitenformat() {
                : QPageSize(QPageSize::A4);
 }
 
-int BerichtMalen(QPagedPaintDevice& gerät, QPainter& p, const Modell& m, const Sprache& s,
-                 const Berichtsangaben& a) {
-    Berichtsseiten seiten(gerät, p, T(s, 2701) + QStringLiteral(" – ") + Dateiname(a, s),
+namespace {
+
+int Malen(QPaintDevice& gerät, QPainter& p, const std::function<bool()>& neueSeite, const Modell& m,
+          const Sprache& s, const Berichtsangaben& a) {
+    Berichtsseiten seiten(gerät, p, neueSeite, T(s, 2701) + QStringLiteral(" – ") + Dateiname(a, s),
                           T(s, 2705), T(s, 2712));
     bericht::Teil t{seiten, m, s, a, {}};
     EinheitenSetzen(t.einheiten, m.Einheit);
@@ -164,6 +168,43 @@ int BerichtMalen(QPagedPaintDevice& gerät, QPainter& p, const Modell& m, const 
     return seiten.Abschließen();
 }
 
+QPageLayout Seitenlage(const Berichtsangaben& a) {
+    return QPageLayout(a.seite, QPageLayout::Portrait,
+                       QMarginsF(kRandMM, kRandMM, kRandMM, kRandMM), QPageLayout::Millimeter);
+}
+
+} // namespace
+
+int BerichtMalen(QPagedPaintDevice& gerät, QPainter& p, const Modell& m, const Sprache& s,
+                 const Berichtsangaben& a) {
+    return Malen(
+        gerät, p, [&gerät] { return gerät.newPage(); }, m, s, a);
+}
+
+std::vector<QImage> BerichtsseitenRendern(const Modell& m, const Sprache& s,
+                                          const Berichtsangaben& a) {
+    const QRect fläche = Seitenlage(a).paintRectPixels(kDpi);
+    // Each page an image of its own; the first one measures for all.
+    std::list<QImage> seiten;
+    auto neu = [&] {
+        QImage& bild = seiten.emplace_back(fläche.size(), QImage::Format_RGB32);
+        bild.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254 + 0.5));
+        bild.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254 + 0.5));
+        bild.fill(Qt::white);
+        return &bild;
+    };
+    QPainter p(neu());
+    Malen(
+        seiten.front(), p,
+        [&] {
+            p.end();
+            return p.begin(neu());
+        },
+        m, s, a);
+    p.end();
+    return {seiten.begin(), seiten.end()};
+}
+
 Exportergebnis BerichtSchreiben(const QString& pfad, const Modell& m, const Sprache& s,
                                 const Berichtsangaben& a) {
     return DateiExportieren(
@@ -173,9 +214,7 @@ Exportergebnis BerichtSchreiben(const QString& pfad, const Modell& m, const Spra
             pdf.setResolution(kDpi);
             pdf.setTitle(T(s, 2701) + QStringLiteral(" – ") + Dateiname(a, s));
             pdf.setCreator(QStringLiteral("Zelto Vapro"));
-            pdf.setPageLayout(QPageLayout(a.seite, QPageLayout::Portrait,
-                                          QMarginsF(kRandMM, kRandMM, kRandMM, kRandMM),
-                                          QPageLayout::Millimeter));
+            pdf.setPageLayout(Seitenlage(a));
             QPainter p;
             if (!p.begin(&pdf)) return false;
             BerichtMalen(pdf, p, m, s, a);

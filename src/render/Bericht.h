@@ -8,10 +8,12 @@
 // file is written as the picture export writes its files, so a failure
 // leaves no partial report behind.
 
+#include <QImage>
 #include <QPageSize>
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/analysis/Dampftafel.h"
 #include "core/model/Modell.h"
@@ -41,6 +43,11 @@ struct Berichtsangaben {
 // be assembled) say so on their page; the rest is drawn all the same.
 int BerichtMalen(QPagedPaintDevice& gerät, QPainter& p, const Modell& m, const Sprache& s,
                  const Berichtsangaben& a);
+
+// The pages as images of the area inside the margins, at 96 pixels to the
+// inch as on paper: for a look at the report without a PDF reader, and tests.
+std::vector<QImage> BerichtsseitenRendern(const Modell& m, const Sprache& s,
+                                          const Berichtsangaben& a);
 
 // Writes the report to `pfad` as PDF, titled with the file name.
 Exportergebnis BerichtSchreiben(const QString& pfad, const Modell& m, const Sprache& s,

@@ -1,7 +1,7 @@
 #include "render/Berichtseiten.h"
 
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
+#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <numeric>
@@ -17,10 +17,10 @@ constexpr double kAbstand = 0.6;      // lines of space above a heading
 
 } // namespace
 
-Berichtsseiten::Berichtsseiten(QPagedPaintDevice& gerät, QPainter& p, QString fuß,
-                               QString seitentext, QString fehlertext)
-    : gerät_(gerät), p_(p), fuß_(std::move(fuß)), seitentext_(std::move(seitentext)),
-      fehlertext_(std::move(fehlertext)) {
+Berichtsseiten::Berichtsseiten(QPaintDevice& gerät, QPainter& p, std::function<bool()> neueSeite,
+                               QString fuß, QString seitentext, QString fehlertext)
+    : gerät_(gerät), p_(p), neueSeite_(std::move(neueSeite)), fuß_(std::move(fuß)),
+      seitentext_(std::move(seitentext)), fehlertext_(std::move(fehlertext)) {
     schrift_ = QFont(QStringLiteral("Arial"));
     schrift_.setPointSizeF(9);
     p_.setFont(schrift_);
@@ -62,7 +62,10 @@ void Berichtsseiten::Fuß() {
 
 void Berichtsseiten::NeueSeite() {
     Fuß();
-    gerät_.newPage();
+    neueSeite_();
+    // A painter begun anew on the next page starts from its defaults.
+    p_.setFont(schrift_);
+    p_.setPen(Qt::black);
     ++seite_;
     y_ = 0;
     leer_ = true;

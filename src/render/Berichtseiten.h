@@ -11,7 +11,7 @@
 
 #include "render/Bildexport.h"
 
-class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace vapro {
@@ -28,10 +28,12 @@ struct Berichtstabelle {
 
 class Berichtsseiten {
   public:
-    // `fuß`: the text at the foot of every page, before its number;
-    // `seitentext`: "Page |1"; `fehlertext`: "Cannot be computed: |1".
-    Berichtsseiten(QPagedPaintDevice& gerät, QPainter& p, QString fuß, QString seitentext,
-                   QString fehlertext);
+    // `gerät`: the first page, whose size and resolution every page has;
+    // `neueSeite` turns the painter to a fresh page. `fuß`: the text at the
+    // foot of every page, before its number; `seitentext`: "Page |1";
+    // `fehlertext`: "Cannot be computed: |1".
+    Berichtsseiten(QPaintDevice& gerät, QPainter& p, std::function<bool()> neueSeite, QString fuß,
+                   QString seitentext, QString fehlertext);
 
     void Titel(const QString& text);
     void Überschrift(const QString& text);
@@ -59,8 +61,9 @@ class Berichtsseiten {
     void Fuß();
     void Zellen(const std::vector<QString>& zellen, const Berichtstabelle& t, bool kopf);
 
-    QPagedPaintDevice& gerät_;
+    QPaintDevice& gerät_;
     QPainter& p_;
+    std::function<bool()> neueSeite_;
     QString fuß_, seitentext_, fehlertext_;
     QFont schrift_;
     double breite_ = 0, höhe_ = 0, y_ = 0;
