@@ -125,7 +125,8 @@ void Titelseite(const bericht::Teil& t) {
     seiten.Zeile(T(t.s, 2704).replace(QStringLiteral("|1"), Q(t.a.datum)));
     seiten.Zeile(T(t.s, 3303) + Q(t.m.Einheit) + QStringLiteral("    ") + T(t.s, 3304) +
                  Q(std::string(DruckeinheitFür(t.m.Einheit))));
-    const float hebel = static_cast<float>(t.m.UmWinkel * 180.0 / Pi);
+    // As the main window's read-out shows the lever.
+    const float hebel = static_cast<float>(t.m.UmWinkel * 180.0 / Pi * t.m.Vorzeichen + 0.0);
     seiten.Zeile(T(t.s, 1403) + QStringLiteral(": ") +
                  Q(FormatMuster(hebel, "##0.0", t.a.dezimal)));
     seiten.Zeile(T(t.s, 2707) + QStringLiteral(": ") +

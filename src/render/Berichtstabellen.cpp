@@ -56,8 +56,8 @@ Berichtstabelle Steuerzeitentabelle(const Steuerzeitenzellen& werte, const Teil&
     return tabelle;
 }
 
-QString Prozent(const std::optional<Verlaufsereignis>& e) {
-    return e ? Q(FormatMuster(e->Prozent, "##0.0")) : QString::fromLatin1(Fehlt);
+QString Prozent(const std::optional<Verlaufsereignis>& e, char dezimal) {
+    return e ? Q(FormatMuster(e->Prozent, "##0.0", dezimal)) : QString::fromLatin1(Fehlt);
 }
 
 } // namespace
@@ -95,13 +95,17 @@ void Hebelbereich(const Teil& t) {
         tabelle.zeilen.push_back(
             {T(t.s, 2709), oben, unten, oben, unten, oben, unten, oben, unten});
         for (const Verlaufspunkt& p : v.Punkte) {
-            std::vector<QString> zeile{Q(FormatMuster(p.UmWinkelGrad, "##0.0"))};
+            // The lever as the main window's read-out shows it.
+            const float hebel = p.UmWinkelGrad * static_cast<float>(c.Vorzeichen) + 0.0f; // no -0
+            std::vector<QString> zeile{Q(FormatMuster(hebel, "##0.0", t.a.dezimal))};
             for (const bool vor : {true, false}) {
                 for (const bool o : {true, false})
-                    zeile.push_back(p.Lösbar() ? Prozent(p.Ende(vor, o).Füllung) : fehlt);
-                for (const bool o : {true, false})
-                    zeile.push_back(p.Lösbar() ? Q(FormatMuster(p.Ende(vor, o).Voreilen, muster))
+                    zeile.push_back(p.Lösbar() ? Prozent(p.Ende(vor, o).Füllung, t.a.dezimal)
                                                : fehlt);
+                for (const bool o : {true, false})
+                    zeile.push_back(
+                        p.Lösbar() ? Q(FormatMuster(p.Ende(vor, o).Voreilen, muster, t.a.dezimal))
+                                   : fehlt);
             }
             tabelle.zeilen.push_back(std::move(zeile));
         }
