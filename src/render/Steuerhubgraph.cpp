@@ -24,8 +24,31 @@ constexpr std::array<Linienart, 5> kGitterlinien = {Linienart::Voll, Linienart::
                                                     Linienart::Gestrichelt, Linienart::Punktiert,
                                                     Linienart::Voll};
 constexpr double kTextAbstand = 50;
+// A print grid with more lines than this across the graph is left out.
+constexpr double kRasterHöchstens = 2000;
+
+// Draws at every multiple of `abstand` strictly inside 0 ... `länge`.
+template <typename F> void Rasterlinien(double länge, double abstand, F ziehen) {
+    if (!(abstand > 0) || !(länge > 0) || länge / abstand > kRasterHöchstens) return;
+    for (int k = 1; k * abstand < länge - 1e-9; ++k)
+        ziehen(k * abstand);
+}
 
 } // namespace
+
+Hubdruckstil HubdruckstilVon(const Modell& m) {
+    Hubdruckstil d;
+    d.Punktgröße = std::max<int>(m.Kuller, 1);
+    d.PunkteFüllen = m.Füllen == 1;
+    d.PunkteJeGrad = std::clamp<int>(m.GradPunkte, 1, SteuerhubPunkteJeGradMax);
+    d.Kanalöffnung = m.Öffnung == 1;
+    d.Gitterstärke = std::max<int>(m.LStärke, 1);
+    d.Kanalstärke = std::max<int>(m.KStärke, 1);
+    d.Winkelraster = m.WinkelRaster == 1 ? m.AbstandWinkel : 0;
+    d.Kolbenwegraster = m.KolbenWeg == 1 ? m.KolbenWegAbstand : 0;
+    d.Schieberwegraster = m.WegRaster == 1 ? m.AbstandWeg : 0;
+    return d;
+}
 
 Steuerhubgraph::Steuerhubgraph(Hubachse achse)
     : achse_(achse), schrift_(QStringLiteral("Arial"), 8), ot_(QStringLiteral("OT")),
@@ -80,9 +103,14 @@ void Steuerhubgraph::Neuzeichnen(QPainter& p, Modell& m, uint32_t hintergrund) {
     Zeichenstift s(p);
     s.Farbe(FarbeSchwarz);
     Gitter(s);
+    if (druck_) Druckgitter(s, m);
     Portkanten(s, m);
     if (m.auslaß == 1) Mittelkanal(s, m);
-    Kurven(s, m);
+    s.Breite(1);
+    if (druck_)
+        Druckkurven(s, m);
+    else
+        Kurven(s, m);
 }
 
 void Steuerhubgraph::Gitter(Zeichenstift& s) const {
@@ -91,6 +119,7 @@ void Steuerhubgraph::Gitter(Zeichenstift& s) const {
         ot_, winkel ? QString::fromUtf8("90°") : QStringLiteral("1/2"), ut_,
         winkel ? QString::fromUtf8("270°") : QStringLiteral("1/2")};
     const double oben = r_.RandOben, unten = r_.GraphHöhe - r_.RandUnten;
+    s.Breite(druck_ ? druck_->Gitterstärke : 1);
     for (int i = 0; i < r_.Perioden; ++i)
         for (size_t j = 0; j < kGitterlinien.size(); ++j) {
             const double x = r_.RandLinks + i * r_.Periodenbreite +
@@ -112,7 +141,26 @@ void Steuerhubgraph::Gitter(Zeichenstift& s) const {
         }
 }
 
+void Steuerhubgraph::Druckgitter(Zeichenstift& s, const Modell& m) const {
+    s.Breite(1);
+    const double oben = r_.RandOben, unten = r_.GraphHöhe - r_.RandUnten;
+    const bool winkel = achse_ == Hubachse::Kurbelwinkel;
+    const double länge = winkel ? 360.0 : 2.0 * static_cast<double>(m.Hub);
+    const double abstand = winkel ? druck_->Winkelraster : druck_->Kolbenwegraster;
+    for (int i = 0; i < r_.Perioden; ++i)
+        Rasterlinien(länge, abstand, [&](double lage) {
+            const double x = r_.RandLinks + i * r_.Periodenbreite + lage * r_.MaßstabX;
+            s.LiniePunktiert(P(x, oben), P(x, unten));
+        });
+    const double links = r_.RandLinks, rechts = r_.RandLinks + r_.Breite;
+    Rasterlinien(m.SpieLänge, druck_->Schieberwegraster, [&](double höhe) {
+        const double y = Y(spiegelU_ + höhe);
+        s.LiniePunktiert(P(links, y), P(rechts, y));
+    });
+}
+
 void Steuerhubgraph::Portkanten(Zeichenstift& s, const Modell& m) const {
+    s.Breite(druck_ ? druck_->Kanalstärke : 1);
     for (int i = 0; i < r_.Perioden; ++i) {
         const double von = r_.RandLinks + i * r_.Periodenbreite, bis = von + r_.Periodenbreite;
         for (const float kante : {m.KaKanteUU, m.KaKanteUO, m.KaKanteOU, m.KaKanteOO})
@@ -150,6 +198,36 @@ void Steuerhubgraph::Kurven(Zeichenstift& s, Modell& m) const {
     s.Punkte(punkte.data(), static_cast<int>(punkte.size()));
     s.Linien(frisch.data(), static_cast<int>(frisch.size()), farben.Frisch);
     s.Linien(abdampf.data(), static_cast<int>(abdampf.size()), farben.Abdampf);
+}
+
+void Steuerhubgraph::Druckkurven(Zeichenstift& s, Modell& m) const {
+    const Hubdruckstil& d = *druck_;
+    const std::vector<Hubpunkt> verlauf = SteuerhubVerlauf(m, d.PunkteJeGrad);
+    const Dampffarben farben = DampffarbenFür(m.Einströmung);
+    for (int i = 0; i < r_.Perioden && d.Kanalöffnung; ++i)
+        for (size_t j = 1; j < verlauf.size(); ++j) {
+            const Hubpunkt &a = verlauf[j - 1], &b = verlauf[j];
+            const double xa = XBei(a.Winkel, a.Kolbenweg, i), xb = XBei(b.Winkel, b.Kolbenweg, i);
+            for (size_t k = 0; k < a.Kante.size(); ++k) {
+                // Areas between neighbouring points: no gaps at the printer's resolution.
+                const auto kante = static_cast<Schieberkante>(k);
+                const auto vorn = Kantenöffnung(m, kante, a.Kante[k]);
+                const auto hinten = Kantenöffnung(m, kante, b.Kante[k]);
+                if (!vorn || !hinten) continue;
+                const std::array<P, 4> ecken = {P(xa, Y(vorn->von)), P(xa, Y(vorn->bis)),
+                                                P(xb, Y(hinten->bis)), P(xb, Y(hinten->von))};
+                s.Vieleck(ecken.data(), static_cast<int>(ecken.size()),
+                          ÖffnetZurKammer(kante) ? farben.Frisch : farben.Abdampf);
+            }
+        }
+    // The points on top of the shading.
+    std::vector<P> punkte;
+    punkte.reserve(verlauf.size() * 4 * static_cast<size_t>(r_.Perioden));
+    for (const Hubpunkt& h : verlauf)
+        for (int i = 0; i < r_.Perioden; ++i)
+            for (const float kante : h.Kante)
+                punkte.emplace_back(XBei(h.Winkel, h.Kolbenweg, i), Y(kante));
+    s.Tupfen(punkte.data(), static_cast<int>(punkte.size()), d.Punktgröße, d.PunkteFüllen);
 }
 
 void Steuerhubgraph::Schritt(QPainter& p, const Modell& m, uint32_t hintergrund) {

@@ -41,6 +41,24 @@ struct Hubrahmen {
     bool Gültig = false;
 };
 
+// How a graph is drawn on paper. The screen draws without one: one-pixel
+// lines, a dot a degree, the quarters of a revolution as the only grid.
+struct Hubdruckstil {
+    int Punktgröße = 3; // diameter of a curve point, device pixels
+    bool PunkteFüllen = true;
+    int PunkteJeGrad = 2;     // curve points per degree of crank angle
+    bool Kanalöffnung = true; // the port openings shaded
+    int Gitterstärke = 8;     // the lines at the quarters of a revolution, device pixels
+    int Kanalstärke = 4;      // the port edges, device pixels
+    // Further grid lines at these spacings, 0 for none: crank angle in
+    // degrees, piston travel and valve travel in length units. A graph draws
+    // only the grid of its own axis and the valve-travel grid.
+    double Winkelraster = 0, Kolbenwegraster = 0, Schieberwegraster = 0;
+};
+
+// The valve-travel print settings of the model (`Kuller`, `Füllen`, ...).
+Hubdruckstil HubdruckstilVon(const Modell& m);
+
 class Steuerhubgraph {
   public:
     explicit Steuerhubgraph(Hubachse achse);
@@ -55,6 +73,8 @@ class Steuerhubgraph {
     // revolutions and the stroke.
     void Skalierung(const Modell& m, QSizeF flächeTwips);
     const Hubrahmen& Rahmen() const { return r_; }
+    // Draws the next Neuzeichnen for paper; none for the screen.
+    void Druckstil(std::optional<Hubdruckstil> stil) { druck_ = stil; }
 
     // The whole drawing area in one colour.
     void Löschen(QPainter& p, uint32_t farbe) const;
@@ -86,6 +106,8 @@ class Steuerhubgraph {
     void Portkanten(Zeichenstift& s, const Modell& m) const;
     void Mittelkanal(Zeichenstift& s, const Modell& m) const;
     void Kurven(Zeichenstift& s, Modell& m) const;
+    void Druckkurven(Zeichenstift& s, Modell& m) const;
+    void Druckgitter(Zeichenstift& s, const Modell& m) const;
     void Zeichnen(QPainter& p, const Modell& m, uint32_t hintergrund);
     void Marke(Zeichenstift& s, QPointF mitte, int16_t kreis) const;
 
@@ -99,6 +121,7 @@ class Steuerhubgraph {
     bool gesperrt_ = true, ersterPunkt_ = true;
     // Where the cursor line stands, while one does.
     std::optional<double> faden_;
+    std::optional<Hubdruckstil> druck_;
 };
 
 } // namespace vapro

@@ -108,6 +108,31 @@ void Zeichenstift::Punkte(const QPointF* punkte, int anzahl) {
     p_.drawPoints(punkte, anzahl);
 }
 
+void Zeichenstift::Tupfen(const QPointF* punkte, int anzahl, int durchmesser, bool füllen) {
+    if (anzahl <= 0) return;
+    const int d = durchmesser < 1 ? 1 : durchmesser;
+    if (füllen || d <= 2) {
+        QPen pen(AlsQColor(farbe_), d, Qt::SolidLine, Qt::RoundCap);
+        pen.setCosmetic(true);
+        p_.setPen(pen);
+        StiftVergessen();
+        p_.drawPoints(punkte, anzahl);
+        return;
+    }
+    // The circles in device pixels, whatever scale the painter draws at.
+    const QTransform nachGerät = p_.transform();
+    p_.save();
+    p_.resetTransform();
+    QPen pen(AlsQColor(farbe_), breite_);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    p_.setBrush(Qt::NoBrush);
+    const double r = d / 2.0;
+    for (int i = 0; i < anzahl; ++i)
+        p_.drawEllipse(nachGerät.map(punkte[i]), r, r);
+    p_.restore();
+}
+
 void Zeichenstift::Linien(const QLineF* linien, int anzahl, uint32_t farbe) {
     if (anzahl <= 0) return;
     Stift(farbe);
@@ -142,6 +167,29 @@ void Zeichenstift::XorLinie(QPointF a, QPointF b) {
     p_.drawLine(a, b);
     p_.setRenderHint(QPainter::Antialiasing, glatt);
     p_.setCompositionMode(modus);
+}
+
+void Zeichenstift::Linienzug(const QPointF* punkte, int anzahl) {
+    if (anzahl < 2) return;
+    Stift(farbe_);
+    p_.drawPolyline(punkte, anzahl);
+}
+
+void Zeichenstift::LinienzugGestrichelt(const QPointF* punkte, int anzahl) {
+    if (anzahl < 2) return;
+    QPen pen(AlsQColor(farbe_), breite_, Qt::DashLine);
+    pen.setCosmetic(true);
+    p_.setPen(pen);
+    StiftVergessen();
+    p_.drawPolyline(punkte, anzahl);
+}
+
+double Zeichenstift::Zeilenhöhe() const {
+    return QFontMetricsF(p_.font(), p_.device()).height();
+}
+
+double Zeichenstift::Textbreite(const QString& text) const {
+    return QFontMetricsF(p_.font(), p_.device()).horizontalAdvance(text);
 }
 
 void Zeichenstift::TextInSchriftgröße(QPointF obenLinks, const QString& text,

@@ -51,6 +51,9 @@ class Zeichenstift {
     // --- lines, patterns and an inverting cursor (the valve-travel graphs) ---
     // Many points in the pen colour at once.
     void Punkte(const QPointF* punkte, int anzahl);
+    // Many round dots of `durchmesser` device pixels at once in the pen
+    // colour: filled, or as outlines in the pen width.
+    void Tupfen(const QPointF* punkte, int anzahl, int durchmesser, bool füllen);
     // Many solid lines of one colour at once, in the pen width.
     void Linien(const QLineF* linien, int anzahl, uint32_t farbe);
     // Lines in the pen colour and width with a pattern in device pixels.
@@ -64,6 +67,15 @@ class Zeichenstift {
     // font that keeps its own size whatever scale the painter draws at (the
     // graphs draw in twips).
     void TextInSchriftgröße(QPointF obenLinks, const QString& text, const QFont& schrift);
+
+    // --- curves (the lever-range and die-slip graphs) ---
+    // Connected lines through many points in the pen colour and width, solid
+    // or with a pattern that runs on along the whole curve.
+    void Linienzug(const QPointF* punkte, int anzahl);
+    void LinienzugGestrichelt(const QPointF* punkte, int anzahl);
+    // Height and width of text in the painter's font, for laying out labels.
+    double Zeilenhöhe() const;
+    double Textbreite(const QString& text) const;
 
   private:
     void Stift(uint32_t farbe);

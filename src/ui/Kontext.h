@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/analysis/Dampftafelvorrat.h"
+#include "core/analysis/Verlaufsvorrat.h"
 #include "core/model/Ansichten.h"
 #include "core/model/Modell.h"
 #include "core/persist/Einheiten.h"
@@ -28,6 +29,8 @@ struct Kontext {
     Ansichten* ansichten = nullptr;
     // The steam tables, read once for every window that shows or looks them up.
     Dampftafelvorrat dampftafeln{};
+    // The lever range of the engine, for every window that shows it.
+    Verlaufsvorrat verläufe{};
 
     // Text k (German number - 1000) of the current language.
     QString T(int k) const {

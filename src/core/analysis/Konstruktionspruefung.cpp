@@ -1,5 +1,6 @@
 #include "core/analysis/Konstruktionspruefung.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -189,6 +190,21 @@ const Prüfgrenze* PrüfgrenzeSuchen(std::string_view name) {
     for (const Prüfgrenze& g : kGrenzen)
         if (Schlüssel(g.name) == gesucht) return &g;
     return nullptr;
+}
+
+Prüfgrenzen PrüfgrenzenRepariert(Prüfgrenzen g) {
+    const Prüfgrenzen vorgabe;
+    for (const Prüfgrenze& e : kGrenzen) {
+        float& x = g.*e.feld;
+        if (!std::isfinite(x)) x = vorgabe.*e.feld;
+    }
+    for (float* prozent : {&g.FüllungMin, &g.FüllungMax, &g.FüllungDifferenz, &g.UmkehrDifferenz,
+                           &g.KanalöffnungMin, &g.VorausströmungMin})
+        *prozent = std::clamp(*prozent, 0.0f, 100.0f);
+    g.VoreilenDifferenzMM = std::max(g.VoreilenDifferenzMM, 0.0f);
+    g.VoreilenDifferenzZoll = std::max(g.VoreilenDifferenzZoll, 0.0f);
+    if (g.FüllungMin > g.FüllungMax) std::swap(g.FüllungMin, g.FüllungMax);
+    return g;
 }
 
 std::vector<Prüfergebnis> Prüfen(const Modell& m, const Steuerungsverlauf& v,

@@ -33,6 +33,11 @@ std::span<const Prüfgrenze> PrüfgrenzenTabelle();
 // Nothing for an unknown name; "ue", "oe", "ae" stand for the umlauts.
 const Prüfgrenze* PrüfgrenzeSuchen(std::string_view name);
 
+// Targets a check can be measured against: a value that is not a number
+// takes its default, percentages stay within 0 … 100, tolerances are not
+// negative, and a cut-off band given upside down is turned round.
+Prüfgrenzen PrüfgrenzenRepariert(Prüfgrenzen g);
+
 enum class Prüfart : uint8_t {
     FüllungVollauslage, // cut-off at the lever limit of a direction
     FüllungGleich,      // top against bottom cut-off over the range

@@ -21,13 +21,15 @@ float KolbenwegSeitOT(const Modell& m) {
     return static_cast<float>(weg);
 }
 
-std::vector<Hubpunkt> SteuerhubVerlauf(Modell& m) {
+std::vector<Hubpunkt> SteuerhubVerlauf(Modell& m, int punkteJeGrad) {
+    const int jeGrad = std::clamp(punkteJeGrad, 1, SteuerhubPunkteJeGradMax);
+    const int schritte = 360 * jeGrad;
     std::vector<Hubpunkt> verlauf;
-    verlauf.reserve(361);
+    verlauf.reserve(static_cast<size_t>(schritte) + 1);
     const float winkel = m.Winkel;
     try {
-        for (int a = 0; a <= 360; ++a) {
-            m.Winkel = static_cast<float>(a);
+        for (int a = 0; a <= schritte; ++a) {
+            m.Winkel = static_cast<float>(static_cast<double>(a) / jeGrad);
             KinematikOhneBild(m);
             verlauf.push_back(
                 {m.Winkel,

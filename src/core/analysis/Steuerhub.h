@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/model/Druckeinstellungen.h"
 #include "core/model/Modell.h"
 
 namespace vapro {
@@ -34,11 +35,14 @@ struct Hubpunkt {
 // Piston travel since top dead centre at the solver's current position.
 float KolbenwegSeitOT(const Modell& m);
 
-// Solves the engine at 0°, 1°, … 360° and records the edges. `Winkel` and
+// Solves the engine at 0°, 1°, … 360° and records the edges; with
+// `punkteJeGrad` n > 1 at every n-th part of a degree (1 to
+// SteuerhubPunkteJeGradMax, a value outside taken as the nearest limit). `Winkel` and
 // the solver's results are those of the angle it started from afterwards,
 // also when the solver fails part way (GeometrieFehler is passed on).
 // Needs current port-face levels (SpiegelBerechnen).
-std::vector<Hubpunkt> SteuerhubVerlauf(Modell& m);
+inline constexpr int SteuerhubPunkteJeGradMax = GradPunkteGrößte;
+std::vector<Hubpunkt> SteuerhubVerlauf(Modell& m, int punkteJeGrad = 1);
 
 // The stretch of its port that an edge at `höhe` uncovers, from the lower to
 // the upper height; none while the port is covered on that side (an edge

@@ -15,6 +15,8 @@ enum class Schrittfenster : uint8_t {
     Steuerzeiten,
     Meßwerte,
     Betriebsparameter,
+    Stein,             // die slip
+    Steuerungsverlauf, // lever range and design checks
 };
 
 class Ansichten {

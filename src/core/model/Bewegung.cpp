@@ -50,13 +50,15 @@ void Schritt(Modell& m, Ansichten& a) {
         if (m.ZeitVorher >= 0) a.Umlaufzeit(m.ZeitAktuell - m.ZeitVorher);
     }
     Kinematik(m);
-    const std::array<std::pair<int16_t, Schrittfenster>, 6> fenster{{
+    const std::array<std::pair<int16_t, Schrittfenster>, 8> fenster{{
         {m.SteuerHubZeigen, Schrittfenster::SteuerHub},
         {m.SteuerHubWegZeigen, Schrittfenster::SteuerHubWeg},
         {m.DiagrammZeigen, Schrittfenster::Diagramm},
         {m.SteuerzeitenZeigen, Schrittfenster::Steuerzeiten},
         {m.MeßwerteZeigen, Schrittfenster::Meßwerte},
         {m.BetriebsparameterZeigen, Schrittfenster::Betriebsparameter},
+        {m.SteinZeigen, Schrittfenster::Stein},
+        {m.SteuerungsverlaufZeigen, Schrittfenster::Steuerungsverlauf},
     }};
     for (const auto& [flagge, f] : fenster)
         if (flagge == Wahr) a.SchrittMalen(f);

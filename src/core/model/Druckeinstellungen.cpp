@@ -35,6 +35,7 @@ bool DruckeinstellungenReparieren(Modell& m) {
           &Modell::GradPunkte, &Modell::LStärke, &Modell::KStärke, &Modell::AbstandWinkel,
           &Modell::KolbenWegAbstand, &Modell::AbstandWeg})
         setzen(m.*f, MindestensEins(m.*f));
+    setzen(m.GradPunkte, std::min(m.GradPunkte, GradPunkteGrößte));
     // The first of a pair keeps what it can, the second gets what is left.
     for (auto [erster, zweiter] : {std::pair{&Modell::RandLinksD, &Modell::RandRechtsD},
                                    std::pair{&Modell::RandObenD, &Modell::RandUntenD},

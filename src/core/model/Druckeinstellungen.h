@@ -14,6 +14,9 @@ namespace vapro {
 // Two opposite margins in percent together at most this.
 inline constexpr int16_t RandsummeGrößte = 99;
 
+// Points per degree of a printed valve-travel graph: 1 ... this.
+inline constexpr int16_t GradPunkteGrößte = 20;
+
 // A width, size or spacing: at least 1.
 int16_t MindestensEins(double wert);
 

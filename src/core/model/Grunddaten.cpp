@@ -1,6 +1,7 @@
 #include "core/model/Grunddaten.h"
 
 #include "core/model/Felder.h"
+#include "core/model/Fensterflaggen.h"
 
 namespace vapro {
 
@@ -60,11 +61,9 @@ void Grundeinstellungen(Modell& m) {
     m.DiagrammEinstellung1 = 5.0f;
     m.DiagrammEinstellung2 = 0.0f;
     // window flags
+    for (int16_t Modell::*flagge : Fensterflaggen)
+        m.*flagge = Falsch;
     m.BildZeigen = Wahr;
-    m.DiagrammZeigen = m.TabelleZeigen = m.SteinZeigen = m.SteuerHubZeigen = m.SteuerHubWegZeigen =
-        m.SteuerzeitenZeigen = m.MeßwerteZeigen = m.KurbeltriebZeigen = m.UmsteuerungZeigen =
-            m.SchiekaZeigen = m.SchieberZeigen = m.BetriebsparameterZeigen = m.DampftafelZeigen =
-                m.DampftafelUSZeigen = m.EinstellungZeigen = Falsch;
     // animation and operating state
     m.Drehrichtung = true;
     m.WinkelSchritt = 10;

@@ -134,7 +134,8 @@ struct Modell {
             SteuerzeitenZeigen = Falsch, MeßwerteZeigen = Falsch, KurbeltriebZeigen = Falsch,
             UmsteuerungZeigen = Falsch, SchiekaZeigen = Falsch, SchieberZeigen = Falsch,
             BetriebsparameterZeigen = Falsch, DampftafelZeigen = Falsch,
-            DampftafelUSZeigen = Falsch, EinstellungZeigen = Falsch;
+            DampftafelUSZeigen = Falsch, EinstellungZeigen = Falsch,
+            SteuerungsverlaufZeigen = Falsch;
     int16_t TabelleAktualisieren = 1;
 
     // --- motion table layout ---

@@ -4,34 +4,11 @@
 #include <iterator>
 
 #include "core/model/Bewegung.h"
+#include "core/model/Fensterflaggen.h"
 #include "core/model/Grunddaten.h"
 #include "core/model/Schieber.h"
 
 namespace vapro {
-
-namespace {
-
-// Which windows are open is not part of an engine.
-constexpr int16_t Modell::*Fensterflaggen[] = {
-    &Modell::BildZeigen,
-    &Modell::DiagrammZeigen,
-    &Modell::TabelleZeigen,
-    &Modell::SteinZeigen,
-    &Modell::SteuerHubZeigen,
-    &Modell::SteuerHubWegZeigen,
-    &Modell::SteuerzeitenZeigen,
-    &Modell::MeßwerteZeigen,
-    &Modell::KurbeltriebZeigen,
-    &Modell::UmsteuerungZeigen,
-    &Modell::SchiekaZeigen,
-    &Modell::SchieberZeigen,
-    &Modell::BetriebsparameterZeigen,
-    &Modell::DampftafelZeigen,
-    &Modell::DampftafelUSZeigen,
-    &Modell::EinstellungZeigen,
-};
-
-} // namespace
 
 void StandardmaschineEinrichten(Modell& m, const std::string& einheit) {
     Grundfarben(m);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/model/Felder.h"
+#include "core/model/Fensterflaggen.h"
 
 namespace vapro {
 
@@ -39,13 +40,7 @@ void MaschineEinsetzen(Modell& ziel, const Modell& quelle) {
     ziel.TabellenSchritt = sitzung.TabellenSchritt;
     ziel.TabellenZeilen = sitzung.TabellenZeilen;
     ziel.TabellenZeile = sitzung.TabellenZeile;
-    for (int16_t Modell::*flagge :
-         {&Modell::BildZeigen, &Modell::DiagrammZeigen, &Modell::TabelleZeigen,
-          &Modell::SteinZeigen, &Modell::SteuerHubZeigen, &Modell::SteuerHubWegZeigen,
-          &Modell::SteuerzeitenZeigen, &Modell::MeßwerteZeigen, &Modell::KurbeltriebZeigen,
-          &Modell::UmsteuerungZeigen, &Modell::SchiekaZeigen, &Modell::SchieberZeigen,
-          &Modell::BetriebsparameterZeigen, &Modell::DampftafelZeigen, &Modell::DampftafelUSZeigen,
-          &Modell::EinstellungZeigen})
+    for (int16_t Modell::*flagge : Fensterflaggen)
         ziel.*flagge = sitzung.*flagge;
 }
 

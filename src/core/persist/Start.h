@@ -27,11 +27,15 @@ inline constexpr std::string_view VersionsNummer = "33";
 
 // The "open window" keys of section "Aktuell", in the order the main window
 // restores them at start-up.
-inline constexpr std::array<std::string_view, 14> FensterZeigenSchlüssel = {
-    "Bild Zeigen",         "Tabelle Zeigen",          "SteuerHub Zeigen",    "SteuerHubWeg Zeigen",
-    "Meßwerte Zeigen",     "Diagramm Zeigen",         "Steuerzeiten Zeigen", "Dampftafel Zeigen",
-    "DampftafelUS Zeigen", "Kurbeltrieb Zeigen",      "Umsteuerung Zeigen",  "Schieka Zeigen",
-    "Schieber Zeigen",     "Betriebsparameter Zeigen"};
+inline constexpr std::array<std::string_view, 16> FensterZeigenSchlüssel = {
+    "Bild Zeigen",         "Tabelle Zeigen",
+    "SteuerHub Zeigen",    "SteuerHubWeg Zeigen",
+    "Meßwerte Zeigen",     "Diagramm Zeigen",
+    "Steuerzeiten Zeigen", "Dampftafel Zeigen",
+    "DampftafelUS Zeigen", "Kurbeltrieb Zeigen",
+    "Umsteuerung Zeigen",  "Schieka Zeigen",
+    "Schieber Zeigen",     "Betriebsparameter Zeigen",
+    "Stein Zeigen",        "Steuerungsverlauf Zeigen"};
 
 // Local date and time as the store records them ("dd.mm.yyyy", "hh:mm:ss").
 struct Zeitpunkt {

@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <utility>
 
 #include "core/model/Bewegung.h"
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Verlauf.h"
 #include "core/numbers/Zahlenformat.h"
+#include "core/persist/Start.h"
 #include "render/Farben.h"
 #include "ui/platform/Fensterlage.h"
 
@@ -152,17 +154,33 @@ void Dialograhmen::M_Infotext_Click() {
 }
 
 void Dialograhmen::M_Hintergrundfarbe_Click() {
-    const auto farbe = k.plattform.FarbeWählen(this, AlsQColor(k.m.*daten_.farbe));
+    const auto farbe = k.plattform.FarbeWählen(this, AlsQColor(Hintergrund()));
     if (!farbe) return;
-    const Modell vorher = k.m;
-    k.m.*daten_.farbe = AlsFarbe(*farbe);
-    k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
+    if (daten_.farbe) {
+        const Modell vorher = k.m;
+        k.m.*daten_.farbe = AlsFarbe(*farbe);
+        k.zustand.verlauf.Aufzeichnen(daten_.titel, vorher, k.m);
+    } else {
+        // Not the engine's: no step to take back, and no file to save it in.
+        k.speicher.Schreiben(AbschnittAktuell, daten_.stamm.toStdString() + " Farbe",
+                             std::to_string(AlsFarbe(*farbe)));
+    }
     MZ();
     FarbeGeändert();
 }
 
+uint32_t Dialograhmen::Hintergrund() const {
+    if (daten_.farbe) return k.m.*daten_.farbe;
+    const std::string text =
+        k.speicher.Lesen(AbschnittAktuell, daten_.stamm.toStdString() + " Farbe",
+                         std::to_string(daten_.vorgabeFarbe));
+    const auto z = LiesZahl(text);
+    if (!z || *z < 0 || *z > 0xFFFFFF || *z != std::floor(*z)) return daten_.vorgabeFarbe;
+    return static_cast<uint32_t>(*z);
+}
+
 void Dialograhmen::MZ() {
-    HintergrundSetzen(*this, AlsQColor(k.m.*daten_.farbe));
+    HintergrundSetzen(*this, AlsQColor(Hintergrund()));
 }
 
 void Dialograhmen::DatensatzGeändert() {

@@ -40,11 +40,14 @@ class Eingabefehler : public std::runtime_error {
 
 // What tells one dialog from another in the frame's behaviour.
 struct Rahmendaten {
-    QString stamm;           // settings keys "<stamm> x" / "<stamm> y"
-    int vorgabeTwips;        // position without a main window beside it, x and y alike
-    int titel;               // text of the window caption (German number - 1000)
-    int hilfe;               // help context
-    uint32_t Modell::*farbe; // the window's background colour in the model
+    QString stamm;    // settings keys "<stamm> x" / "<stamm> y"
+    int vorgabeTwips; // position without a main window beside it, x and y alike
+    int titel;        // text of the window caption (German number - 1000)
+    int hilfe;        // help context
+    // The window's background colour in the model. A window whose colour
+    // belongs to the user rather than to the engine has none: its colour is
+    // kept in the settings ("<stamm> Farbe"), `vorgabeFarbe` until one is chosen.
+    uint32_t Modell::*farbe;
     // Whether the refill and the recomputation still run after a rejected entry.
     bool weiterNachEingabefehler = false;
     // Whether applying recomputes the engine; settings of a view do not.
@@ -52,6 +55,8 @@ struct Rahmendaten {
     // A window whose size is kept ("<stamm> Breite" / "<stamm> Höhe", twips):
     // its size when none is stored. 0 for a window that fits its controls.
     int vorgabeBreite = 0, vorgabeHöhe = 0;
+
+    uint32_t vorgabeFarbe = 0xFFFFFF;
 
     bool GrößeBehalten() const { return vorgabeBreite > 0 && vorgabeHöhe > 0; }
 };
@@ -94,6 +99,8 @@ class Dialograhmen : public QWidget {
     void M_Infotext_Click();
     // Colour chooser; Cancel changes nothing.
     void M_Hintergrundfarbe_Click();
+    // The background colour, from the model or the settings.
+    uint32_t Hintergrund() const;
 
     // Decimal separator of the number fields; the system's at construction.
     char Dezimalzeichen() const { return dezimal_; }

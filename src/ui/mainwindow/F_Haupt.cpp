@@ -21,7 +21,6 @@
 #include "core/numbers/Zahlenformat.h"
 #include "core/persist/Start.h"
 #include "render/Farben.h"
-#include "ui/mainwindow/F_Stein.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/mainwindow/Fensteransichten.h"
 #include "ui/platform/F_Info.h"

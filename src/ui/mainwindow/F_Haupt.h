@@ -29,8 +29,8 @@ class F_Bild;
 class F_BildDruck;
 class F_BildKonfiguration;
 class F_Info;
-class F_Stein;
 class F_SteuerHub;
+class F_SteuerHubD;
 class F_SteuerHubMenü;
 class F_Tabelle;
 class Fensteransichten;
@@ -84,7 +84,7 @@ class F_Haupt : public QMainWindow {
     void M_Wiederholen_Click() { VerlaufAnwenden(false); }
 
     // --- windows ---
-    enum class Fenster { Bild, Tabelle, Stein, BildKonfiguration, BildDruck, Info };
+    enum class Fenster { Bild, Tabelle, BildKonfiguration, BildDruck, Info };
     void FensterZeigen(Fenster f, bool zeigen);
     bool FensterOffen(Fenster f) const;
     F_Bild& Bild();
@@ -111,6 +111,10 @@ class F_Haupt : public QMainWindow {
     // the caller; created if need be.
     F_SteuerHubMenü& SteuerHubMenüZeigen();
     F_SteuerHubMenü* SteuerHubMenü();
+    // The print window of the valve-travel graphs, for the graph recorded as
+    // the caller, in that graph's colour; created if need be.
+    F_SteuerHubD& SteuerHubDZeigen();
+    F_SteuerHubD* SteuerHubD();
 
     // Controls, for tests and the context help.
     QLabel& Anzeige(const char* name) const;
@@ -193,11 +197,11 @@ class F_Haupt : public QMainWindow {
 
     QPointer<F_Bild> bild_;
     QPointer<F_Tabelle> tabelle_;
-    QPointer<F_Stein> stein_;
     QPointer<F_BildKonfiguration> bildKonfiguration_;
     QPointer<F_BildDruck> bildDruck_;
     QPointer<F_Info> info_;
     QPointer<F_SteuerHubMenü> steuerHubMenü_;
+    QPointer<F_SteuerHubD> steuerHubD_;
     struct Rahmeneintrag {
         std::string menü, schlüssel;
         QPushButton* knopf;

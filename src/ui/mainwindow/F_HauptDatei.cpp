@@ -21,12 +21,12 @@
 #include "core/persist/Start.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/mainwindow/F_Haupt.h"
-#include "ui/mainwindow/F_Stein.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/platform/F_Info.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 #include "ui/print/F_BildDruck.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -259,8 +259,8 @@ void F_Haupt::M_Sprache_Click() {
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->WechselSprache();
     if (tabelle_) tabelle_->TabelleEinrichten();
-    if (stein_) stein_->WechselSprache();
     if (steuerHubMenü_) steuerHubMenü_->WechselSprache();
+    if (steuerHubD_) steuerHubD_->WechselSprache();
     menuBar()->setEnabled(true);
 }
 

@@ -20,12 +20,12 @@
 #include "core/persist/Start.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/mainwindow/F_Haupt.h"
-#include "ui/mainwindow/F_Stein.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/platform/F_Info.h"
 #include "ui/platform/Fensterlage.h"
 #include "ui/platform/Hilfethemen.h"
 #include "ui/print/F_BildDruck.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_Bild.h"
 #include "ui/views/F_BildKonfiguration.h"
 #include "ui/views/F_SteuerHubMenue.h"
@@ -51,8 +51,6 @@ bool F_Haupt::FensterOffen(Fenster f) const {
         return bild_ && bild_->isVisible();
     case Fenster::Tabelle:
         return tabelle_ && tabelle_->isVisible();
-    case Fenster::Stein:
-        return stein_ && stein_->isVisible();
     case Fenster::BildKonfiguration:
         return bildKonfiguration_ && bildKonfiguration_->isVisible();
     case Fenster::BildDruck:
@@ -80,16 +78,6 @@ void F_Haupt::FensterZeigen(Fenster f, bool zeigen) {
         w = tabelle_;
         k.m.TabelleZeigen = zeigen ? Wahr : Falsch;
         Menüeintrag("M_Tabelle").setChecked(zeigen);
-        break;
-    case Fenster::Stein:
-        if (!stein_) {
-            stein_ = new F_Stein(k, this);
-            stein_->beimSchließen = [this] { Menüeintrag("M_Stein").setChecked(false); };
-        }
-        w = stein_;
-        // Only hiding touches the flag: nothing marks the placeholder as shown.
-        if (!zeigen) k.m.SteinZeigen = Falsch;
-        Menüeintrag("M_Stein").setChecked(zeigen);
         break;
     case Fenster::BildKonfiguration:
         if (!bildKonfiguration_) bildKonfiguration_ = new F_BildKonfiguration(k, this);
@@ -135,6 +123,10 @@ void F_Haupt::FensterNeuLaden() {
         steuerHubMenü_->MZ();
         steuerHubMenü_->Einschreiben();
     }
+    if (steuerHubD_) {
+        steuerHubD_->MZ();
+        steuerHubD_->Einschreiben();
+    }
     if (tabelle_) {
         tabelle_->TabelleEinrichten();
         tabelle_->Einschreiben();
@@ -144,8 +136,8 @@ void F_Haupt::FensterNeuLaden() {
 }
 
 void F_Haupt::AllesSchließen() {
-    for (QWidget* w : std::initializer_list<QWidget*>{bild_, tabelle_, stein_, bildKonfiguration_,
-                                                      bildDruck_, info_, steuerHubMenü_})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             bild_, tabelle_, bildKonfiguration_, bildDruck_, info_, steuerHubMenü_, steuerHubD_})
         if (w) w->close();
     for (Rahmeneintrag& e : rahmenfenster_)
         if (e.fenster) e.fenster->close();

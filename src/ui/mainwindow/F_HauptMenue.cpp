@@ -23,7 +23,6 @@
 #include "core/numbers/Zahlenformat.h"
 #include "core/persist/Start.h"
 #include "render/Farben.h"
-#include "ui/mainwindow/F_Stein.h"
 #include "ui/mainwindow/F_Tabelle.h"
 #include "ui/mainwindow/Fensteransichten.h"
 #include "ui/platform/F_Info.h"
@@ -77,6 +76,7 @@ void F_Haupt::MenüsBauen() {
         {M_Ansicht, "M_Diagramm", 445, true, false},
         {M_Ansicht, "M_Dampftafel", 446, true, false},
         {M_Ansicht, "M_DampftafelUS", 465, true, false},
+        {M_Ansicht, "M_Steuerungsverlauf", 921, true, false},
         {M_Geo, "M_Kurbeltrieb", 447, true, false},
         {M_Geo, "M_Umsteuerung", 448, true, false},
         {M_Geo, "M_Schieka", 449, true, false},
@@ -131,7 +131,6 @@ void F_Haupt::MenüsBauen() {
     verbinde("M_Bild", [this] { FensterZeigen(Fenster::Bild, !FensterOffen(Fenster::Bild)); });
     verbinde("M_Tabelle",
              [this] { FensterZeigen(Fenster::Tabelle, !FensterOffen(Fenster::Tabelle)); });
-    verbinde("M_Stein", [this] { FensterZeigen(Fenster::Stein, !FensterOffen(Fenster::Stein)); });
     verbinde("M_Grunddaten_mm", [this] { M_Grunddaten_Click("[mm]"); });
     verbinde("M_Grunddaten_inch", [this] { M_Grunddaten_Click("[inch]"); });
     verbinde("M_NächsterStart", [this] { M_NächsterStart_Click(); });

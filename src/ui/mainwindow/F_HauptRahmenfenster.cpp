@@ -1,9 +1,9 @@
 // The main window's windows on the dialog frame: the geometry dialogs, the
 // operating parameters, the steam diagram, the steam tables, the
-// valve-travel graphs, the valve-events table and graph and the automatic
-// setting. Each is registered once with its button, menu entry, settings key
-// and shown flag; opening, the menu ticks, the reopening at start-up and the
-// open state at exit all read that list.
+// valve-travel graphs, the valve-events table and graph, the die slip, the
+// lever range and the automatic setting. Each is registered once with its
+// button, menu entry, settings key and shown flag; opening, the menu ticks,
+// the reopening at start-up and the open state at exit all read that list.
 
 #include <QAction>
 #include <QPushButton>
@@ -12,6 +12,7 @@
 #include "ui/analysis/F_Dampftafel.h"
 #include "ui/analysis/F_Diagramm.h"
 #include "ui/analysis/F_Einstellung.h"
+#include "ui/analysis/F_Steuerungsverlauf.h"
 #include "ui/analysis/F_SteuerzeitenTabelle.h"
 #include "ui/dialogs/Dialograhmen.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
@@ -19,6 +20,8 @@
 #include "ui/dialogs/F_Schieka.h"
 #include "ui/dialogs/F_Umsteuerung.h"
 #include "ui/mainwindow/F_Haupt.h"
+#include "ui/mainwindow/F_Stein.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_SteuerHub.h"
 #include "ui/views/F_SteuerHubMenue.h"
 #include "ui/views/F_SteuerHubWeg.h"
@@ -72,6 +75,13 @@ void F_Haupt::RahmenfensterEinrichten() {
     FensterAnmelden(
         "M_Meßwerte", nullptr, "Meßwerte Zeigen", &Modell::MeßwerteZeigen,
         [this] { return new F_SteuerzeitenTabelle(k, this); }, Schrittfenster::Meßwerte);
+    FensterAnmelden(
+        "M_Stein", nullptr, "Stein Zeigen", &Modell::SteinZeigen,
+        [this] { return new F_Stein(k, this); }, Schrittfenster::Stein);
+    FensterAnmelden(
+        "M_Steuerungsverlauf", nullptr, "Steuerungsverlauf Zeigen",
+        &Modell::SteuerungsverlaufZeigen, [this] { return new F_Steuerungsverlauf(k, this); },
+        Schrittfenster::Steuerungsverlauf);
     FensterAnmelden("M_Einstellung", nullptr, "Einstellung Zeigen", &Modell::EinstellungZeigen,
                     [this] {
                         auto* f = new F_Einstellung(k, this);
@@ -87,6 +97,7 @@ void F_Haupt::RahmenfensterEinrichten() {
 
 F_SteuerHub* F_Haupt::SteuerHubEinrichten(F_SteuerHub* graph) {
     graph->einstellungenÖffnen = [this] { SteuerHubMenüZeigen(); };
+    graph->druckenÖffnen = [this] { SteuerHubDZeigen(); };
     return graph;
 }
 
@@ -108,6 +119,22 @@ F_SteuerHubMenü& F_Haupt::SteuerHubMenüZeigen() {
     steuerHubMenü_->raise();
     steuerHubMenü_->activateWindow();
     return *steuerHubMenü_;
+}
+
+F_SteuerHubD* F_Haupt::SteuerHubD() {
+    return steuerHubD_;
+}
+
+F_SteuerHubD& F_Haupt::SteuerHubDZeigen() {
+    if (!steuerHubD_) steuerHubD_ = new F_SteuerHubD(k, this);
+    // The print window takes the calling graph's axis and colour.
+    k.m.FarbeSteuerHubD = k.m.FarbeSteuerHub;
+    steuerHubD_->Aufrufer();
+    steuerHubD_->MZ();
+    steuerHubD_->show();
+    steuerHubD_->raise();
+    steuerHubD_->activateWindow();
+    return *steuerHubD_;
 }
 
 void F_Haupt::FensterAnmelden(const char* menü, QPushButton* knopf, const char* schlüssel,

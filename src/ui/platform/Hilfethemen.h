@@ -22,7 +22,10 @@ inline constexpr int Steuerzeiten = 4100;  // valve-events graph
 inline constexpr int Tabelle = 4200;       // motion table
 inline constexpr int Meßwerte = 4300;      // valve-events table
 inline constexpr int Diagramm = 4500;      // steam diagram
-inline constexpr int Einstellung = 4610;   // automatic setting of the valve gear
+inline constexpr int Konstruktionsprüfung = 4600;
+inline constexpr int Einstellung = 4610;       // automatic setting of the valve gear
+inline constexpr int Steinspringen = 4620;     // die-slip graph
+inline constexpr int Steuerungsverlauf = 4630; // lever range
 inline constexpr int Betriebsparameter = 5000;
 inline constexpr int Dampftafel = 5020;
 inline constexpr int DampftafelUS = 6000;
@@ -45,13 +48,43 @@ inline constexpr int T_Zeit = 1014;
 inline constexpr int T_Direkthilfe = 1015;
 inline constexpr int T_Drehung = 1016;
 
-inline constexpr std::array Alle = {
-    Hauptfenster,      Einführung,   Kurbeltrieb,       Umsteuerung,      Schieberkasten,
-    Schieber,          Bild,         BildKonfiguration, SteuerHub,        SteuerHubMenü,
-    SteuerHubWeg,      Steuerzeiten, Tabelle,           Meßwerte,         Diagramm,
-    Betriebsparameter, Dampftafel,   DampftafelUS,      Knopf_Start_Stop, Knopf_Vor,
-    Knopf_Zurück,      K_NullGrad,   Slider_Zeit,       Slider_Winkel,    Slider_UmWinkel,
-    T_Dateiname,       T_KLproz,     T_kwegmm,          T_Winkel,         T_Springen,
-    T_Schieberhub,     T_Zeit,       T_Direkthilfe,     T_Drehung,        Einstellung};
+inline constexpr std::array Alle = {Hauptfenster,
+                                    Einführung,
+                                    Kurbeltrieb,
+                                    Umsteuerung,
+                                    Schieberkasten,
+                                    Schieber,
+                                    Bild,
+                                    BildKonfiguration,
+                                    SteuerHub,
+                                    SteuerHubMenü,
+                                    SteuerHubWeg,
+                                    Steuerzeiten,
+                                    Tabelle,
+                                    Meßwerte,
+                                    Diagramm,
+                                    Betriebsparameter,
+                                    Dampftafel,
+                                    DampftafelUS,
+                                    Knopf_Start_Stop,
+                                    Knopf_Vor,
+                                    Knopf_Zurück,
+                                    K_NullGrad,
+                                    Slider_Zeit,
+                                    Slider_Winkel,
+                                    Slider_UmWinkel,
+                                    T_Dateiname,
+                                    T_KLproz,
+                                    T_kwegmm,
+                                    T_Winkel,
+                                    T_Springen,
+                                    T_Schieberhub,
+                                    T_Zeit,
+                                    T_Direkthilfe,
+                                    T_Drehung,
+                                    Einstellung,
+                                    Konstruktionsprüfung,
+                                    Steuerungsverlauf,
+                                    Steinspringen};
 
 } // namespace vapro::HilfeKontext

@@ -120,14 +120,15 @@ TEST(Schritt, AsksTheOpenWindowsInOrder) {
     Modell m = Standardmaschine();
     m.Winkel = 30;
     m.SteuerHubZeigen = m.DiagrammZeigen = m.BetriebsparameterZeigen = Wahr;
+    m.SteinZeigen = m.SteuerungsverlaufZeigen = Wahr;
     m.MeßwerteZeigen = 1; // only -1 counts as shown
     m.TabelleZeigen = Wahr;
     m.DruckenAktiv = 1;
     Protokoll p;
     Schritt(m, p);
     const std::vector<std::string> erwartet{"SchrittMalen 0", "SchrittMalen 2", "SchrittMalen 5",
-                                            "Tabelle",        "Ausgabe",        "Zeichnen",
-                                            "Druck"};
+                                            "SchrittMalen 6", "SchrittMalen 7", "Tabelle",
+                                            "Ausgabe",        "Zeichnen",       "Druck"};
     EXPECT_EQ(p.aufrufe, erwartet);
 
     p.aufrufe.clear();
@@ -135,6 +136,7 @@ TEST(Schritt, AsksTheOpenWindowsInOrder) {
     m.BildZeigen = Falsch;
     m.DruckenAktiv = 0;
     m.SteuerHubZeigen = m.DiagrammZeigen = m.BetriebsparameterZeigen = Falsch;
+    m.SteinZeigen = m.SteuerungsverlaufZeigen = Falsch;
     Schritt(m, p);
     EXPECT_EQ(p.aufrufe, std::vector<std::string>{"Ausgabe"});
 }

@@ -273,6 +273,9 @@ TEST(MaschinendateiTest, PrintSettingsComeBackAndAreRepairedOnLoad) {
               std::tuple(1, 1, 1, 1));
     EXPECT_EQ(std::tuple(m.DruckLinks, m.DruckRechts, m.DruckOben, m.DruckUnten),
               std::tuple(80, 19, 99, 0));
+    // More points per degree than a page can show.
+    ASSERT_EQ(LadenAus(m, Geändert(gut, {"10908,\"\",500"})).art, Ladeergebnis::Ok);
+    EXPECT_EQ(m.GradPunkte, GradPunkteGrößte);
 }
 
 TEST(MaschinendateiTest, ValveEnteredByGeometryKeepsItsLaps) {

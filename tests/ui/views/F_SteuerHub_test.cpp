@@ -17,6 +17,7 @@
 #include "tests/ui/Umgebung.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/platform/Hilfethemen.h"
+#include "ui/print/F_SteuerHubD.h"
 #include "ui/views/F_SteuerHubMenue.h"
 #include "ui/views/F_SteuerHubWeg.h"
 
@@ -135,6 +136,9 @@ TEST_F(MitGraphen, SettingsWindowHelpsWithTheGraphThatOpenedIt) {
 
 TEST_F(MitGraphen, LanguageSwitchRelabelsGraphsAndSettings) {
     F_SteuerHubMenü& menü = Einstellungen(weg);
+    weg->M_Drucken->trigger();
+    ASSERT_TRUE(h.SteuerHubD());
+    EXPECT_EQ(h.SteuerHubD()->windowTitle(), "Drucken");
     EXPECT_EQ(weg->M_Infotext->text(), "Infotext - Hub der Steuerung - winkelbezogen");
     const int vorher = winkel->Neuzeichnungen();
     h.M_Sprache_Click();
@@ -143,9 +147,8 @@ TEST_F(MitGraphen, LanguageSwitchRelabelsGraphsAndSettings) {
     EXPECT_EQ(menü.M_Infotext->text(), "Infotext - Valve Movement by Piston Travel -Graph");
     EXPECT_EQ(menü.Knopf_Übernehmen->text(), "Input");
     EXPECT_GT(winkel->Neuzeichnungen(), vorher) << "the dead centres are relabelled";
-    // Nothing to print with yet.
-    emit weg->M_Popup->aboutToShow();
-    EXPECT_FALSE(weg->M_Drucken->isEnabled());
+    EXPECT_EQ(h.SteuerHubD()->windowTitle(), "Printing");
+    EXPECT_EQ(h.SteuerHubD()->K_Drucken->text(), "Print!");
 }
 
 TEST_F(MitGraphen, BackgroundColourRedrawsTheGraphAndCountsAsAChange) {
