@@ -250,6 +250,9 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
         if (auf.bild.empty()) throw Bedienfehler("render needs WHAT (try --help)");
         if (auf.ausgabe.empty()) throw Bedienfehler("render needs --out FILE");
         break;
+    case Befehl::Report:
+        if (auf.ausgabe.empty()) throw Bedienfehler("report needs --out FILE.pdf");
+        break;
     case Befehl::Motion:
         if (!hatSchritt) throw Bedienfehler("motion needs --schritt DEG");
         if (!(auf.schritt > 0 && auf.schritt <= 360))
@@ -280,8 +283,9 @@ Aufruf AufrufLesen(const std::vector<std::string>& argumente) {
     if (!auf.grenzen.empty() && auf.befehl != Befehl::Check)
         throw Bedienfehler("--grenze belongs to check");
     if (hatGröße && auf.befehl != Befehl::Render) throw Bedienfehler("--groesse belongs to render");
-    if (!auf.ausgabe.empty() && auf.befehl != Befehl::Render && auf.befehl != Befehl::Optimise)
-        throw Bedienfehler("--out belongs to render and optimise");
+    if (!auf.ausgabe.empty() && auf.befehl != Befehl::Render && auf.befehl != Befehl::Optimise &&
+        auf.befehl != Befehl::Report)
+        throw Bedienfehler("--out belongs to render, optimise and report");
     if (hatBreite && !(auf.breite >= 1 && auf.breite <= 100000))
         throw Bedienfehler("--breite must lie in 1 ... 100000 pixels");
     if (hatDefault && auf.datei) throw Bedienfehler("--default and --file exclude each other");

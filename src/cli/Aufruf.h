@@ -23,7 +23,8 @@ enum class Befehl {
     Range,
     Check,
     Optimise,
-    Render
+    Render,
+    Report
 };
 enum class Richtung { Auto, Vor, Zurück };
 
@@ -57,7 +58,7 @@ struct Aufruf {
     std::optional<double> zeit;                           // optimise: --zeit S
     std::filesystem::path datenordner;                    // where the steam tables are
     // render: which picture, the file (its extension names the type), pixels;
-    // optimise writes the engine to `ausgabe` too
+    // optimise writes the engine to `ausgabe` too, report the PDF
     std::string bild;
     std::string ausgabe;
     int bildBreite = 500, bildHöhe = 600;

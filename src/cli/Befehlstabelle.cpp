@@ -12,7 +12,7 @@ namespace {
 
 using S = const Sprache&;
 
-constexpr std::array<Befehlseintrag, 13> kBefehle{{
+constexpr std::array<Befehlseintrag, 14> kBefehle{{
     {Befehl::Solve, "solve", "solve --winkel DEG", "positions at one crank angle", "solve", true,
      [](Modell& m, const Aufruf& a, S, Ausgabe& aus) {
          Lösen(m, a, aus);
@@ -78,6 +78,12 @@ constexpr std::array<Befehlseintrag, 13> kBefehle{{
      "the engine picture (bild) as PNG, SVG or PDF", "picture", true,
      [](Modell& m, const Aufruf& a, S s, Ausgabe&) {
          BildZeichnen(m, a, s);
+         return kFertig;
+     }},
+    {Befehl::Report, "report", "report --out FILE.pdf", "a design report of the engine as PDF",
+     "report", true,
+     [](Modell& m, const Aufruf& a, S s, Ausgabe&) {
+         BerichtZeichnen(m, a, s);
          return kFertig;
      }},
     {Befehl::Optimise, "optimise",

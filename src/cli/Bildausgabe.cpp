@@ -60,8 +60,8 @@ void NurFehler(QtMsgType typ, const QMessageLogContext&, const QString& text) {
     if (typ == QtCriticalMsg || typ == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
-// Painting needs a GUI application; the command line shows no window, so it
-// runs on the offscreen platform unless told otherwise.
+} // namespace
+
 std::unique_ptr<QGuiApplication> AnwendungSicherstellen() {
     if (QCoreApplication::instance()) return nullptr;
     qInstallMessageHandler(NurFehler);
@@ -71,8 +71,6 @@ std::unique_ptr<QGuiApplication> AnwendungSicherstellen() {
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
-
-} // namespace
 
 std::span<const Bildeintrag> Bildtabelle() {
     return kBilder;

@@ -4,6 +4,7 @@
 // command line and the painter that draws it; a picture whose painter is not
 // there yet is named but refused.
 
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -11,6 +12,8 @@
 #include "core/model/Modell.h"
 #include "core/persist/Texte.h"
 #include "render/Bildexport.h"
+
+class QGuiApplication;
 
 namespace vapro::cli {
 
@@ -27,5 +30,10 @@ std::span<const Bildeintrag> Bildtabelle();
 // The Bildzeichner of vapro-cli: finds the picture, solves the engine at
 // `auf.winkel`, writes the file by its extension (PNG, SVG, PDF).
 void Bildausgabe(Modell& m, const Aufruf& auf, const Sprache& s);
+
+// Painting needs a GUI application; the command line shows no window, so it
+// makes one on the offscreen platform unless told otherwise. Nothing when
+// there is one already.
+std::unique_ptr<QGuiApplication> AnwendungSicherstellen();
 
 } // namespace vapro::cli

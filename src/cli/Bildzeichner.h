@@ -1,5 +1,5 @@
 #pragma once
-// The `render` command's link to the drawing library. The command line
+// The `render` and `report` commands' link to the drawing library. The command line
 // itself needs only the core; a vapro-cli built with the painters installs
 // the function that draws and writes the pictures at start.
 
@@ -21,5 +21,12 @@ void BildzeichnerSetzen(Bildzeichner zeichner);
 
 // Runs the installed one; without one, a usage error that says so.
 void BildZeichnen(Modell& m, const Aufruf& auf, const Sprache& s);
+
+// Writes the design report of the engine to `auf.ausgabe`; throws like a
+// Bildzeichner.
+using Berichtzeichner = std::function<void(Modell&, const Aufruf&, const Sprache&)>;
+
+void BerichtzeichnerSetzen(Berichtzeichner zeichner);
+void BerichtZeichnen(Modell& m, const Aufruf& auf, const Sprache& s);
 
 } // namespace vapro::cli

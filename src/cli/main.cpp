@@ -7,6 +7,7 @@
 #include "cli/Befehle.h"
 #include "core/persist/Datenordner.h"
 #ifdef VAPRO_MIT_BILD
+#include "cli/Berichtausgabe.h"
 #include "cli/Bildausgabe.h"
 #include "cli/Bildzeichner.h"
 #endif
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);
 #ifdef VAPRO_MIT_BILD
     vapro::cli::BildzeichnerSetzen(vapro::cli::Bildausgabe);
+    vapro::cli::BerichtzeichnerSetzen(vapro::cli::Berichtausgabe);
 #endif
     // The data lie relative to the program itself, wherever it was started from.
     std::error_code fehler;

@@ -25,8 +25,9 @@ std::string Text(const Sprache& s, int deutsch) {
     return std::string(s.Text(deutsch - SprachbasisDeutsch));
 }
 
-Exportergebnis Fehlschlag(const Sprache& s, const QString& pfad, const std::string& ursache) {
-    return {false, Text(s, kMeldung) + "\n\n" +
+Exportergebnis Fehlschlag(const Sprache& s, const QString& pfad, const std::string& ursache,
+                          int meldung = kMeldung) {
+    return {false, Text(s, meldung) + "\n\n" +
                        Dateizeile(s, std::filesystem::path(pfad.toStdString())) + "\n" + ursache};
 }
 
@@ -53,21 +54,22 @@ std::optional<std::string> ZielPrüfen(const Sprache& s, const QString& pfad) {
 
 // Opens the temporary file, lets `schreiben` fill it and puts it in place.
 Exportergebnis Schreiben(const QString& pfad, const Sprache& s,
-                         const std::function<bool(QSaveFile&)>& schreiben) {
-    if (const auto nein = ZielPrüfen(s, pfad)) return Fehlschlag(s, pfad, *nein);
+                         const std::function<bool(QSaveFile&)>& schreiben, int meldung = kMeldung) {
+    if (const auto nein = ZielPrüfen(s, pfad)) return Fehlschlag(s, pfad, *nein, meldung);
     QSaveFile datei(pfad);
     errno = 0;
-    if (!datei.open(QIODevice::WriteOnly)) return Fehlschlag(s, pfad, Ursache(s, datei, errno));
+    if (!datei.open(QIODevice::WriteOnly))
+        return Fehlschlag(s, pfad, Ursache(s, datei, errno), meldung);
     errno = 0;
     const bool geschrieben = schreiben(datei);
     const int nummer = errno;
     if (!geschrieben) {
         datei.cancelWriting();
         datei.commit(); // removes the temporary file
-        return Fehlschlag(s, pfad, Ursache(s, datei, nummer));
+        return Fehlschlag(s, pfad, Ursache(s, datei, nummer), meldung);
     }
     errno = 0;
-    if (!datei.commit()) return Fehlschlag(s, pfad, Ursache(s, datei, errno));
+    if (!datei.commit()) return Fehlschlag(s, pfad, Ursache(s, datei, errno), meldung);
     return {true, {}};
 }
 
@@ -150,6 +152,12 @@ Exportergebnis TextExportieren(const QString& pfad, const std::string& inhalt, c
         const auto länge = static_cast<qint64>(inhalt.size());
         return datei.write(inhalt.data(), länge) == länge;
     });
+}
+
+Exportergebnis DateiExportieren(const QString& pfad, const Sprache& s,
+                                const std::function<bool(QIODevice&)>& schreiben, int meldung) {
+    return Schreiben(
+        pfad, s, [&](QSaveFile& datei) { return schreiben(datei); }, meldung);
 }
 
 } // namespace vapro

@@ -14,6 +14,7 @@
 
 #include "core/persist/Texte.h"
 
+class QIODevice;
 class QPainter;
 
 namespace vapro {
@@ -45,5 +46,12 @@ Exportergebnis BildExportieren(const QString& pfad, QSize größe, const Maler& 
 
 // Writes a text (UTF-8) the same way.
 Exportergebnis TextExportieren(const QString& pfad, const std::string& inhalt, const Sprache& s);
+
+// Writes whatever `schreiben` puts into the opened file the same way; it
+// answers false when it failed. `meldung`: the German number of the
+// message's first line.
+Exportergebnis DateiExportieren(const QString& pfad, const Sprache& s,
+                                const std::function<bool(QIODevice&)>& schreiben,
+                                int meldung = 1953);
 
 } // namespace vapro

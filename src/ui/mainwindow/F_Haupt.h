@@ -67,6 +67,8 @@ class F_Haupt : public QMainWindow {
     // True when the engine was saved.
     bool M_Speichern_Click();
     bool M_Speichernunter_Click();
+    // Writes the design report of the engine on screen to a PDF the user names.
+    void M_Bericht_Click();
     bool Ladeaktion(const QString& pfad);
     bool SpeicherAktion(const QString& pfad);
     void M_Umrechnen_Click();

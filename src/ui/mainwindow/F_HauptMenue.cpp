@@ -61,6 +61,7 @@ void F_Haupt::MenüsBauen() {
         {M_Datei, "M_Laden", 433, false, true},
         {M_Datei, "M_Speichern", 434, false, false},
         {M_Datei, "M_Speichernunter", 435, false, true},
+        {M_Datei, "M_Bericht", 1700, false, true},
         {M_Datei, "M_Druckereigenschaften", 436, false, true},
         {M_Datei, "M_Beenden", 437, false, true},
         {M_Bearbeiten, "M_Rückgängig", 0, false, false},
@@ -122,6 +123,7 @@ void F_Haupt::MenüsBauen() {
     verbinde("M_Laden", [this] { M_Laden_Click(); });
     verbinde("M_Speichern", [this] { M_Speichern_Click(); });
     verbinde("M_Speichernunter", [this] { M_Speichernunter_Click(); });
+    verbinde("M_Bericht", [this] { M_Bericht_Click(); });
     verbinde("M_Druckereigenschaften", [this] { M_Druckereigenschaften_Click(); });
     verbinde("M_Beenden", [this] { M_Beenden_Click(); });
     verbinde("M_Rückgängig", [this] { M_Rückgängig_Click(); });
