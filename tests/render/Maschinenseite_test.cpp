@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "tests/core/Maschine.h"
+#include "tests/render/Pdfseiten.h"
 #include "tests/render/Referenzbild.h"
 
 namespace vapro {
@@ -31,15 +32,6 @@ QImage Seite(const Modell& m, QSize größe, double dpi = 60) {
     return bild;
 }
 
-// The smallest rectangle holding every pixel that is not white.
-QRect Tinte(const QImage& bild) {
-    QRect r;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if ((bild.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) r |= QRect(x, y, 1, 1);
-    return r;
-}
-
 TEST(Maschinenseite, DrawingFillsTheAreaInsideTheMarginsByItsHeight) {
     struct Fall {
         QSize seite;
@@ -59,7 +51,7 @@ TEST(Maschinenseite, DrawingFillsTheAreaInsideTheMarginsByItsHeight) {
         EXPECT_NEAR(bereich.left(), f.seite.width() * f.links / 100.0, 1e-9);
         EXPECT_NEAR(bereich.bottom(), f.seite.height() * (100 - f.unten) / 100.0, 1e-9);
 
-        const QRect tinte = Tinte(Seite(m, f.seite));
+        const QRect tinte = test::Tinte(Seite(m, f.seite));
         // The picture's own margins (1 % at the bottom, 2 % at the left, both
         // of the height) inside the page's: the crank circle on the bottom
         // one, the wider of crank circle and cylinder on the left one. The

@@ -4,13 +4,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "cli/Befehle.h"
 #include "cli/Bildzeichner.h"
 #include "tests/cli/Lauf.h"
+#include "tests/render/Pdfseiten.h"
 
 namespace vapro {
 namespace {
@@ -27,27 +27,12 @@ QByteArray Inhalt(const std::string& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Page objects, not the page tree ("/Type /Pages").
-int Seiten(const QByteArray& pdf) {
-    static const QRegularExpression seite(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    return static_cast<int>(QString::fromLatin1(pdf).count(seite));
-}
-
-// The document title, which the writer keeps uncompressed, as big-endian
-// UTF-16 after its byte-order mark.
-QString Titel(const QByteArray& pdf) {
-    const qsizetype anfang = pdf.indexOf("/Title");
-    if (anfang < 0) return {};
-    const QByteArray rest = pdf.mid(anfang);
-    const qsizetype bom = rest.indexOf("\xFE\xFF");
-    const qsizetype ende = rest.indexOf("\n");
-    if (bom < 0 || (ende >= 0 && ende < bom)) return QString::fromLatin1(rest.left(ende));
-    // The string escapes parentheses and backslashes; the title has none.
-    QString titel;
-    for (qsizetype i = bom + 2; i + 1 < rest.size() && rest[i] != ')'; i += 2)
-        titel += QChar(static_cast<char16_t>((static_cast<uchar>(rest[i]) << 8) |
-                                             static_cast<uchar>(rest[i + 1])));
-    return titel;
+// Every page's text, one after the other.
+QString Text(QPdfDocument& pdf) {
+    QString text;
+    for (int i = 0; i < pdf.pageCount(); ++i)
+        text += pdf.getAllText(i).text() + "\n";
+    return text;
 }
 
 TEST_F(Report, DefaultEngineGivesAllPagesTitledWithTheFileName) {
@@ -59,16 +44,20 @@ TEST_F(Report, DefaultEngineGivesAllPagesTitledWithTheFileName) {
             test::Starte({"--file", kmf, "--sprache", sprache, "report", "--out", pdf});
         ASSERT_EQ(l.code, 0) << l.err;
         EXPECT_TRUE(l.out.empty());
-        const QByteArray inhalt = Inhalt(pdf);
-        ASSERT_TRUE(inhalt.startsWith("%PDF-")) << sprache;
+        const auto bericht = test::PdfLaden(QString::fromStdString(pdf));
+        ASSERT_TRUE(bericht) << sprache;
         // Title and picture, two pages of inputs, both valve-events tables,
         // the two valve-travel graphs, the valve-events graph with the steam
         // diagram, the operating figures, the lever range.
-        EXPECT_EQ(Seiten(inhalt), 8) << sprache;
-        EXPECT_TRUE(Titel(inhalt).contains("Versuchsmaschine.kmf")) << Titel(inhalt).toStdString();
-        EXPECT_TRUE(Titel(inhalt).startsWith(std::string(sprache) == "de" ? "Konstruktionsbericht"
-                                                                          : "Design report"))
-            << Titel(inhalt).toStdString();
+        EXPECT_EQ(bericht->pageCount(), 8) << sprache;
+        const QString titel = bericht->metaData(QPdfDocument::MetaDataField::Title).toString();
+        const QString deckblatt = bericht->getAllText(0).text();
+        const char* überschrift =
+            std::string(sprache) == "de" ? "Konstruktionsbericht" : "Design report";
+        EXPECT_TRUE(titel.startsWith(überschrift) && titel.contains("Versuchsmaschine.kmf"))
+            << titel.toStdString();
+        EXPECT_TRUE(deckblatt.contains(überschrift) && deckblatt.contains("Versuchsmaschine.kmf"))
+            << deckblatt.toStdString();
     }
 }
 
@@ -78,7 +67,10 @@ TEST_F(Report, AnEngineThatCannotBeAssembledStillGetsEveryPage) {
     const test::Lauf l =
         test::Starte({"--richtung", "vor", "--set", "UmLänge=500", "report", "--out", pdf});
     ASSERT_EQ(l.code, 0) << l.err;
-    EXPECT_EQ(Seiten(Inhalt(pdf)), 8);
+    const auto bericht = test::PdfLaden(QString::fromStdString(pdf));
+    ASSERT_TRUE(bericht);
+    EXPECT_EQ(bericht->pageCount(), 8);
+    EXPECT_TRUE(Text(*bericht).contains("Nicht zu berechnen")) << Text(*bericht).toStdString();
 }
 
 TEST_F(Report, RefusalsLeaveNoFileAndKeepAnOldOne) {

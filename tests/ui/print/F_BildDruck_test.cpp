@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "core/model/Bewegung.h"
+#include "render/Maschinenseite.h"
+#include "tests/render/Pdfseiten.h"
 #include "tests/ui/Umgebung.h"
 
 namespace vapro {
@@ -90,6 +92,34 @@ TEST(F_BildDruck, PrintsOnePageInTheChosenOrientationAndClearsTheFlag) {
         // More than an empty page: the engine is on it.
         EXPECT_GT(pdf.size(), Inhalt(ordner.filePath("leer.pdf")).size() + 1000);
     }
+}
+
+// The printed page read back: the engine stands inside the page's margins at
+// the page's own scale (the margins of the picture itself, 1 % of the area's
+// height at the bottom and 2 % at the left, as the screen picture has them).
+TEST(F_BildDruck, PrintedPageHoldsTheEngineInsideItsMarginsAtThePageScale) {
+    Dialog t;
+    t.u.m.RandLinksD = 5;
+    t.u.m.RandRechtsD = 30;
+    t.u.m.RandObenD = 20;
+    t.u.m.RandUntenD = 15;
+    t.d.Einschreiben();
+    t.d.O_Quer->click();
+    t.d.K_Drucken->click();
+    ASSERT_EQ(t.Meldung().second, Symbol::Information);
+    const auto pdf = test::PdfLaden(t.pdf);
+    ASSERT_TRUE(pdf);
+    ASSERT_EQ(pdf->pageCount(), 1);
+    // At 60 dpi a line of the print's widths is under two pixels wide.
+    const QSize größe = (pdf->pagePointSize(0) * 60 / 72).toSize();
+    ASSERT_GT(größe.width(), größe.height());
+    const QRect tinte = test::Tinte(test::PdfSeite(*pdf, 0, größe));
+    const QRectF bereich = Druckbereich(t.u.m, QSizeF(größe));
+    const double h = bereich.height();
+    EXPECT_NEAR(tinte.bottom(), bereich.bottom() - 0.01 * h, 3.0);
+    EXPECT_NEAR(tinte.left(), bereich.left() + 0.02 * h, 3.0);
+    EXPECT_NEAR(tinte.top(), bereich.top(), 3.0);
+    EXPECT_LE(tinte.right(), bereich.right() + 2);
 }
 
 // A print that fails says so, leaves the flag clear, and no later frame prints.
