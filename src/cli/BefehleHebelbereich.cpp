@@ -12,6 +12,7 @@
 #include "cli/Befehle_intern.h"
 #include "core/analysis/Konstruktionspruefung.h"
 #include "core/analysis/Steuerungsverlauf.h"
+#include "core/analysis/SteuerungsverlaufCsv.h"
 #include "core/numbers/Zahlenformat.h"
 
 namespace vapro::cli {
@@ -27,10 +28,6 @@ Steuerungsverlauf Berechnen(const Modell& m, const Aufruf& auf) {
     }
 }
 
-std::optional<float> Prozent(const std::optional<Verlaufsereignis>& e) {
-    return e ? std::optional(e->Prozent) : std::nullopt;
-}
-
 std::string Muster(const std::optional<float>& wert, std::string_view muster) {
     return wert ? FormatMuster(*wert, muster) : std::string("---");
 }
@@ -44,40 +41,23 @@ const char* Richtungsname(bool vor) {
 void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus) {
     const Steuerungsverlauf v = Berechnen(m, auf);
     std::ostream& out = aus.roh();
+    if (auf.csv) {
+        SteuerungsverlaufCsvSchreiben(out, v);
+        return;
+    }
     constexpr std::array<std::string_view, 9> kKopf{"UmWinkel",    "Richtung",     "Ende",
                                                     "Voreilen",    "Füllung",      "Vorausströmung",
                                                     "Kompression", "Kanalöffnung", "Steinspringen"};
     constexpr std::array<size_t, 9> kBreite{8, 9, 6, 9, 8, 15, 12, 13, 14};
-    for (size_t i = 0; i < kKopf.size(); ++i) {
-        if (auf.csv)
-            out << (i ? "," : "") << kKopf[i];
-        else
-            out << Spalte(kKopf[i], kBreite[i], true);
-    }
+    for (size_t i = 0; i < kKopf.size(); ++i)
+        out << Spalte(kKopf[i], kBreite[i], true);
     out << '\n';
 
+    constexpr std::array<std::string_view, 6> kMuster{"0.00", "0.0", "0.0", "0.0", "0.00", "0.00"};
     for (const Verlaufspunkt& p : v.Punkte)
         for (bool vor : {true, false})
             for (bool oben : {true, false}) {
-                const Verlaufsende& e = p.Ende(vor, oben);
-                const bool ok = p.Lösbar();
-                const std::array<std::optional<float>, 6> werte{
-                    ok ? std::optional(e.Voreilen) : std::nullopt,
-                    ok ? Prozent(e.Füllung) : std::nullopt,
-                    ok ? Prozent(e.Vorausströmung) : std::nullopt,
-                    ok ? Prozent(e.Kompression) : std::nullopt,
-                    ok ? std::optional(e.Kanalöffnung) : std::nullopt,
-                    p.Steinspringen};
-                if (auf.csv) {
-                    out << FormatKurz(p.UmWinkelGrad) << ',' << Richtungsname(vor) << ','
-                        << (oben ? "oben" : "unten");
-                    for (const auto& w : werte)
-                        out << ',' << (w ? FormatKurz(*w) : std::string());
-                    out << '\n';
-                    continue;
-                }
-                constexpr std::array<std::string_view, 6> kMuster{"0.00", "0.0",  "0.0",
-                                                                  "0.0",  "0.00", "0.00"};
+                const auto werte = Verlaufswerte(p, vor, oben);
                 std::array<std::string, 9> zellen{FormatMuster(p.UmWinkelGrad, "0.0"),
                                                   Richtungsname(vor), oben ? "oben" : "unten"};
                 for (size_t i = 0; i < werte.size(); ++i)

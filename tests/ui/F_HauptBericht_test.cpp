@@ -29,7 +29,7 @@ TEST(HauptBericht, WritesTheChosenFileAndLeavesTheEngineAsItWas) {
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_EQ(u.m.Maßstab, maßstab);
     EXPECT_EQ(u.m.Winkel, winkel);
-    EXPECT_EQ(h.Menüeintrag("M_Bericht").text(), "Bericht ...");
+    EXPECT_EQ(h.Menüeintrag("M_Bericht").text(), "Be&richt ...");
 
     // A place that cannot be written: the message in the current language.
     u.plattform.dateien = {ordner.filePath("fehlt/bericht.pdf")};

@@ -178,8 +178,8 @@ TEST_F(HauptZustand, MenusHaveMnemonicsAndTheStandardKeys) {
     EXPECT_EQ(h.Menüeintrag("M_Laden").shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(h.Menüeintrag("M_Speichern").shortcut(), QKeySequence(QKeySequence::Save));
     EXPECT_EQ(h.Menüeintrag("M_Beenden").shortcut(), QKeySequence(QKeySequence::Quit));
-    for (const char* name :
-         {"M_Laden", "M_Speichernunter", "M_Bild", "M_Grunddaten_mm", "M_Hilfedatei", "M_Sprache"})
+    for (const char* name : {"M_Laden", "M_Speichernunter", "M_Bericht", "M_Bild",
+                             "M_Grunddaten_mm", "M_Hilfedatei", "M_Sprache"})
         EXPECT_TRUE(h.Menüeintrag(name).text().contains('&')) << name;
     h.M_Sprache_Click();
     EXPECT_EQ(h.Menüeintrag("M_Speichernunter").text(), "Save &As ...");

@@ -552,7 +552,7 @@ constexpr TextRow rows[] = {
     {2602, "Füllung", "Volume"},
     {2603, "PM", "MEP"},
     // Design report
-    {2700, "Bericht ...", "Report ..."},
+    {2700, "Be&richt ...", "&Report ..."},
     {2701, "Konstruktionsbericht", "Design report"},
     {2702, "Maschinendatei: |1", "Machine file: |1"},
     {2703, "(nicht gespeichert)", "(not saved)"},

@@ -6,7 +6,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <sstream>
 
+#include "core/analysis/SteuerungsverlaufCsv.h"
 #include "core/model/Rechnen.h"
 #include "core/persist/Pruefeinstellungen.h"
 #include "render/Farben.h"
@@ -135,6 +137,18 @@ void F_Steuerungsverlauf::GraphZeichnen(QPainter& p, QSizeF fläche) const {
 }
 
 void F_Steuerungsverlauf::M_Export_Click() {
+    // The table page gives the table's figures, the others the graph.
+    if (Reiter->currentIndex() == 1) {
+        CsvExportDialog(
+            this, k,
+            [this] {
+                std::ostringstream out;
+                SteuerungsverlaufCsvSchreiben(out, k.verläufe.Für(k.m));
+                return out.str();
+            },
+            QStringLiteral("Steuerungsverlauf"));
+        return;
+    }
     BildExportDialog(
         this, k, fläche_->size(), [this](QPainter& p, QSizeF größe) { GraphZeichnen(p, größe); },
         QStringLiteral("Steuerungsverlauf"));

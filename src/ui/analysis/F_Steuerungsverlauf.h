@@ -42,7 +42,8 @@ class F_Steuerungsverlauf : public Dialograhmen {
 
     // The graph as the window shows it, onto any painter (export, print).
     void GraphZeichnen(QPainter& p, QSizeF fläche) const;
-    // The graph to a PNG, SVG or PDF file the user chooses.
+    // The graph to a PNG, SVG or PDF file the user chooses; with the table
+    // page in front, the table as CSV, the columns of `vapro-cli range --csv`.
     void M_Export_Click();
 
     const QImage& Bildpuffer() const;

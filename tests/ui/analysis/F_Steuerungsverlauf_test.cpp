@@ -94,6 +94,22 @@ TEST_F(MitVerlauf, TableShowsTheRangeOfTheCore) {
     EXPECT_EQ(Zelle(f->G_Verlauf, zeile, 8), Q(FormatMuster(*v.Punkte[10].Steinspringen, "0.00")));
     EXPECT_EQ(f->G_Verlauf->horizontalHeaderItem(3)->text(), "Voreilen [mm]");
 
+    // With the table in front, "Export ..." writes the table as CSV: a line
+    // per row, the same figures in full.
+    f->Reiter->setCurrentIndex(1);
+    QTemporaryDir ordner;
+    u.plattform.dateien = {ordner.filePath("verlauf.csv")};
+    f->M_Export->trigger();
+    QFile csv(ordner.filePath("verlauf.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QStringList zeilen = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), f->G_Verlauf->rowCount() + 1);
+    EXPECT_TRUE(zeilen[0].startsWith("UmWinkel,Richtung,Ende,Voreilen,Füllung"));
+    const QStringList felder = zeilen[1 + zeile].split(',');
+    ASSERT_EQ(felder.size(), 9);
+    EXPECT_EQ(felder[1], "zurueck");
+    EXPECT_FLOAT_EQ(felder[4].toFloat(), e.Füllung->Prozent);
+
     // An engine whose ports never open: no cut-off, shown as such.
     h->RahmenfensterZeigen("M_Schieber", true);
     Dialograhmen* schieber = h->Rahmenfenster("M_Schieber");
