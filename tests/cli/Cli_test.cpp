@@ -1,26 +1,17 @@
+// vapro-cli as a whole: number output, exit codes, machine files, and the
+// commands that combine several computations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
 
 #include "tests/cli/Lauf.h"
 
 namespace vapro::test {
 namespace {
-
-TEST(Cli, SolveAndSweepGiveTheWorkedExample) {
-    auto kv = Werte({"--kv", "solve", "--winkel", "90"});
-    EXPECT_NEAR(kv.at("KreuzkopfY"), 265.14, 0.005);
-    EXPECT_NEAR(kv.at("kwegmm"), 46.14, 0.005);
-    EXPECT_NEAR(kv.at("kwegproz"), 45.23, 0.005);
-    kv = Werte({"--kv", "sweep", "--von", "0", "--bis", "350", "--schritt", "10"});
-    EXPECT_NEAR(kv.at("SchieHub"), 29.46, 0.01);
-    EXPECT_DOUBLE_EQ(kv.at("Springen"), 6.75);
-    kv = Werte(
-        {"--kv", "--umwinkel", "0", "sweep", "--von", "0", "--bis", "350", "--schritt", "10"});
-    EXPECT_NEAR(kv.at("SchieHub"), 18.06, 0.01);
-    EXPECT_DOUBLE_EQ(kv.at("Springen"), 2.98);
-}
 
 TEST(Cli, KvNumbersReadBackExactlyAndSingleEccentricOmitsLinkResults) {
     const Lauf l = Starte({"--kv", "solve", "--winkel", "33.3"});
@@ -38,25 +29,6 @@ TEST(Cli, KvNumbersReadBackExactlyAndSingleEccentricOmitsLinkResults) {
     EXPECT_TRUE(kv.count("SchieHub"));
 }
 
-TEST(Cli, DirectionAndEventsFollowTheReversingLever) {
-    auto kv = Werte({"--kv", "direction"});
-    EXPECT_EQ(kv.at("Drehrichtungsbilanz"), -218);
-    EXPECT_EQ(kv.at("Drehrichtung"), 0);
-    kv = Werte({"--kv", "--umwinkel", "-40", "events"});
-    EXPECT_EQ(kv.at("Drehrichtung"), 1);
-    for (const char* roh : {"EinlaßAufOben", "EinlaßZuOben", "AuslaßAufOben", "AuslaßZuOben",
-                            "EinlaßAufUnten", "EinlaßZuUnten", "AuslaßAufUnten", "AuslaßZuUnten"})
-        EXPECT_GE(kv.at(std::string(roh) + ".Winkel"), 0) << roh;
-    for (const char* ende : {"Oben", "Unten"}) {
-        for (const char* e : {"Einlaßbeginn", "Einlaßende", "Auslaßbeginn", "Auslaßende"}) {
-            const double bezug = kv.at(std::string(ende) + "." + e + ".Bezug");
-            EXPECT_TRUE(bezug >= 1 && bezug <= 4) << ende << e;
-        }
-        EXPECT_GT(kv.at(std::string(ende) + ".Füllung"), 0.3) << ende;
-        EXPECT_LT(kv.at(std::string(ende) + ".Füllung"), 1.0) << ende;
-    }
-}
-
 TEST(Cli, EventsCsvReadsBackToTheKvNumbers) {
     const auto kv = Werte({"--kv", "--umwinkel", "-40", "events"});
     const Lauf l = Starte({"--umwinkel", "-40", "events", "--csv"});
@@ -66,68 +38,72 @@ TEST(Cli, EventsCsvReadsBackToTheKvNumbers) {
     std::getline(in, zeile);
     EXPECT_EQ(zeile, "Ende,Ereignis,Winkel,Bezug,Weg,Anteil");
     int zeilen = 0;
-    while (std::getline(in, zeile)) {
+    const auto zahl = [](const std::string& s) { return std::strtof(s.c_str(), nullptr); };
+    const auto wert = [&](const std::string& k) { return static_cast<float>(kv.at(k)); };
+    for (; std::getline(in, zeile); ++zeilen) {
         std::vector<std::string> f;
         std::istringstream z(zeile);
         for (std::string feld; std::getline(z, feld, ',');)
             f.push_back(feld);
         f.resize(6);
         const std::string name = f[0] + "." + f[1];
-        ++zeilen;
         if (f[2].empty()) { // cut-off or compression: travel and share
-            EXPECT_EQ(std::strtof(f[4].c_str(), nullptr), static_cast<float>(kv.at(name + "Weg")))
+            EXPECT_EQ(std::tuple(zahl(f[4]), zahl(f[5])),
+                      std::tuple(wert(name + "Weg"), wert(name)))
                 << zeile;
-            EXPECT_EQ(std::strtof(f[5].c_str(), nullptr), static_cast<float>(kv.at(name))) << zeile;
-            continue;
+        } else {
+            EXPECT_EQ(std::tuple(zahl(f[2]), std::stoi(f[3]), zahl(f[4])),
+                      std::tuple(wert(name + ".Winkel"), static_cast<int>(kv.at(name + ".Bezug")),
+                                 wert(name + ".Weg")))
+                << zeile;
         }
-        EXPECT_EQ(std::strtof(f[2].c_str(), nullptr), static_cast<float>(kv.at(name + ".Winkel")))
-            << zeile;
-        EXPECT_EQ(std::stoi(f[3]), kv.at(name + ".Bezug")) << zeile;
-        EXPECT_EQ(std::strtof(f[4].c_str(), nullptr), static_cast<float>(kv.at(name + ".Weg")))
-            << zeile;
     }
     EXPECT_EQ(zeilen, 12);
-    EXPECT_EQ(Starte({"solve", "--csv"}).code, 2);
-}
-
-TEST(Cli, MotionCsvHasOneRowPerStep) {
-    const Lauf l = Starte({"--richtung", "vor", "motion", "--schritt", "8", "--csv"});
-    std::istringstream in(l.out);
-    std::vector<std::string> zeilen;
-    for (std::string z; std::getline(in, z);)
-        zeilen.push_back(z);
-    ASSERT_EQ(zeilen.size(), 47u); // header + 46 rows
-    EXPECT_EQ(zeilen[0], "Winkel,kwegmm,kwegproz,Schieber");
-    EXPECT_EQ(zeilen[2].substr(0, 2), "8,");
-    EXPECT_EQ(zeilen[46], ",,,"); // never reached running forward
 }
 
 TEST(Cli, ExitCodesWithOneLineMessages) {
-    const std::vector<std::pair<std::vector<std::string>, int>> fälle{
-        {{}, 2},
-        {{"fly"}, 2},
-        {{"--bogus", "events"}, 2},
-        {{"--set", "Unbekannt=3", "events"}, 2},
-        {{"--set", "PLänge=abc", "events"}, 2},
-        {{"--set", "Umsteuertyp=99999", "events"}, 2},
-        {{"solve", "--winkel"}, 2},
-        {{"sweep", "--von", "0", "--bis", "10", "--schritt", "-1"}, 2},
-        {{"motion", "--schritt", "0"}, 2},
-        {{"--richtung", "seitwärts", "events"}, 2},
-        {{"--set", "PLänge=40", "solve", "--winkel", "90"}, 3},
-        {{"--set", "BaRadius=35", "--richtung", "vor", "solve", "--winkel", "0"}, 3},
-        {{"--set", "HeLänge=1", "direction"}, 3},
-        {{"--help"}, 0},
+    const auto ordner = std::filesystem::temp_directory_path() / "vapro_cli_test";
+    std::filesystem::create_directories(ordner);
+    const std::string alt = (ordner / "alt.kmf").string();
+    std::ofstream(alt) << "10000,\"x\"\r\n10001,\"y\"\r\n10002,\"Dateiformat: \",33\r\n";
+    // arguments, exit code, part of the message
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string>> fälle{
+        {{}, 2, ""},
+        {{"fly"}, 2, ""},
+        {{"--bogus", "events"}, 2, ""},
+        {{"--set", "Unbekannt=3", "events"}, 2, ""},
+        {{"--set", "PLänge=abc", "events"}, 2, ""},
+        {{"--set", "Umsteuertyp=99999", "events"}, 2, ""},
+        {{"solve", "--winkel"}, 2, ""},
+        {{"sweep", "--von", "0", "--bis", "10", "--schritt", "-1"}, 2, ""},
+        {{"motion", "--schritt", "0"}, 2, ""},
+        {{"--richtung", "seitwärts", "events"}, 2, ""},
+        {{"solve", "--csv"}, 2, ""},
+        {{"diagram"}, 2, ""},
+        {{"--set", "PLänge=40", "solve", "--winkel", "90"}, 3, "connecting rod"},
+        {{"--set", "BaRadius=35", "--richtung", "vor", "solve", "--winkel", "0"}, 3, ""},
+        {{"--set", "HeLänge=1", "direction"}, 3, ""},
+        {{"--file", alt, "events"}, 4, "33"},
+        {{"--sprache", "en", "--file", "/dev/zero", "events"},
+         4,
+         "File: /dev/zero This is not a regular file"},
+        {{"--file", "/nirgends/motor.kmf", "events"},
+         4,
+         "Datei: /nirgends/motor.kmf Die Datei oder ihr Ordner existiert nicht."},
+        {{"--sprache", "en", "save", "/nirgends/motor.kmf"},
+         4,
+         "File: /nirgends/motor.kmf The file or its folder does not exist."},
+        {{"--help"}, 0, ""},
     };
-    for (const auto& [args, code] : fälle) {
+    for (const auto& [args, code, text] : fälle) {
         const Lauf l = Starte(args);
         EXPECT_EQ(l.code, code) << (args.empty() ? "" : args[0]) << l.err;
+        EXPECT_NE(l.err.find(text), std::string::npos) << l.err;
         if (code >= 2) {
             EXPECT_EQ(l.err.find('\n'), l.err.size() - 1) << l.err;
         }
     }
-    EXPECT_NE(Starte({"--set", "PLänge=40", "solve", "--winkel", "90"}).err.find("connecting rod"),
-              std::string::npos);
+    std::filesystem::remove_all(ordner);
 }
 
 TEST(Cli, ProgramRunsAsProcess) {
@@ -137,6 +113,43 @@ TEST(Cli, ProgramRunsAsProcess) {
         std::system((exe + " --set KWRadius=9e30 solve --winkel 1 2>/dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 3);
+}
+
+TEST(CliDatei, SavedEngineLoadsBack) {
+    const auto ordner = std::filesystem::temp_directory_path() / "vapro_cli_datei_test";
+    std::filesystem::create_directories(ordner);
+    const std::string datei = (ordner / "lang.kmf").string();
+    ASSERT_EQ(Starte({"--set", "PLänge=300", "--umwinkel", "-25", "save", datei}).code, 0);
+    EXPECT_EQ(Starte({"--file", datei, "--kv", "events"}).out,
+              Starte({"--set", "PLänge=300", "--umwinkel", "-25", "--kv", "events"}).out);
+    std::filesystem::remove_all(ordner);
+}
+
+TEST(CliDatei, BackwardMotionWithAStepInexactInBinaryEnds) {
+    const Lauf l = Starte({"--richtung", "zurueck", "motion", "--schritt", "0.3", "--csv"});
+    ASSERT_EQ(l.code, 0) << l.err;
+    EXPECT_EQ(std::count(l.out.begin(), l.out.end(), '\n'), 1201); // header + 1200 rows
+    EXPECT_EQ(l.out.find(",,,"), std::string::npos) << "every row written";
+}
+
+TEST(CliDatei, ConversionLanguageSteamFiguresAndDiagram) {
+    EXPECT_NEAR(Werte({"--umrechnen", "--kv", "solve", "--winkel", "0"}).at("kwegmm"), 102 / 25.4,
+                1e-4);
+    EXPECT_NE(Starte({"--sprache", "en", "--umwinkel", "-40", "events"}).out.find("TDC"),
+              std::string::npos);
+    for (const auto& [einheit, druck] : {std::pair{"mm", 7.3}, std::pair{"inch", 101.0}}) {
+        const auto kv =
+            Werte({"--default", einheit, "--kv", "steam", "--druck", std::to_string(druck)});
+        EXPECT_GE(kv.at("Druck"), druck * 0.99999) << einheit; // the next row up,
+        EXPECT_LE(kv.at("Druck"), druck * 1.02) << einheit;    // at most 2 % above
+    }
+    EXPECT_NE(Starte({"--kv", "steam", "--druck", "7"}).out.find("/Dampftafel SI.txt\n"),
+              std::string::npos)
+        << "names the table it read";
+    auto kv = Werte({"--kv", "figures", "--drehzahl", "0"});
+    EXPECT_EQ(std::pair(kv.at("LeistungKW"), kv.at("DrehmomentNm")), std::pair(0.0, 0.0));
+    kv = Werte({"--kv", "diagram", "--breite", "400"});
+    EXPECT_NEAR(kv.at("PM"), kv.at("pf") - 1, 1e-5); // back pressure 1 bar
 }
 
 } // namespace
