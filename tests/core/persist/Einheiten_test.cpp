@@ -10,26 +10,9 @@
 namespace vapro {
 namespace {
 
-// Back to millimetres from any key but exactly "[mm]".
-TEST(EinheitenTest, WorkedConversions) {
-    const std::tuple<const char*, float, float, const char*> fälle[] = {
-        {"KWRadius", 50.8f, 2.0f, "[MM]"}, {"PO1", 7.0f, 100.0f, ""}};
-    for (const auto& [name, mm, inch, schlüssel] : fälle) {
-        const Feld& f = *FeldSuchen(name);
-        Modell m = test::Standardmaschine(true);
-        ASSERT_TRUE(FeldSetzen(m, f, mm));
-        EinheitUmschalten(m);
-        EXPECT_EQ(m.Einheit + m.Druckeinheit, "[inch][psi]");
-        EXPECT_EQ(static_cast<float>(FeldLesen(m, f)), inch) << name;
-        m.Einheit = schlüssel;
-        EinheitUmschalten(m);
-        EXPECT_EQ(m.Einheit + m.Druckeinheit, "[mm][bar]") << schlüssel;
-        EXPECT_EQ(static_cast<float>(FeldLesen(m, f)), mm) << name;
-    }
-}
-
 // Every field holds a value of its own, so that a field converted twice or
-// not at all shows; angles and the rest stay.
+// not at all shows; angles and the rest stay. Exact factors: 25.4 mm to the
+// inch, 0.07 bar to the psi.
 TEST(EinheitenTest, ConvertingTwiceRestoresLengthsAndPressuresAndLeavesTheRest) {
     for (bool mm : {true, false}) {
         Modell alt = test::Standardmaschine(mm);
@@ -39,8 +22,11 @@ TEST(EinheitenTest, ConvertingTwiceRestoresLengthsAndPressuresAndLeavesTheRest) 
             }
         Modell hin = alt;
         EinheitUmschalten(hin);
+        EXPECT_EQ(hin.Einheit + hin.Druckeinheit, mm ? "[inch][psi]" : "[mm][bar]");
         Modell zurück = hin;
+        if (mm) zurück.Einheit = "[MM]"; // back to millimetres from any key but exactly "[mm]"
         EinheitUmschalten(zurück);
+        EXPECT_EQ(zurück.Einheit, alt.Einheit);
         EXPECT_EQ(zurück.Hub, 2 * zurück.KWRadius);
         for (const Feld& f : Felder()) {
             const double a = FeldLesen(alt, f);

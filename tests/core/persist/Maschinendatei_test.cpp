@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/model/Druckeinstellungen.h"
 #include "core/model/Felder.h"
@@ -278,21 +282,6 @@ TEST(MaschinendateiTest, PrintSettingsComeBackAndAreRepairedOnLoad) {
     EXPECT_EQ(m.GradPunkte, GradPunkteGrößte);
 }
 
-TEST(MaschinendateiTest, ValveEnteredByGeometryKeepsItsLaps) {
-    Modell m = test::Standardmaschine(true);
-    m.SchieberEingabe = 0;
-    m.SchiMitte = 30;
-    m.SchiLaufO = m.SchiLaufU = 25;
-    SchieberAbleiten(m);
-    // The model loaded into still holds another valve's geometry.
-    Modell ziel = test::Standardmaschine(true);
-    ASSERT_NE(ziel.SchiMitte, m.SchiMitte);
-    ASSERT_EQ(LadenAus(ziel, Datei(m)).art, Ladeergebnis::Ok);
-    SchieberAbleiten(ziel); // what refilling the dialog does
-    for (const char* n : {"SchiEO", "SchiEU", "SchiIO", "SchiIU", "SchiMitte", "SchiLänge"})
-        EXPECT_FLOAT_EQ(FeldLesen(ziel, *FeldSuchen(n)), FeldLesen(m, *FeldSuchen(n))) << n;
-}
-
 // A file edited by hand gets what the valve-gear dialog would have made of it.
 TEST(MaschinendateiTest, ValveGearChoicesAndAngleRangeAreRepairedOnLoad) {
     // UmMin, UmMax, Vorzeichen, Umsteuertyp, Einströmung as written, then as loaded
@@ -315,6 +304,56 @@ TEST(MaschinendateiTest, ValveGearChoicesAndAngleRangeAreRepairedOnLoad) {
         EXPECT_EQ(W(m.UmMin, m.UmMax, m.Vorzeichen, m.Umsteuertyp, m.Einströmung), soll)
             << min << " " << max << " " << vz;
     }
+}
+
+// Crank-drive fields saved outside their rules come back as the dialog
+// repairs them; a radius or bore of zero or less is a damaged record.
+TEST(MaschinendateiTest, CrankDriveIsRepairedOrRefusedOnLoad) {
+    // mm, field, as saved, as loaded, record refused (0: none)
+    const std::tuple<bool, float Modell::*, float, float, int> fälle[] = {
+        {true, &Modell::PLänge, 60, 102, 0}, // rod shorter than the stroke
+        {true, &Modell::KsDurchmesserU, 0, 1, 0},
+        {false, &Modell::KsDurchmesserU, 0, 1 / 25.4f, 0},
+        {true, &Modell::KsDurchmesserU, -12, 12, 0},
+        {true, &Modell::KsDurchmesserO, 0, 0, 0}, // top rod 0 stays
+        {true, &Modell::KsDurchmesserO, -3, 3, 0},
+        {true, &Modell::KsDurchmesserO, 200, 125, 0}, // not thicker than the bore
+        {true, &Modell::KDicke, -2, 1, 0},
+        {true, &Modell::KOFreihub, -4, 0, 0},
+        {true, &Modell::KUFreihub, -0.5f, 0, 0},
+        {true, &Modell::KWRadius, 0, 0, 10102},
+        {true, &Modell::KWRadius, -5, 0, 10102},
+        {true, &Modell::KDurchmesser, 0, 0, 10109},
+        {true, &Modell::KDurchmesser, -80, 0, 10109},
+    };
+    for (const auto& [mm, feld, gespeichert, geladen, satz] : fälle) {
+        Modell quelle = test::Standardmaschine(mm);
+        quelle.*feld = gespeichert;
+        Modell m = test::Standardmaschine(mm);
+        const Ladeergebnis e = LadenAus(m, Datei(quelle));
+        SCOPED_TRACE(testing::Message() << "saved " << gespeichert << ", loaded " << geladen);
+        if (satz) {
+            EXPECT_EQ(std::tuple(e.art, e.satz), std::tuple(Ladeergebnis::Fehler, satz));
+            EXPECT_EQ(Datei(m), Datei(test::Standardmaschine(mm))) << "the engine before stays";
+        } else {
+            ASSERT_EQ(e.art, Ladeergebnis::Ok);
+            EXPECT_FLOAT_EQ(m.*feld, geladen);
+        }
+    }
+    // Volumes follow the load: bore 80, radius 40, no top rod give 402.1 cm³ on top.
+    Modell quelle = test::Standardmaschine(true);
+    quelle.KDurchmesser = 80;
+    quelle.KWRadius = 40;
+    quelle.KsDurchmesserO = 0;
+    Modell m = test::Standardmaschine(true);
+    ASSERT_EQ(LadenAus(m, Datei(quelle)).art, Ladeergebnis::Ok);
+    EXPECT_FLOAT_EQ(m.Hub, 80);
+    EXPECT_NEAR(m.HubvolumenO, 402123.9, 0.1);
+    // A rejected set is left as it was.
+    m.KDurchmesser = 0;
+    m.KDicke = -1;
+    EXPECT_EQ(KurbeltriebReparieren(m), "KDurchmesser");
+    EXPECT_FLOAT_EQ(m.KDicke, -1);
 }
 
 TEST(MaschinendateiTest, AsymmetricValveAndChestRepairsSurviveALoad) {
@@ -429,6 +468,127 @@ TEST(MaschinendateiTest, DamagedFilesLeaveTheModelUntouched) {
     // label); most is not.
     EXPECT_GT(geladen, 0);
     EXPECT_LT(geladen, 2000);
+}
+
+std::string Inhalt(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Schreiben(const fs::path& p, const std::string& inhalt) {
+    std::ofstream(p, std::ios::binary) << inhalt;
+}
+
+struct Ordner {
+    fs::path p =
+        fs::path(testing::TempDir()) / ("vapro-datei-" + std::to_string(std::random_device{}()));
+    Ordner() { fs::create_directories(p); }
+    ~Ordner() {
+        std::error_code ec;
+        fs::remove_all(p, ec);
+    }
+};
+
+// The file on disk: what is refused before reading, what a failure says, and
+// what a save leaves behind.
+TEST(MaschinendateiDatei, LoadRefusesAnythingButARegularFileAtOnce) {
+    Ordner o;
+    ASSERT_EQ(::mkfifo((o.p / "pipe.kmf").c_str(), 0600), 0);
+    fs::create_directory(o.p / "ordner.kmf");
+    for (const fs::path& p : {o.p / "pipe.kmf", o.p / "ordner.kmf", fs::path("/dev/zero")}) {
+        Modell m = test::Standardmaschine(false);
+        const Ladeergebnis e = Laden(m, p, kDeutsch);
+        EXPECT_EQ(e.art, Ladeergebnis::Fehler) << p;
+        EXPECT_NE(e.meldung.find("Datei: " + p.string() + "\r\n"), std::string::npos) << e.meldung;
+        EXPECT_NE(e.meldung.find("keine gewöhnliche Datei"), std::string::npos) << e.meldung;
+        EXPECT_EQ(Datei(m), Datei(test::Standardmaschine(false)));
+    }
+}
+
+TEST(MaschinendateiDatei, LoadFailuresNameTheFileAndTheCause) {
+    Ordner o;
+    std::string nullsatz = Datei(test::Standardmaschine(true));
+    nullsatz.replace(nullsatz.find("10005,"), 6, "0,");
+    Schreiben(o.p / "nullsatz.kmf", nullsatz);
+    Schreiben(o.p / "leer.kmf", "");
+    struct Fall {
+        fs::path datei;
+        std::string deutsch, englisch;
+    };
+    const std::vector<Fall> fälle{
+        {o.p / "fehlt.kmf", "Die Datei oder ihr Ordner existiert nicht.",
+         "The file or its folder does not exist."},
+        // A record numbered 0 keeps its number in the message.
+        {o.p / "nullsatz.kmf", "\r\n0\r\n", "\r\n0\r\n"},
+        {o.p / "nullsatz.kmf", "Satz 0 ist beschädigt.", "Record 0 is damaged."},
+        {o.p / "leer.kmf", "Satz 10000 ist beschädigt.", "Record 10000 is damaged."},
+    };
+    for (const Fall& f : fälle) {
+        for (const Sprache* s : {&kDeutsch, &kEnglisch}) {
+            Modell m = test::Standardmaschine(false);
+            const Ladeergebnis e = Laden(m, f.datei, *s);
+            EXPECT_EQ(e.art, Ladeergebnis::Fehler);
+            const std::string datei = (s == &kDeutsch ? "Datei: " : "File: ") + f.datei.string();
+            EXPECT_NE(e.meldung.find(datei), std::string::npos) << e.meldung;
+            EXPECT_NE(e.meldung.find(s == &kDeutsch ? f.deutsch : f.englisch), std::string::npos)
+                << e.meldung;
+        }
+    }
+}
+
+TEST(MaschinendateiDatei, UnreadableFileSaysPermissionDenied) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads a file of mode 000";
+    Ordner o;
+    Schreiben(o.p / "gesperrt.kmf", Datei(test::Standardmaschine(true)));
+    fs::permissions(o.p / "gesperrt.kmf", fs::perms::none);
+    Modell m = test::Standardmaschine(false);
+    const Ladeergebnis e = Laden(m, o.p / "gesperrt.kmf", kEnglisch);
+    EXPECT_NE(e.meldung.find("Permission denied."), std::string::npos) << e.meldung;
+}
+
+TEST(MaschinendateiDatei, SaveKeepsPermissionsFollowsLinksAndRefusesReadOnlyFiles) {
+    Ordner o;
+    const Modell inch = test::Standardmaschine(false);
+    const std::string alt = Datei(test::Standardmaschine(true));
+
+    // A private file stays private.
+    Schreiben(o.p / "privat.kmf", alt);
+    fs::permissions(o.p / "privat.kmf", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(Speichern(inch, o.p / "privat.kmf", kDeutsch, "t").ok);
+    EXPECT_EQ(fs::status(o.p / "privat.kmf").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    // A link stays a link; its target gets the new content.
+    fs::create_directory(o.p / "echt");
+    Schreiben(o.p / "echt" / "ziel.kmf", alt);
+    fs::create_symlink("echt/ziel.kmf", o.p / "link.kmf");
+    ASSERT_TRUE(Speichern(inch, o.p / "link.kmf", kDeutsch, "t").ok);
+    EXPECT_TRUE(fs::is_symlink(o.p / "link.kmf"));
+    Modell m = test::Standardmaschine(true);
+    ASSERT_EQ(Laden(m, o.p / "echt" / "ziel.kmf", kDeutsch).art, Ladeergebnis::Ok);
+    EXPECT_EQ(m.Einheit, "[inch]");
+
+    // A read-only file is refused by its mode, even where the folder would
+    // let it be replaced and for root.
+    Schreiben(o.p / "fest.kmf", alt);
+    const auto nurLesen = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(o.p / "fest.kmf", nurLesen);
+    const Speicherergebnis e = Speichern(inch, o.p / "fest.kmf", kEnglisch, "t");
+    EXPECT_FALSE(e.ok);
+    EXPECT_NE(e.meldung.find("File: " + (o.p / "fest.kmf").string() + "\r\nThe file is read-only."),
+              std::string::npos)
+        << e.meldung;
+    EXPECT_EQ(Inhalt(o.p / "fest.kmf"), alt);
+    EXPECT_EQ(fs::status(o.p / "fest.kmf").permissions(), nurLesen);
+
+    // Names up to the longest a folder allows: the temporary name is short.
+    for (std::size_t länge : {238u, 250u, 255u}) {
+        const fs::path lang = o.p / (std::string(länge - 4, 'm') + ".kmf");
+        EXPECT_TRUE(Speichern(inch, lang, kDeutsch, "t").ok) << länge;
+        EXPECT_TRUE(fs::is_regular_file(lang)) << länge;
+    }
+    // Nothing temporary is left: privat, echt, link, fest and three long names.
+    EXPECT_EQ(std::distance(fs::directory_iterator(o.p), {}), 7);
 }
 
 } // namespace
