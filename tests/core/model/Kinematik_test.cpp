@@ -16,11 +16,7 @@ namespace {
 using test::Grad;
 using test::Standardmaschine;
 
-TEST(ArcFunktionen, MatchLibraryInsideAndFailAtTheEdges) {
-    for (double x : {-0.999, 0.0, 0.3, 0.999}) {
-        EXPECT_NEAR(ArcCos(x), std::acos(x), 1e-12) << x;
-        EXPECT_NEAR(ArcSin(x), std::asin(x), 1e-12) << x;
-    }
+TEST(ArcFunktionen, FailAtTheEdges) {
     for (double x : {1.0, -1.0, 1.0000001}) {
         EXPECT_THROW(ArcCos(x), GeometrieFehler) << x;
         EXPECT_THROW(ArcSin(x), GeometrieFehler) << x;
@@ -125,22 +121,6 @@ TEST(Kinematik, SingleEccentricIgnoresTheDieLineAndKeepsTheDieSlip) {
     Kinematik(m);
     EXPECT_EQ(m.SteinY, stein);
     EXPECT_EQ(m.Springen, springen);
-    EXPECT_NEAR(m.SteinY, std::sqrt(300.0 * 300.0 - double(m.ExVorX) * m.ExVorX) + m.ExVorY, 1e-3);
-}
-
-TEST(Kinematik, PictureCoordinatesFollowTheFrame) {
-    Modell m = Standardmaschine();
-    m.Maßstab = 2;
-    m.XKw = 1000;
-    m.XSteuerung = 1300;
-    m.BildHöhe = 5000;
-    m.YKwUnten = 300;
-    m.Winkel = 90;
-    Kinematik(m);
-    EXPECT_FLOAT_EQ(m.KurbelXBild, m.KurbelX * 2 + 1000);
-    EXPECT_FLOAT_EQ(m.KreuzkopfYBild, 5000 - 300 - m.KreuzkopfY * 2);
-    EXPECT_FLOAT_EQ(m.KolbenYBild, m.KreuzkopfYBild - m.KsLänge * 2);
-    EXPECT_FLOAT_EQ(m.SteinXBild, 1300);
 }
 
 TEST(Kinematik, ImpossibleGeometryFailsAndLeavesAUsableModel) {
