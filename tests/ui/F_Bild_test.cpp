@@ -37,24 +37,6 @@ struct F_Bild_ : ::testing::Test {
     }
 };
 
-TEST(F_Bild, PositionAndSizeInTheSettings) {
-    test::Umgebung u;
-    EXPECT_EQ(F_Bild(u.k).size(), QSize(500, 600)); // 7500 x 9000
-    const std::pair<const char*, const char*> gespeichert[] = {
-        {"Bild x", "1500"}, {"Bild y", "3000"}, {"Bild Höhe", "6000"}, {"Bild Breite", "9000"}};
-    for (auto [schlüssel, wert] : gespeichert)
-        u.speicher.Schreiben("Aktuell", schlüssel, wert);
-    F_Bild bild(u.k);
-    EXPECT_EQ(bild.geometry(), QRect(100, 200, 600, 400));
-    bool abgemeldet = false;
-    bild.beimSchließen = [&] { abgemeldet = true; };
-    bild.setGeometry(QRect(QPoint(40, 60), bild.size()));
-    bild.close();
-    EXPECT_TRUE(abgemeldet && u.m.BildZeigen == Falsch);
-    for (auto [k, w] : {std::pair{"Bild x", "600"}, {"Bild y", "900"}, {"Bild Breite", "9000"}})
-        EXPECT_EQ(u.speicher.Lesen("Aktuell", k, ""), w) << k;
-}
-
 TEST_F(F_Bild_, ResizeRecomputesAndRedraws) {
     u.m.Winkel = 130;
     const int16_t stand = u.m.Geometriestand;
@@ -97,9 +79,7 @@ TEST_F(F_Bild_, MenuAndBackgroundColour) {
               std::tuple(1, 1, std::vector<int>{3500}));
 
     const int16_t stand = u.m.Geometriestand;
-    u.plattform.farben = {std::nullopt, QColor(0, 128, 255)};
-    bild.M_Hintergrundfarbe->trigger(); // cancelled: nothing changes
-    EXPECT_EQ(std::pair(u.m.FarbeBild, u.m.Geometriestand), std::pair(0xFFFFFFu, stand));
+    u.plattform.farben = {QColor(0, 128, 255)};
     bild.M_Hintergrundfarbe->trigger(); // the picture in the new colour, counted as a change
     EXPECT_EQ(Pixel(bild, 0, 0), QColor(0, 128, 255).rgb() & 0xFFFFFF);
     EXPECT_EQ(std::tuple(u.m.FarbeBild, u.m.Geometriestand, ansichten.geändert),

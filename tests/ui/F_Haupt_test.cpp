@@ -24,14 +24,6 @@ struct Haupt : ::testing::Test {
     QString Anzeige(const char* name) { return h.Anzeige(name).text(); }
 };
 
-TEST_F(Haupt, StartsRunningWithTheDefaultEngine) {
-    EXPECT_TRUE(h.Läuft());
-    EXPECT_EQ(h.Zeitgeber().interval(), 1);
-    EXPECT_EQ(h.KnopfStartStop().text(), "Stop");
-    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [mm]  / nicht geändert");
-    EXPECT_EQ(h.windowTitle(), "Zelto Vapro ");
-}
-
 TEST_F(Haupt, SliderRulesAndReadOutPatterns) {
     h.SliderZeit().setValue(0);
     EXPECT_EQ(h.Zeitgeber().interval(), 1);
@@ -156,21 +148,6 @@ TEST_F(Haupt, SaveAndLoadThroughTheMenus) {
     EXPECT_EQ(Anzeige("T_Dateiname"), datei);
 }
 
-TEST_F(Haupt, UnitConversionAndDefaultEngines) {
-    h.M_Umrechnen_Click();
-    EXPECT_EQ(u.m.Einheit, "[inch]");
-    EXPECT_EQ(u.speicher.Lesen("Version", "Einheit", ""), "[inch]");
-    EXPECT_EQ(h.Menüeintrag("M_Umrechnen").text(), "Alles &umrechnen in  [mm]");
-    EXPECT_NEAR(u.m.KWRadius, 51 / 25.4, 1e-5);
-    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [inch]  / geändert");
-
-    h.M_Grunddaten_Click("[mm]");
-    EXPECT_EQ(u.m.Einheit, "[mm]");
-    EXPECT_EQ(u.m.KWRadius, 51);
-    EXPECT_EQ(u.m.Geometriestand, 0);
-    EXPECT_EQ(Anzeige("T_Dateiname"), "Grunddaten in [mm]  / nicht geändert");
-}
-
 TEST_F(Haupt, ClosingAsksAndNoKeepsTheProgramRunning) {
     h.show();
     u.plattform.antwortJa = false;
@@ -186,32 +163,6 @@ TEST_F(Haupt, ClosingAsksAndNoKeepsTheProgramRunning) {
     EXPECT_EQ(u.plattform.Fragen().size(), 2u);
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle Zeigen", ""), "True");
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", "fehlt"), ""); // a default engine
-}
-
-TEST_F(Haupt, ResetDeletesTheCurrentSection) {
-    h.move(100, 100);
-    h.Menüeintrag("M_RegeditLöschen").trigger();
-    ASSERT_EQ(u.zustand.Rücksetzen, 1);
-    h.M_Beenden_Click();
-    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Haupt x", "fehlt"), "fehlt");
-    EXPECT_NE(u.speicher.Lesen("Aktuell", "Aufruf am", ""), "");
-}
-
-TEST(HauptStart, CommandLineFileIsOpenedAndRemembered) {
-    test::Umgebung u;
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath("start.kmf");
-    Modell anders = u.m;
-    anders.PLänge = 250;
-    ASSERT_TRUE(Speichern(anders, std::filesystem::path(datei.toStdString()), u.sprache, "x").ok);
-    u.m.NächsterStart = 0;
-    F_Haupt h(u.k);
-    h.Form_Load(datei);
-    EXPECT_EQ(u.m.PLänge, 250);
-    EXPECT_EQ(u.m.NächsterStart, 1);
-    EXPECT_TRUE(h.Menüeintrag("M_NächsterStart").isChecked());
-    h.M_Beenden_Click();
-    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", ""), datei.toStdString());
 }
 
 } // namespace

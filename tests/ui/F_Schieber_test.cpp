@@ -118,20 +118,5 @@ TEST_F(F_Schieber_, TabReachesOnlyTheEnteredSet) {
     }
 }
 
-TEST_F(F_Schieber_, BadFieldReportedInTheCurrentLanguage) {
-    SpracheEinstellen(u.sprache, SprachbasisEnglisch);
-    d.O_Überdeckung->click();
-    Tippen(&Modell::SchiEO, "7");
-    Tippen(&Modell::SchiIO, "-");
-    d.Knopf_Übernehmen_Click();
-    const auto& meldungen = u.plattform.Meldungen();
-    ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(std::pair(meldungen[0].text, meldungen[0].symbol),
-              std::pair(QString("Geometry error in the valve\n\nSome values do not fit "
-                                "together\nPlease try again."),
-                        Symbol::Stopp));
-    EXPECT_EQ(u.m.SchiEO, 7.0f);
-}
-
 } // namespace
 } // namespace vapro

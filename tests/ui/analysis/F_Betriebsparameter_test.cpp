@@ -169,31 +169,5 @@ TEST_F(MitHauptfenster, TypingWhileTheEngineTurnsKeepsTheText) {
     EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 
-TEST_F(MitHauptfenster, FileBAfterFileARefreshesTheWindow) {
-    QTemporaryDir ordner;
-    const QString a = ordner.filePath("a.kmf"), b = ordner.filePath("b.kmf");
-    Modell mb = u.m;
-    mb.KDurchmesser += 10;
-    mb.PO1 = 9;
-    ASSERT_TRUE(Speichern(u.m, std::filesystem::path(a.toStdString()), u.sprache, "").ok);
-    ASSERT_TRUE(Speichern(mb, std::filesystem::path(b.toStdString()), u.sprache, "").ok);
-    ASSERT_TRUE(h.Ladeaktion(a));
-    const QString hubA = Hubvolumen();
-    d->E(&Modell::PO1)->setText("13"); // typed, not applied: the load refills it
-    ASSERT_TRUE(h.Ladeaktion(b));
-    EXPECT_NE(Hubvolumen(), hubA);
-    EXPECT_EQ(d->E(&Modell::PO1)->text(), "9");
-    ASSERT_TRUE(h.Ladeaktion(a));
-    EXPECT_EQ(Hubvolumen(), hubA);
-    EXPECT_TRUE(u.plattform.Meldungen().empty());
-}
-
-TEST_F(MitHauptfenster, LanguageSwitchRelabelsTheOpenWindow) {
-    EXPECT_EQ(d->windowTitle(), "Betriebsparameter");
-    h.M_Sprache_Click();
-    EXPECT_EQ(d->windowTitle(), "Operating parameters");
-    EXPECT_EQ(d->G_Hub->item(0, 3)->text(), "total");
-}
-
 } // namespace
 } // namespace vapro

@@ -134,31 +134,6 @@ TEST_F(MitGraphen, SettingsWindowHelpsWithTheGraphThatOpenedIt) {
     EXPECT_FALSE(h.SteuerHubMenü()->M_Hintergrundfarbe->isVisible());
 }
 
-TEST_F(MitGraphen, LanguageSwitchRelabelsGraphsAndSettings) {
-    F_SteuerHubMenü& menü = Einstellungen(weg);
-    weg->M_Drucken->trigger();
-    ASSERT_TRUE(h.SteuerHubD());
-    EXPECT_EQ(h.SteuerHubD()->windowTitle(), "Drucken");
-    EXPECT_EQ(weg->M_Infotext->text(), "Infotext - Hub der Steuerung - winkelbezogen");
-    const int vorher = winkel->Neuzeichnungen();
-    h.M_Sprache_Click();
-    EXPECT_EQ(winkel->windowTitle(), "Valve Movement by Crank Angle - Graph");
-    EXPECT_EQ(weg->M_Einstellungen->text(), "Picture settings ...");
-    EXPECT_EQ(menü.M_Infotext->text(), "Infotext - Valve Movement by Piston Travel -Graph");
-    EXPECT_EQ(menü.Knopf_Übernehmen->text(), "Input");
-    EXPECT_GT(winkel->Neuzeichnungen(), vorher) << "the dead centres are relabelled";
-    EXPECT_EQ(h.SteuerHubD()->windowTitle(), "Printing");
-    EXPECT_EQ(h.SteuerHubD()->K_Drucken->text(), "Print!");
-}
-
-TEST_F(MitGraphen, BackgroundColourRedrawsTheGraphAndCountsAsAChange) {
-    u.plattform.farben.push_back(QColor(200, 220, 240));
-    weg->M_Hintergrundfarbe_Click();
-    EXPECT_EQ(u.m.FarbeSteuerHub, 200u + 256u * 220 + 65536u * 240);
-    EXPECT_EQ(weg->Bildpuffer().pixel(1, 1) & 0xFFFFFF, 0xC8DCF0u);
-    EXPECT_TRUE(u.m.Geändert);
-}
-
 // An engine that cannot be turned all the way round: the graph shows its
 // grid, reports nothing and does not try again at every step.
 TEST_F(MitGraphen, AnEngineThatJamsStaysInsideTheGraph) {
