@@ -144,7 +144,6 @@ TEST(Konstruktionspruefung, LeadLimitFollowsTheUnitAndLimitsAreFoundByName) {
     v.MM = false; // 0.05 inch is far more than 0.004 inch
     EXPECT_FALSE(Zeile(Prüfen(m, v, {}), Prüfart::VoreilenGleich, true).Bestanden);
 
-    EXPECT_EQ(PrüfgrenzeSuchen("FüllungMin")->feld, &Prüfgrenzen::FüllungMin);
     EXPECT_EQ(PrüfgrenzeSuchen("fuellungmax")->feld, &Prüfgrenzen::FüllungMax);
     EXPECT_EQ(PrüfgrenzeSuchen("KanaloeffnungMin")->feld, &Prüfgrenzen::KanalöffnungMin);
     EXPECT_EQ(PrüfgrenzeSuchen("Füllung"), nullptr);

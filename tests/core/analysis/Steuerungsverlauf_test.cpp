@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
+#include "core/analysis/Steinweg.h"
 #include "core/analysis/Steuerzeiten.h"
+#include "core/analysis/Verlaufsvorrat.h"
 #include "core/model/Bewegung.h"
+#include "core/model/GeometrieFehler.h"
 #include "core/model/Kinematik.h"
 #include "core/model/Rechnen.h"
 #include "core/model/Schieber.h"
@@ -114,17 +118,6 @@ TEST(Steuerungsverlauf, ReleaseLeadAndPortOpeningAtTheDefaultEngine) {
     EXPECT_NEAR(q.UmWinkelGrad, 40, 1e-4);
     EXPECT_EQ(q.Ende(false, true).Füllung->Prozent, static_cast<float>(jetzt.Oben.Füllung * 100.0));
     EXPECT_EQ(q.Ende(false, false).Einlaß->Kurbelwinkel, jetzt.EinlaßAufUnten.Winkel);
-
-    // Lead from the valve's position at each end's dead centre.
-    Modell r = m;
-    r.UmWinkel = static_cast<float>(Rad(40.0));
-    r.Winkel = 0;
-    Kinematik(r);
-    EXPECT_FLOAT_EQ(p.Ende(true, true).Voreilen,
-                    r.KaKanteOO - (r.SchieberY - r.SchiEU + r.SchiLänge));
-    r.Winkel = 180;
-    Kinematik(r);
-    EXPECT_FLOAT_EQ(p.Ende(true, false).Voreilen, r.SchieberY - r.SchiEU - r.KaKanteUU);
 }
 
 TEST(Steuerungsverlauf, EventsThatNeverHappenStayMissing) {
@@ -143,26 +136,6 @@ TEST(Steuerungsverlauf, EventsThatNeverHappenStayMissing) {
             EXPECT_LT(e.Voreilen, -80); // covered by nearly the whole lap
             EXPECT_EQ(e.Kanalöffnung, 0);
         }
-}
-
-TEST(Steuerungsverlauf, DieSlipIsThePeakToPeakThatSpringenShows) {
-    const Modell m = Standardmaschine();
-    for (float grad : {-45.0f, -10.0f, 0.0f, 30.0f}) {
-        const Verlaufspunkt p = VerlaufspunktBerechnen(m, grad);
-        Modell s = m;
-        s.UmWinkel = static_cast<float>(Rad(grad));
-        s.LetzterUmWinkel = s.UmWinkel + 1; // the next solve starts the extremes anew
-        for (int i = 0; i < SuchSchritte; ++i) {
-            s.Winkel = SuchWinkel(i);
-            KinematikOhneBild(s);
-        }
-        ASSERT_TRUE(p.Steinspringen);
-        // Springen is the same peak-to-peak, rounded to hundredths.
-        EXPECT_NEAR(*p.Steinspringen, s.Springen, 0.005 + 1e-5) << grad;
-    }
-    Modell fest = m;
-    fest.Umsteuertyp = 0; // a fixed eccentric has no die
-    EXPECT_FALSE(VerlaufspunktBerechnen(fest, 0).Steinspringen);
 }
 
 TEST(Steuerungsverlauf, LeverAngleThatCannotBeAssembledIsMarked) {
@@ -208,6 +181,91 @@ TEST(Steuerungsverlauf, LeverAnglesCoverTheLeversTravelBothEndsIncluded) {
     m.UmMax = 45;
     for (double schlecht : {0.0, -1.0, 0.001})
         EXPECT_THROW(Hebelwinkel(m, schlecht), std::invalid_argument) << schlecht;
+}
+
+Modell BeiHebel(float grad) {
+    Modell m = Standardmaschine();
+    m.UmWinkel = static_cast<float>(Rad(grad));
+    return m;
+}
+
+TEST(Steinweg, PeakToPeakIsTheSlipOfASweepAndOfTheLeverRange) {
+    for (float grad : {-45.0f, -20.0f, 0.0f, 12.5f, 45.0f}) {
+        const Modell m = BeiHebel(grad);
+        const auto w = SteinwegBerechnen(m);
+        ASSERT_TRUE(w) << grad;
+        ASSERT_EQ(w->Lage.size(), size_t(SuchSchritte - 1));
+        // The running extremes of the solver over the same angles.
+        Modell s = m;
+        s.LetzterUmWinkel = s.UmWinkel + 1;
+        for (int i = 0; i < SuchSchritte; ++i) {
+            s.Winkel = SuchWinkel(i);
+            KinematikOhneBild(s);
+        }
+        EXPECT_NEAR(w->Springen(), s.Springen, 0.005 + 1e-5) << grad; // hundredths there
+        EXPECT_NEAR(w->Springen(), *VerlaufspunktBerechnen(m, grad).Steinspringen, 1e-4) << grad;
+        EXPECT_LE(w->Max, w->Halblänge);
+        EXPECT_GE(w->Min, -w->Halblänge);
+    }
+}
+
+TEST(Steinweg, NoDieWithoutALinkAndAGearThatJamsIsAnError) {
+    Modell fest = Standardmaschine();
+    fest.Umsteuertyp = 0;
+    EXPECT_FALSE(SteinwegBerechnen(fest));
+
+    Modell m = Standardmaschine();
+    m.UmLänge = 150; // the lever swings the hanger out of reach
+    m.UmWinkel = static_cast<float>(Rad(-90));
+    m.Winkel = 77;
+    EXPECT_THROW(SteinwegBerechnen(m), GeometrieFehler);
+    EXPECT_EQ(m.Winkel, 77);
+}
+
+TEST(Verlaufsvorrat, ComputesOncePerEngineNotPerLeverCrankOrRedraw) {
+    Modell m = test::Standardmaschine();
+    Verlaufsvorrat vorrat;
+    const Steuerungsverlauf& v = vorrat.Für(m);
+    EXPECT_EQ(vorrat.Berechnungen(), 1u);
+    const Steuerungsverlauf erwartet = SteuerungsverlaufBerechnen(m, Fensterschritt(m));
+    ASSERT_EQ(v.Punkte.size(), erwartet.Punkte.size());
+    EXPECT_EQ(v.Punkte[7].Ende(false, true).Füllung->Prozent,
+              erwartet.Punkte[7].Ende(false, true).Füllung->Prozent);
+
+    // what moves without changing the engine; whether the range is computed again
+    const std::pair<void (*)(Modell&), bool> fälle[] = {
+        {[](Modell& x) { x.UmWinkel = 0.3f; }, false},
+        {[](Modell& x) { x.Winkel = 120; }, false},
+        {[](Modell& x) { x.Drehrichtung = !x.Drehrichtung; }, false},
+        {[](Modell& x) { GeometriestandErhöhen(x); }, false}, // a picture resized
+        {[](Modell& x) { x.SchiEO += 0.5f; }, false},         // not counted as a change yet
+        {[](Modell& x) { GeometriestandErhöhen(x); }, true},
+        {[](Modell& x) { x.Einheit = "[inch]", GeometriestandErhöhen(x); }, true},
+    };
+    uint32_t n = 1;
+    for (const auto& [ändern, neu] : fälle) {
+        ändern(m);
+        vorrat.Für(m);
+        vorrat.Für(m);
+        n += neu ? 1 : 0;
+        EXPECT_EQ(vorrat.Berechnungen(), n);
+    }
+    EXPECT_FALSE(vorrat.Für(m).MM);
+}
+
+TEST(Verlaufsvorrat, ALeverWithoutATravelGivesAnEmptyRangeNotAnError) {
+    Modell m = test::Standardmaschine();
+    m.UmMax = std::numeric_limits<float>::quiet_NaN();
+    Verlaufsvorrat vorrat;
+    EXPECT_TRUE(vorrat.Für(m).Punkte.empty());
+    EXPECT_FALSE(vorrat.Fehler().empty());
+    // steps: the lever's travel, step
+    const std::pair<float, double> schritte[] = {{90, 1.0}, {9, 0.25}, {180, 2.0}};
+    for (const auto& [spanne, schritt] : schritte) {
+        m.UmMin = -spanne / 2;
+        m.UmMax = spanne / 2;
+        EXPECT_DOUBLE_EQ(Fensterschritt(m), schritt) << spanne;
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/analysis/Steuerzeiten.h"
+#include "core/analysis/Steuerzeitentabelle.h"
 
 #include <gtest/gtest.h>
 
@@ -64,17 +65,6 @@ TEST(SteuerzeitenSuchen, EachEventIsTheStepWherePortStateChanges) {
     }
 }
 
-TEST(SteuerzeitenSuchen, EventsThatNeverHappenStayAtMinusOne) {
-    Modell m = Standardmaschine();
-    m.SchiEO = m.SchiEU = 100; // laps so large that no admission port ever opens
-    SchieberAbleiten(m);
-    SteuerzeitenSuchen(m);
-    EXPECT_EQ(m.EinlaßAufOben.Winkel, -1);
-    EXPECT_EQ(m.EinlaßZuOben.Winkel, -1);
-    EXPECT_EQ(m.EinlaßAufUnten.Winkel, -1);
-    EXPECT_EQ(m.EinlaßZuUnten.Winkel, -1);
-}
-
 TEST(SteuerzeitenSuchen, EdgeStandingOnItsSeatRecordsClosingsOnly) {
     for (bool vor : {true, false}) {
         Modell m = Standardmaschine();
@@ -111,16 +101,6 @@ TEST(SteuerzeitenSuchen, InsideAdmissionExchangesAdmissionAndExhaustOfEachEnd) {
                 EXPECT_EQ((innen.*auslaß).Winkel, (außen.*einlaß).Winkel) << umwinkel;
                 EXPECT_EQ((innen.*einlaß).Weg, (außen.*auslaß).Weg) << umwinkel;
             }
-            // The evaluation, and what rests on it, follows the exchanged events.
-            Modell getauscht = außen;
-            for (const auto& [einlaß, auslaß] : paare)
-                std::swap(getauscht.*einlaß, getauscht.*auslaß);
-            SteuerzeitenAuswerten(getauscht);
-            SteuerzeitenAuswerten(innen);
-            EXPECT_EQ(innen.Oben.Füllung, getauscht.Oben.Füllung);
-            EXPECT_EQ(innen.Unten.Füllung, getauscht.Unten.Füllung);
-            EXPECT_EQ(innen.Oben.Kompression, getauscht.Oben.Kompression);
-            EXPECT_EQ(innen.Unten.Auslaßbeginn.Winkel, getauscht.Unten.Auslaßbeginn.Winkel);
         }
     }
     // At 40° with inside admission the engine runs forward and admits late,
@@ -153,26 +133,20 @@ TEST(SteuerzeitenAuswerten, CutOffAndCompression) {
     m.AuslaßZuUnten = {150, 6.5f};
     SteuerzeitenAuswerten(m);
 
-    const Steuerzeitergebnis& o = m.Oben;
-    EXPECT_EQ(o.Einlaßbeginn.Bezug, 1);
-    EXPECT_EQ(o.Einlaßbeginn.Winkel, 5);
-    EXPECT_EQ(o.Einlaßende.Winkel, 20);
-    EXPECT_EQ(o.Einlaßende.Bezug, 4);
+    // Angle and reference (1 before TDC, 2 after, 3 before BDC, 4 after) of
+    // admission start and end, exhaust start and end.
+    const auto wb = [](const Steuerereignis& e) { return std::pair(e.Winkel, int(e.Bezug)); };
+    using P = std::pair<float, int>;
+    const Steuerzeitergebnis &o = m.Oben, &u = m.Unten;
+    EXPECT_EQ(
+        (std::array{wb(o.Einlaßbeginn), wb(o.Einlaßende), wb(o.Auslaßbeginn), wb(o.Auslaßende)}),
+        (std::array{P{5, 1}, P{20, 4}, P{30, 3}, P{30, 1}}));
     EXPECT_EQ(o.Füllung, 1);
-    EXPECT_EQ(o.Auslaßbeginn.Winkel, 30);
-    EXPECT_EQ(o.Auslaßbeginn.Bezug, 3);
-    EXPECT_EQ(o.Auslaßende.Winkel, 30);
-    EXPECT_EQ(o.Auslaßende.Bezug, 1);
     EXPECT_FLOAT_EQ(o.KompressionWeg, 7 - 0.5f); // from exhaust closing to admission
     EXPECT_FLOAT_EQ(o.Kompression, 0.065f);
-
-    const Steuerzeitergebnis& u = m.Unten;
-    EXPECT_EQ(u.Einlaßbeginn.Winkel, 5);
-    EXPECT_EQ(u.Einlaßbeginn.Bezug, 3);
-    EXPECT_EQ(u.Einlaßende.Winkel, 110);
-    EXPECT_EQ(u.Einlaßende.Bezug, 4);
+    EXPECT_EQ(std::tuple(wb(u.Einlaßbeginn), wb(u.Einlaßende), u.Auslaßende.Bezug),
+              std::tuple(P{5, 3}, P{110, 4}, 3));
     EXPECT_FLOAT_EQ(u.Füllung, 0.6f);
-    EXPECT_EQ(u.Auslaßende.Bezug, 3);
     EXPECT_FLOAT_EQ(u.KompressionWeg, 6);
 
     // Top exhaust closing after TDC: no compression.
@@ -190,20 +164,18 @@ TEST(SteuerzeitenAuswerten, BackwardRunningMirrorsTheAngles) {
         m.Drehrichtung = vor;
         m.EinlaßAufOben = {10, 98};
         SteuerzeitenAuswerten(m);
-        EXPECT_EQ(m.Oben.Einlaßbeginn.Winkel, 10);
-        EXPECT_EQ(m.Oben.Einlaßbeginn.Bezug, bezug);
-        EXPECT_EQ(m.Oben.Einlaßbeginn.Weg, 2);
+        const Steuerereignis& e = m.Oben.Einlaßbeginn;
+        EXPECT_EQ(std::tuple(e.Winkel, int(e.Bezug), e.Weg), std::tuple(10.0f, bezug, 2.0f));
     }
     m.EinlaßZuOben = {150, 80}; // cut-off 30° before BDC... seen running backward
     m.EinlaßZuUnten = {300, 40};
     SteuerzeitenAuswerten(m);
-    EXPECT_EQ(m.Oben.Einlaßende.Winkel, 30);
-    EXPECT_EQ(m.Oben.Einlaßende.Bezug, 4);
-    EXPECT_EQ(m.Oben.Einlaßende.Weg, 80); // travel from BDC when running backward
-    EXPECT_EQ(m.Oben.Füllung, 1);
-    EXPECT_EQ(m.Unten.Einlaßende.Winkel, 60);
-    EXPECT_EQ(m.Unten.Einlaßende.Bezug, 2);
-    EXPECT_EQ(m.Unten.Füllung, 1);
+    // travel from BDC when running backward
+    EXPECT_EQ(std::tuple(m.Oben.Einlaßende.Winkel, m.Oben.Einlaßende.Bezug, m.Oben.Einlaßende.Weg),
+              std::tuple(30.0f, int16_t{4}, 80.0f));
+    EXPECT_EQ(std::tuple(m.Unten.Einlaßende.Winkel, m.Unten.Einlaßende.Bezug),
+              std::tuple(60.0f, int16_t{2}));
+    EXPECT_EQ(std::pair(m.Oben.Füllung, m.Unten.Füllung), std::pair(1.0f, 1.0f));
 }
 
 // Views of one frame share a search: a second asks again only for another
@@ -225,6 +197,91 @@ TEST(SteuerzeitenSuchenWennNötig, SearchesAgainOnlyWhenTheEngineMovedOn) {
         EXPECT_EQ(SteuerzeitenSuchenWennNötig(m), std::string_view(was) != "nothing") << was;
         EXPECT_EQ(m.EinlaßAufOben.Winkel == 1234, std::string_view(was) == "nothing") << was;
         EXPECT_FALSE(SteuerzeitenSuchenWennNötig(m)) << was;
+    }
+}
+
+using Zellen = Steuerzeitenzellen;
+
+Zellen Suchen(Modell& m, const Sprache& s) {
+    SteuerzeitenSuchen(m);
+    SteuerzeitenAuswerten(m);
+    return SteuerzeitenWerte(m, s, '.');
+}
+
+Sprache Deutsch() {
+    Sprache s;
+    SpracheEinstellen(s, SprachbasisDeutsch);
+    return s;
+}
+
+// The mm engine turning backwards, as the command line finds it: events of
+// its reference output, in the table's formats.
+TEST(Steuerzeitentabelle, DefaultEngineInTheTablesFormats) {
+    Modell m = test::Standardmaschine();
+    m.Drehrichtung = false;
+    const Zellen z = Suchen(m, Deutsch());
+    // row, column, text
+    const std::tuple<int, int, const char*> fälle[] = {
+        {2, 1, "12.8"},     {2, 2, "100.51"},      {2, 3, "98.54"}, // raw top admission opening
+        {2, 6, "vor OT"},   {2, 7, "12.8"},        {2, 8, "1.49"},   {2, 9, "1.46"},
+        {3, 6, "nach OT"},  {6, 6, "        ---"}, {6, 8, "85.10"},  {6, 9, "83.43"}, // cut-off
+        {11, 6, "nach UT"}, {11, 7, "129.5"},      {15, 8, "13.43"}, {15, 9, "13.16"},
+        {8, 1, ""},
+    };
+    for (const auto& [zeile, spalte, text] : fälle)
+        EXPECT_EQ(z[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)], text)
+            << zeile << "/" << spalte;
+
+    Sprache englisch;
+    SpracheEinstellen(englisch, SprachbasisEnglisch);
+    EXPECT_EQ(SteuerzeitenWerte(m, englisch, ',')[2][6], "before TDC");
+    EXPECT_EQ(SteuerzeitenWerte(m, englisch, ',')[2][8], "1,49");
+}
+
+// Which value cells stand on which raw event: a missing event must not show
+// the travel an earlier search left behind, nor anything evaluated from it.
+TEST(Steuerzeitentabelle, MissingEventBlanksEveryCellDerivedFromIt) {
+    struct Fall {
+        Steuerzeit Modell::*ereignis;
+        int zeile;       // its row, raw and resulting
+        int füllung;     // row of the cut-off it ends, 0 = none
+        int kompression; // row of the compression it bounds, 0 = none
+    };
+    const Fall fälle[] = {
+        {&Modell::EinlaßAufOben, 2, 0, 7},    {&Modell::EinlaßZuOben, 3, 6, 0},
+        {&Modell::AuslaßAufOben, 4, 0, 0},    {&Modell::AuslaßZuOben, 5, 0, 7},
+        {&Modell::EinlaßAufUnten, 10, 0, 15}, {&Modell::EinlaßZuUnten, 11, 14, 0},
+        {&Modell::AuslaßAufUnten, 12, 0, 0},  {&Modell::AuslaßZuUnten, 13, 0, 15},
+    };
+    const Sprache s = Deutsch();
+    // The engine running its way with the lever at either end.
+    for (const auto& [umwinkel, vor] : {std::pair{40.0, false}, std::pair{-40.0, true}}) {
+        Modell m = test::Standardmaschine();
+        m.UmWinkel = test::Grad(umwinkel);
+        m.Drehrichtung = vor;
+        Suchen(m, s);
+        // Both exhausts close before their dead centre: compression ends
+        // where admission begins.
+        ASSERT_EQ(m.Oben.Auslaßende.Bezug, 1);
+        ASSERT_EQ(m.Unten.Auslaßende.Bezug, 3);
+        for (const Fall& f : fälle) {
+            Modell x = m;
+            (x.*f.ereignis).Winkel = -1; // as the search leaves it, with the old travel
+            SteuerzeitenAuswerten(x);
+            const Zellen z = SteuerzeitenWerte(x, s, '.');
+            for (int zeile : {2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15})
+                for (int spalte : {2, 3, 6, 7, 8, 9}) {
+                    const bool rechts = spalte >= 6;
+                    const bool summe = zeile == 6 || zeile == 7 || zeile == 14 || zeile == 15;
+                    if (summe && (!rechts || spalte < 8)) continue;
+                    const bool soll =
+                        summe ? (zeile == f.füllung || zeile == f.kompression) : zeile == f.zeile;
+                    EXPECT_EQ(z[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)] == Fehlt,
+                              soll)
+                        << vor << " row " << f.zeile << ": " << zeile << "/" << spalte;
+                }
+            EXPECT_EQ(z[static_cast<size_t>(f.zeile)][1], "-1.0");
+        }
     }
 }
 
