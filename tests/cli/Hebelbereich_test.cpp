@@ -25,25 +25,6 @@ std::vector<std::vector<std::string>> Csv(const std::string& text) {
     return zeilen;
 }
 
-TEST(CliRange, CsvRowsCarryTheEventsOfThatLeverAngle) {
-    const Lauf l = Starte({"range", "--schritt", "5", "--csv"});
-    ASSERT_EQ(l.code, 0) << l.err;
-    const auto zeilen = Csv(l.out);
-    ASSERT_EQ(zeilen.size(), 1u + 19 * 4); // -45 … 45, two directions, two ends
-
-    // Lever 40 (the default): the same numbers as `events` there, both ways.
-    for (const auto& [richtung, versatz] : {std::pair{"vor", 0}, {"zurueck", 2}}) {
-        const auto kv = Werte({"--kv", "--umwinkel", "40", "--richtung", richtung, "events"});
-        const auto& oben = zeilen[1 + 17 * 4 + versatz];
-        const auto& unten = zeilen[2 + 17 * 4 + versatz];
-        ASSERT_EQ(oben[0] + oben[1] + oben[2], std::string("40") + richtung + "oben");
-        EXPECT_FLOAT_EQ(std::stof(oben[4]), static_cast<float>(kv.at("Oben.Füllung") * 100.0));
-        EXPECT_FLOAT_EQ(std::stof(unten[4]), static_cast<float>(kv.at("Unten.Füllung") * 100.0));
-        EXPECT_FLOAT_EQ(std::stof(oben[6]), static_cast<float>(kv.at("Oben.Kompression") * 100.0));
-        EXPECT_EQ(oben[8], unten[8]); // one die slip per lever angle
-    }
-}
-
 TEST(CliRange, MissingEventsAndUnsolvableAnglesLeaveCellsEmpty) {
     auto zeilen = Csv(
         Starte({"--set", "SchiEO=100", "--set", "SchiEU=100", "range", "--schritt", "90", "--csv"})

@@ -491,31 +491,20 @@ struct Ordner {
 
 // The file on disk: what is refused before reading, what a failure says, and
 // what a save leaves behind.
-TEST(MaschinendateiDatei, LoadRefusesAnythingButARegularFileAtOnce) {
+// Anything but a regular file is refused before reading; every failure names
+// the file and the cause and leaves the model as it was.
+TEST(MaschinendateiDatei, LoadFailuresNameTheFileAndTheCause) {
     Ordner o;
     ASSERT_EQ(::mkfifo((o.p / "pipe.kmf").c_str(), 0600), 0);
     fs::create_directory(o.p / "ordner.kmf");
-    for (const fs::path& p : {o.p / "pipe.kmf", o.p / "ordner.kmf", fs::path("/dev/zero")}) {
-        Modell m = test::Standardmaschine(false);
-        const Ladeergebnis e = Laden(m, p, kDeutsch);
-        EXPECT_EQ(e.art, Ladeergebnis::Fehler) << p;
-        EXPECT_NE(e.meldung.find("Datei: " + p.string() + "\r\n"), std::string::npos) << e.meldung;
-        EXPECT_NE(e.meldung.find("keine gewöhnliche Datei"), std::string::npos) << e.meldung;
-        EXPECT_EQ(Datei(m), Datei(test::Standardmaschine(false)));
-    }
-}
-
-TEST(MaschinendateiDatei, LoadFailuresNameTheFileAndTheCause) {
-    Ordner o;
     std::string nullsatz = Datei(test::Standardmaschine(true));
     nullsatz.replace(nullsatz.find("10005,"), 6, "0,");
     Schreiben(o.p / "nullsatz.kmf", nullsatz);
     Schreiben(o.p / "leer.kmf", "");
-    struct Fall {
-        fs::path datei;
-        std::string deutsch, englisch;
-    };
-    const std::vector<Fall> fälle{
+    const std::tuple<fs::path, std::string, std::string> fälle[] = {
+        {o.p / "pipe.kmf", "keine gewöhnliche Datei", "not a regular file"},
+        {o.p / "ordner.kmf", "keine gewöhnliche Datei", "not a regular file"},
+        {"/dev/zero", "keine gewöhnliche Datei", "not a regular file"},
         {o.p / "fehlt.kmf", "Die Datei oder ihr Ordner existiert nicht.",
          "The file or its folder does not exist."},
         // A record numbered 0 keeps its number in the message.
@@ -523,15 +512,16 @@ TEST(MaschinendateiDatei, LoadFailuresNameTheFileAndTheCause) {
         {o.p / "nullsatz.kmf", "Satz 0 ist beschädigt.", "Record 0 is damaged."},
         {o.p / "leer.kmf", "Satz 10000 ist beschädigt.", "Record 10000 is damaged."},
     };
-    for (const Fall& f : fälle) {
+    for (const auto& [pfad, deutsch, englisch] : fälle) {
         for (const Sprache* s : {&kDeutsch, &kEnglisch}) {
             Modell m = test::Standardmaschine(false);
-            const Ladeergebnis e = Laden(m, f.datei, *s);
+            const Ladeergebnis e = Laden(m, pfad, *s);
             EXPECT_EQ(e.art, Ladeergebnis::Fehler);
-            const std::string datei = (s == &kDeutsch ? "Datei: " : "File: ") + f.datei.string();
-            EXPECT_NE(e.meldung.find(datei), std::string::npos) << e.meldung;
-            EXPECT_NE(e.meldung.find(s == &kDeutsch ? f.deutsch : f.englisch), std::string::npos)
+            const std::string datei = (s == &kDeutsch ? "Datei: " : "File: ") + pfad.string();
+            EXPECT_NE(e.meldung.find(datei + "\r\n"), std::string::npos) << e.meldung;
+            EXPECT_NE(e.meldung.find(s == &kDeutsch ? deutsch : englisch), std::string::npos)
                 << e.meldung;
+            EXPECT_EQ(Datei(m), Datei(test::Standardmaschine(false)));
         }
     }
 }
