@@ -1,0 +1,289 @@
+// Both print windows on one page frame: the printer's figures, one page in the
+// chosen orientation, failures that say so, field limits; then what each has
+// of its own: the engine's page read back, the graph print's grid controls and
+// its way in from both graphs.
+
+#include "ui/print/Druckrahmen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "core/model/Bewegung.h"
+#include "render/Maschinenseite.h"
+#include "tests/render/Pdfseiten.h"
+#include "tests/ui/Umgebung.h"
+#include "ui/mainwindow/F_Haupt.h"
+#include "ui/print/F_BildDruck.h"
+#include "ui/print/F_SteuerHubD.h"
+#include "ui/views/F_SteuerHub.h"
+
+namespace vapro {
+namespace {
+
+// The frame's print page goes to the picture's dialog, as the main window forwards it.
+struct Druckansichten : Ansichten {
+    F_BildDruck* bild = nullptr;
+    int neuzeichnen = 0, geändert = 0;
+    void DruckZeichnen() override {
+        if (bild) bild->SeiteDrucken();
+    }
+    void BildNeuzeichnen() override { ++neuzeichnen; }
+    void DatenGeändert() override { ++geändert; }
+};
+
+// The engine picture's print window, or with `graph` the valve-travel graph's
+// as that graph opened it; both print to a PDF file.
+struct Dialog {
+    test::Umgebung u;
+    QTemporaryDir ordner;
+    Druckansichten ansichten;
+    QString pdf = ordner.filePath("seite.pdf");
+    std::unique_ptr<Druckrahmen> d;
+    explicit Dialog(const char* graph = nullptr) {
+        u.k.ansichten = &ansichten;
+        u.plattform.Drucker().setOutputFileName(pdf);
+        if (graph) {
+            u.k.zustand.SteuerHubAufrufer = graph;
+            d = std::make_unique<F_SteuerHubD>(u.k);
+        } else {
+            d = std::make_unique<F_BildDruck>(u.k);
+            ansichten.bild = static_cast<F_BildDruck*>(d.get());
+        }
+        d->DezimalzeichenSetzen('.');
+        d->Form_Load();
+    }
+    QSize Anzeige() const { return {d->A_Breite->text().toInt(), d->A_Höhe->text().toInt()}; }
+    // The one message so far, with its icon.
+    std::pair<QString, Symbol> Meldung() {
+        const auto& alle = u.plattform.Meldungen();
+        EXPECT_EQ(alle.size(), 1u);
+        return alle.empty() ? std::pair(QString(), Symbol::Keins)
+                            : std::pair(alle.back().text, alle.back().symbol);
+    }
+};
+
+constexpr const char* kBeide[] = {nullptr, "SteuerHub"};
+
+QByteArray Inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(Druckrahmen, ShowsThePrinterAndLandscapeSwapsHeightAndWidth) {
+    for (const char* graph : kBeide) {
+        Dialog t(graph);
+        const QPrinter& drucker = t.u.plattform.Drucker();
+        EXPECT_EQ(t.d->A_Auflösung->text(), QString::number(drucker.resolution()));
+        const QSize hoch = t.Anzeige();
+        EXPECT_EQ(hoch, drucker.pageLayout().fullRectPixels(drucker.resolution()).size());
+        EXPECT_TRUE(t.d->O_Hoch->isChecked() && hoch.height() > hoch.width());
+        t.d->O_Quer->click();
+        EXPECT_EQ(t.Anzeige(), hoch.transposed());
+        EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Landscape);
+        t.d->O_Hoch->click();
+        EXPECT_EQ(t.Anzeige(), hoch);
+    }
+}
+
+// One page each way, more than an empty page (the graph's thousands of curve
+// points and openings), the flag cleared and the graph's engine as it was.
+TEST(Druckrahmen, PrintsOnePageInTheChosenOrientationAndClearsTheFlag) {
+    QTemporaryDir ordner;
+    QPrinter leer(QPrinter::HighResolution);
+    leer.setOutputFileName(ordner.filePath("leer.pdf"));
+    QPainter(&leer).end();
+    const qsizetype mindestens = Inhalt(ordner.filePath("leer.pdf")).size() + 1000;
+    for (const char* graph : kBeide)
+        for (const bool quer : {false, true}) {
+            SCOPED_TRACE(testing::Message() << (graph ? graph : "Bild") << " " << quer);
+            Dialog t(graph);
+            const auto lage = std::tuple(t.u.m.Winkel, t.u.m.SchieberY, t.u.m.Geometriestand);
+            (quer ? t.d->O_Quer : t.d->O_Hoch)->click();
+            t.d->K_Drucken->click();
+            EXPECT_EQ(t.Meldung(),
+                      std::pair(QString("Druckauftrag erfolgreich an den Drucker gesendet."),
+                                Symbol::Information));
+            EXPECT_EQ(t.u.m.DruckenAktiv, 0);
+            EXPECT_EQ(t.u.plattform.druckerGewählt, 1);
+            if (graph) {
+                EXPECT_EQ(std::tuple(t.u.m.Winkel, t.u.m.SchieberY, t.u.m.Geometriestand), lage);
+            }
+            const QString pdf = QString::fromLatin1(Inhalt(t.pdf));
+            EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+            const auto seite =
+                QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]").match(pdf);
+            ASSERT_TRUE(seite.hasMatch());
+            EXPECT_EQ(seite.captured(1).toDouble() > seite.captured(2).toDouble(), quer);
+            EXPECT_GT(pdf.size(), graph ? 20000 : mindestens);
+        }
+}
+
+// A print that fails says so and leaves the flag clear: no later frame prints the picture.
+TEST(Druckrahmen, FailedPrintSaysSoAndNoLaterFramePrints) {
+    const std::pair<const char*, std::function<void(Dialog&)>> fälle[] = {
+        {"the printer does not open",
+         [](Dialog& t) {
+             t.u.plattform.Drucker().setOutputFileName(t.ordner.filePath("fehlt/seite.pdf"));
+         }},
+        {"the rod cannot reach the crank pin",
+         [](Dialog& t) {
+             t.u.m.PLänge = 20;
+             t.u.m.Winkel = 90;
+         }},
+    };
+    for (const char* graph : kBeide)
+        for (const auto& [was, vorbereiten] : fälle) {
+            SCOPED_TRACE(testing::Message() << (graph ? graph : "Bild") << ": " << was);
+            Dialog t(graph);
+            vorbereiten(t);
+            t.d->K_Drucken_Click();
+            EXPECT_EQ(t.Meldung(), std::pair(QString("Beim Drucken traten Probleme auf. Bitte "
+                                                     "Überprüfen Sie alle Parameter"),
+                                             Symbol::Stopp));
+            EXPECT_EQ(t.u.m.DruckenAktiv, 0);
+            if (graph) continue;
+            t.u.m.PLänge = 270;
+            t.u.plattform.Drucker().setOutputFileName(t.pdf);
+            Schritt(t.u.m, t.ansichten);
+            EXPECT_FALSE(QFile::exists(t.pdf));
+        }
+}
+
+// Typed values and what is stored; a change of the data set that redraws
+// nothing. Printing applies first; a cancelled chooser then prints nothing.
+TEST(Druckrahmen, FieldsKeepTheirLimitsAndACancelledChooserPrintsNothing) {
+    using M = Modell;
+    using Felder = std::vector<std::tuple<int16_t Modell::*, const char*, int16_t>>;
+    const std::pair<const char*, Felder> fälle[] = {
+        {nullptr,
+         {{&M::LStärkeKurbelD, "0", 1},
+          {&M::GelenkSteuerD, "-4", 1},
+          {&M::RandLinksD, "70", 70},
+          {&M::RandRechtsD, "40", 29},
+          {&M::RandObenD, "120", 99},
+          {&M::RandUntenD, "5", 0}}},
+        {"SteuerHub",
+         {{&M::DruckLinks, "70", 70},
+          {&M::DruckRechts, "40", 29},
+          {&M::DruckOben, "120", 99},
+          {&M::DruckUnten, "5", 0},
+          {&M::Kuller, "0", 1},
+          {&M::GradPunkte, "500", 20},
+          {&M::AbstandWinkel, "-15", 1},
+          {&M::AbstandWeg, "0", 1}}},
+    };
+    for (const auto& [graph, felder] : fälle) {
+        Dialog t(graph);
+        for (auto [feld, text, wert] : felder)
+            t.d->E(feld)->setText(text);
+        QTest::keyClick(t.d->E(std::get<0>(felder.front())), Qt::Key_Return);
+        for (auto [feld, text, wert] : felder) {
+            EXPECT_EQ(t.u.m.*feld, wert) << text;
+            EXPECT_EQ(t.d->E(feld)->text(), QString::number(wert)) << text;
+        }
+        EXPECT_EQ(std::pair(t.ansichten.neuzeichnen, t.ansichten.geändert), std::pair(0, 1));
+
+        t.u.plattform.druckerJa = false;
+        t.d->E(std::get<0>(felder.front()))->setText("4");
+        t.d->K_Drucken_Click();
+        EXPECT_EQ(t.u.m.*std::get<0>(felder.front()), 4);
+        EXPECT_TRUE(t.u.plattform.Meldungen().empty());
+        EXPECT_FALSE(QFile::exists(t.pdf));
+    }
+}
+
+// The printed page read back: the engine stands inside the page's margins at
+// the page's own scale (the margins of the picture itself, 1 % of the area's
+// height at the bottom and 2 % at the left, as the screen picture has them).
+TEST(F_BildDruck, PrintedPageHoldsTheEngineInsideItsMarginsAtThePageScale) {
+    Dialog t;
+    t.u.m.RandLinksD = 5;
+    t.u.m.RandRechtsD = 30;
+    t.u.m.RandObenD = 20;
+    t.u.m.RandUntenD = 15;
+    t.d->Einschreiben();
+    t.d->O_Quer->click();
+    t.d->K_Drucken->click();
+    ASSERT_EQ(t.Meldung().second, Symbol::Information);
+    const auto pdf = test::PdfLaden(t.pdf);
+    ASSERT_TRUE(pdf);
+    ASSERT_EQ(pdf->pageCount(), 1);
+    // At 60 dpi a line of the print's widths is under two pixels wide.
+    const QSize größe = (pdf->pagePointSize(0) * 60 / 72).toSize();
+    ASSERT_GT(größe.width(), größe.height());
+    const QRect tinte = test::Tinte(test::PdfSeite(*pdf, 0, größe));
+    const QRectF bereich = Druckbereich(t.u.m, QSizeF(größe));
+    const double h = bereich.height();
+    EXPECT_NEAR(tinte.bottom(), bereich.bottom() - 0.01 * h, 3.0);
+    EXPECT_NEAR(tinte.left(), bereich.left() + 0.02 * h, 3.0);
+    EXPECT_NEAR(tinte.top(), bereich.top(), 3.0);
+    EXPECT_LE(tinte.right(), bereich.right() + 2);
+}
+
+TEST(F_SteuerHubD, OffersTheGridOfTheCallingGraphOnly) {
+    for (const bool wegGraph : {false, true}) {
+        Dialog t(wegGraph ? "SteuerHubWeg" : "SteuerHub");
+        auto& d = static_cast<F_SteuerHubD&>(*t.d);
+        EXPECT_EQ(d.Achse(), wegGraph ? Hubachse::Kolbenweg : Hubachse::Kurbelwinkel);
+        // Both grids are on by default; the valve-travel grid is off.
+        EXPECT_EQ(d.C(&Modell::WinkelRaster)->isEnabled(), !wegGraph);
+        EXPECT_EQ(d.E(&Modell::AbstandWinkel)->isEnabled(), !wegGraph);
+        EXPECT_EQ(d.C(&Modell::KolbenWeg)->isEnabled(), wegGraph);
+        EXPECT_EQ(d.E(&Modell::KolbenWegAbstand)->isEnabled(), wegGraph);
+        EXPECT_TRUE(d.C(&Modell::WegRaster)->isEnabled());
+        EXPECT_FALSE(d.E(&Modell::AbstandWeg)->isEnabled());
+        // A check box applies at once and frees its distance.
+        d.C(&Modell::WegRaster)->click();
+        EXPECT_EQ(t.u.m.WegRaster, 1);
+        EXPECT_TRUE(d.E(&Modell::AbstandWeg)->isEnabled());
+        QCheckBox* eigener = d.C(wegGraph ? &Modell::KolbenWeg : &Modell::WinkelRaster);
+        eigener->click();
+        EXPECT_FALSE(
+            d.E(wegGraph ? &Modell::KolbenWegAbstand : &Modell::AbstandWinkel)->isEnabled());
+    }
+}
+
+// From the graphs' pop-up menus, as the main window wires them; the graph
+// may be closed before the page is printed.
+TEST(F_SteuerHubD, OpensFromEitherGraphAndPrintsAfterItsGraphClosed) {
+    test::Umgebung u;
+    QTemporaryDir ordner;
+    F_Haupt h{u.k};
+    h.Form_Load({});
+    for (const char* menü : {"M_SteuerHubWeg", "M_SteuerHub"}) {
+        h.RahmenfensterZeigen(menü, true);
+        auto* graph = dynamic_cast<F_SteuerHub*>(h.Rahmenfenster(menü));
+        ASSERT_TRUE(graph);
+        emit graph->M_Popup->aboutToShow();
+        ASSERT_TRUE(graph->M_Drucken->isEnabled());
+        u.m.FarbeSteuerHub = 0xC0FFC0;
+        graph->M_Drucken->trigger();
+        F_SteuerHubD* druck = h.SteuerHubD();
+        ASSERT_TRUE(druck && druck->isVisible());
+        EXPECT_EQ(druck->Achse(), graph->Graph().Achse()) << menü;
+        EXPECT_EQ(u.m.FarbeSteuerHubD, 0xC0FFC0u);
+    }
+    h.RahmenfensterZeigen("M_SteuerHub", false);
+    const QString pdf = ordner.filePath("graph.pdf");
+    u.plattform.Drucker().setOutputFileName(pdf);
+    h.SteuerHubD()->K_Drucken_Click();
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_EQ(u.plattform.Meldungen()[0].symbol, Symbol::Information);
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
+} // namespace
+} // namespace vapro
