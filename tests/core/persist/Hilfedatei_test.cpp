@@ -5,8 +5,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/persist/Datenordner.h"
+
 namespace vapro {
 namespace {
+
+namespace fs = std::filesystem;
 
 // Topics as "number|title|text" lines, to compare in one go.
 std::string Flach(const std::vector<Hilfethema>& themen) {
@@ -40,8 +44,8 @@ TEST(HilfedateiTest, SplitsIntoTopics) {
 }
 
 TEST(HilfedateiTest, ReadsFilesAndUnreadableOnesGiveNothing) {
-    const auto ordner = std::filesystem::temp_directory_path() / "vapro_hilfe_test";
-    std::filesystem::create_directories(ordner);
+    const auto ordner = fs::temp_directory_path() / "vapro_hilfe_test";
+    fs::create_directories(ordner);
     EXPECT_FALSE(HilfedateiLesen((ordner / "fehlt.hlp").string()));
     EXPECT_FALSE(HilfedateiLesen(ordner.string())); // a folder, not a file
 
@@ -49,7 +53,22 @@ TEST(HilfedateiTest, ReadsFilesAndUnreadableOnesGiveNothing) {
     const auto themen = HilfedateiLesen((ordner / "klein.hlp").string());
     ASSERT_TRUE(themen);
     EXPECT_EQ(Flach(*themen), "7|Sieben|Text\n");
-    std::filesystem::remove_all(ordner);
+    fs::remove_all(ordner);
+}
+
+TEST(Datenordner, InstalledShareBeforeDataBesideTheProgramBeforeTheSourceTree) {
+    const fs::path wurzel = fs::temp_directory_path() / "vapro-datenordner-test";
+    fs::remove_all(wurzel);
+    const fs::path bin = wurzel / "bin", share = wurzel / "share" / "zelto-vapro";
+    fs::create_directories(bin / "data");
+    fs::create_directories(share);
+
+    EXPECT_EQ(Datenordner(bin), fs::path(VAPRO_DATA_DIR)) << "nothing installed";
+    std::ofstream(bin / "data" / "Vapro15.hlp") << "#1000 x\n";
+    EXPECT_EQ(Datenordner(bin), (bin / "data").lexically_normal());
+    std::ofstream(share / "Vapro15.hlp") << "#1000 x\n";
+    EXPECT_EQ(Datenordner(bin), share.lexically_normal());
+    fs::remove_all(wurzel);
 }
 
 } // namespace
