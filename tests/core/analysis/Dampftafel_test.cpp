@@ -164,17 +164,14 @@ TEST(DampftafelMeldung, FramesTheFileNameAndGivesTheCause) {
 // Rows cut short or too long: each table is refused, naming the line at fault.
 TEST(DampftafelLesen, RowsCutShortOrTooLongAreRefusedWithTheLine) {
     using Art = DampftafelFehler::Art;
-    const auto ohne = [](std::string text, const std::string& was) {
-        text.erase(text.find(was), was.size());
-        return text;
-    };
     const auto ersetzt = [](std::string text, const std::string& was, const std::string& durch) {
-        text.replace(text.find(was), was.size(), durch);
-        return text;
+        return text.replace(text.find(was), was.size(), durch);
     };
     const std::vector<std::tuple<std::string, Art, int>> fälle = {
-        {ohne(KleineTafel, "3.0,133.52,0.0011,0.606\n"), Art::Unvollständig, 11}, // last row gone
-        {ohne(KleineTafel, ",0.0011,0.886"), Art::Unvollständig, 10},    // fields missing in a row
+        {ersetzt(KleineTafel, "3.0,133.52,0.0011,0.606\n", ""), Art::Unvollständig,
+         11}, // last row gone
+        {ersetzt(KleineTafel, ",0.0011,0.886", ""), Art::Unvollständig,
+         10},                                                            // fields missing in a row
         {ersetzt(KleineTafel, "0.886", "0.886,7"), Art::Beschädigt, 10}, // one field too many
     };
     for (const auto& [text, art, zeile] : fälle) {
