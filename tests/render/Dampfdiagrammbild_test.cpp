@@ -1,6 +1,6 @@
 // Steam diagram painter: the cycle's corners and markers where the core's
-// numbers put them, nothing but background where there is no room, axes
-// alone without admission, and whole images of the default engines.
+// numbers put them, axes alone without admission, and whole images of the
+// default engines (a window too small for it: tests/ui/analysis).
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,9 @@
 #include <QPainter>
 
 #include "core/model/Bewegung.h"
-#include "core/model/GeometrieFehler.h"
 #include "core/persist/Einheiten.h"
 #include "core/persist/Texte.h"
 #include "render/Dampfdiagrammbild.h"
-#include "render/Farben.h"
 #include "tests/core/Maschine.h"
 #include "tests/render/Referenzbild.h"
 
@@ -92,28 +90,6 @@ TEST(Dampfdiagrammbild, CycleAndMarkersWhereTheNumbersPutThem) {
             EXPECT_EQ(b.Bei(d.Punkte[i].V, d.Punkte[i].p), Schwarz) << i;
         }
     }
-}
-
-TEST(Dampfdiagrammbild, NoRoomDrawsOnlyTheBackground) {
-    // Narrower than its margins, or lower: the core refuses, the painter
-    // paints the background and stops.
-    for (const QSize größe : {QSize(60, 300), QSize(400, 40)}) {
-        Modell m = test::Standardmaschine();
-        QImage im(größe, QImage::Format_RGB32);
-        QPainter p(&im);
-        const Diagrammrahmen r = DiagrammrahmenFür(QSizeF(größe), QFontMetricsF(p.font(), &im));
-        Dampfdiagramm d;
-        d.xs = d.ys = 1; // as if computed: the frame alone must stop the drawing
-        DampfdiagrammZeichnen(p, r, d, {}, m.FarbeDiagramm);
-        p.end();
-        const QRgb grund = AlsQColor(m.FarbeDiagramm).rgb() & 0xFFFFFF;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                ASSERT_EQ(im.pixel(x, y) & 0xFFFFFF, grund) << x << "," << y;
-    }
-    EXPECT_THROW(
-        DampfdiagrammRendern(test::Standardmaschine(), QSize(60, 300), Sprache{}, Einheitennamen{}),
-        GeometrieFehler);
 }
 
 TEST(Dampfdiagrammbild, WithoutAdmissionOnlyTheAxes) {

@@ -105,24 +105,27 @@ TEST(Programmstart, MachineFileFromTheCommandLineAndTheNextStart) {
     EXPECT_EQ(ohne.m.KWRadius, 51);
 }
 
-TEST(Programmstart, MissingFileToReopenGivesTheLoadMessageAndTheDefaultEngine) {
+// A remembered file gone since gives the load message, one named on the
+// command line its name and cause; both leave the default engine.
+TEST(Programmstart, MissingFilesGiveTheirMessageAndTheDefaultEngine) {
     SpeicherImSpeicher speicher;
     speicher.Schreiben("Aktuell", "Filename", "/gibt/es/nicht.kmf");
-    Lauf lauf(speicher);
-    ASSERT_EQ(lauf.plattform.Meldungen().size(), 1u);
-    EXPECT_TRUE(lauf.plattform.Meldungen()[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
-    EXPECT_EQ(lauf.m.KWRadius, 51);
-    EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(), "Grunddaten in [mm]  / nicht geändert");
-}
-
-TEST(Programmstart, MissingFileFromTheCommandLineIsNamedWithTheCause) {
-    SpeicherImSpeicher speicher;
-    Lauf lauf(speicher, "/gibt/es/nicht/motor.kmf");
-    ASSERT_EQ(lauf.plattform.Meldungen().size(), 1u);
-    const QString text = lauf.plattform.Meldungen()[0].text;
-    EXPECT_TRUE(text.contains("/gibt/es/nicht/motor.kmf")) << text.toStdString();
-    EXPECT_TRUE(text.contains("existiert nicht")) << text.toStdString();
-    EXPECT_EQ(lauf.m.KWRadius, 51);
+    {
+        Lauf lauf(speicher);
+        ASSERT_EQ(lauf.plattform.Meldungen().size(), 1u);
+        EXPECT_TRUE(
+            lauf.plattform.Meldungen()[0].text.startsWith("Fehler beim Laden der KMF-Datei"));
+        EXPECT_EQ(lauf.m.KWRadius, 51);
+        EXPECT_EQ(lauf.haupt->Anzeige("T_Dateiname").text(),
+                  "Grunddaten in [mm]  / nicht geändert");
+    }
+    SpeicherImSpeicher leer;
+    Lauf befehl(leer, "/gibt/es/nicht/motor.kmf");
+    ASSERT_EQ(befehl.plattform.Meldungen().size(), 1u);
+    const QString text = befehl.plattform.Meldungen()[0].text;
+    EXPECT_TRUE(text.contains("/gibt/es/nicht/motor.kmf") && text.contains("existiert nicht"))
+        << text.toStdString();
+    EXPECT_EQ(befehl.m.KWRadius, 51);
 }
 
 } // namespace

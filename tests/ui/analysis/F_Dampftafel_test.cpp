@@ -114,21 +114,5 @@ TEST(Dampftafelfenster, FixedRowsAndColumnsBeyondTheGridAreClamped) {
     EXPECT_TRUE(u.plattform.Meldungen().empty()) << "the window shows what the lookup cannot use";
 }
 
-TEST(Dampftafelfenster, MenuEntriesOpenBothWindows) {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    h.Form_Load({});
-    for (const char* menü : {"M_Dampftafel", "M_DampftafelUS"}) {
-        h.Menüeintrag(menü).trigger();
-        EXPECT_TRUE(h.RahmenfensterOffen(menü)) << menü;
-        EXPECT_TRUE(h.Menüeintrag(menü).isChecked()) << menü;
-    }
-    EXPECT_EQ(std::tuple(u.m.DampftafelZeigen, u.m.DampftafelUSZeigen), std::tuple(Wahr, Wahr));
-    h.Menüeintrag("M_Dampftafel").trigger();
-    EXPECT_FALSE(h.RahmenfensterOffen("M_Dampftafel"));
-    EXPECT_EQ(u.m.DampftafelZeigen, Falsch);
-    EXPECT_EQ(u.k.dampftafeln.Lesevorgänge(), 2);
-}
-
 } // namespace
 } // namespace vapro
