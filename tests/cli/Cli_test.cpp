@@ -13,17 +13,8 @@
 namespace vapro::test {
 namespace {
 
-TEST(Cli, KvNumbersReadBackExactlyAndSingleEccentricOmitsLinkResults) {
-    const Lauf l = Starte({"--kv", "solve", "--winkel", "33.3"});
-    std::istringstream in(l.out);
-    for (std::string z; std::getline(in, z);) {
-        const std::string wert = z.substr(z.find('=') + 1);
-        const float f = std::strtof(wert.c_str(), nullptr);
-        char kurz[32];
-        std::snprintf(kurz, sizeof kurz, "%.9g", static_cast<double>(f));
-        EXPECT_EQ(std::strtof(kurz, nullptr), f) << z;
-        EXPECT_LE(wert.size(), std::string(kurz).size()) << "shortest text: " << z;
-    }
+// The number texts themselves are pinned by the reference files.
+TEST(Cli, SingleEccentricOmitsLinkResults) {
     const auto kv = Werte({"--kv", "--set", "Umsteuertyp=0", "solve", "--winkel", "10"});
     EXPECT_FALSE(kv.count("Springen"));
     EXPECT_TRUE(kv.count("SchieHub"));
@@ -81,7 +72,6 @@ TEST(Cli, ExitCodesWithOneLineMessages) {
         {{"solve", "--csv"}, 2, ""},
         {{"diagram"}, 2, ""},
         {{"--set", "PLänge=40", "solve", "--winkel", "90"}, 3, "connecting rod"},
-        {{"--set", "BaRadius=35", "--richtung", "vor", "solve", "--winkel", "0"}, 3, ""},
         {{"--set", "HeLänge=1", "direction"}, 3, ""},
         {{"--file", alt, "events"}, 4, "33"},
         {{"--sprache", "en", "--file", "/dev/zero", "events"},
