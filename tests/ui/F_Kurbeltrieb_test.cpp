@@ -86,7 +86,6 @@ TEST(F_Kurbeltrieb, RepairsShowAsRepaired) {
         t.d.Knopf_Übernehmen_Click();
         EXPECT_FLOAT_EQ(t.u.m.*f.feld, f.wert);
         EXPECT_EQ(t.d.E(f.feld)->text(), f.angezeigt);
-        EXPECT_TRUE(t.u.plattform.Meldungen().empty());
     }
 }
 

@@ -57,7 +57,6 @@ TEST(Dampftafelfenster, ShowsTheFileRowsInBothUnitSystems) {
         for (const auto& [r, c, text] : f.zellen)
             EXPECT_EQ(w.Zelle(r, c), QString::fromUtf8(text)) << r << ", " << c;
         EXPECT_EQ(u.k.dampftafeln.Lesevorgänge(), 1);
-        EXPECT_TRUE(u.plattform.Meldungen().empty());
     }
 }
 
@@ -111,7 +110,6 @@ TEST(Dampftafelfenster, FixedRowsAndColumnsBeyondTheGridAreClamped) {
     EXPECT_EQ(w.G_Dampftafel->rowCount(), 1);
     EXPECT_EQ(std::tuple(w.Zelle(0, 1), w.Zelle(0, 2)),
               std::tuple(QString("12.3"), QString("100")));
-    EXPECT_TRUE(u.plattform.Meldungen().empty()) << "the window shows what the lookup cannot use";
 }
 
 } // namespace

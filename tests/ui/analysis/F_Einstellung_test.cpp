@@ -96,7 +96,6 @@ TEST_F(EinstellungFenster, AnAppliedSettingIsOneStepThatUndoTakesBackBitForBit) 
     for (int i = 0; i < 3; ++i)
         h.Menüeintrag("M_Wiederholen").trigger();
     GleicheFelder(u.m, umgerechnet, "all redone");
-    EXPECT_TRUE(u.plattform.Meldungen().empty());
 }
 
 TEST_F(EinstellungFenster, CancelKeepsTheBestSoFarAndTheWindowStaysResponsive) {
