@@ -8,13 +8,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "bench/Zaehler.h"
 #include "bench/support/Programmsitzung.h"
 #include "core/model/Bewegung.h"
-#include "ui/Kontext.h"
 #include "ui/dialogs/F_Kurbeltrieb.h"
-#include "ui/mainwindow/F_Haupt.h"
-#include "ui/mainwindow/Programmstart.h"
 #include "ui/views/F_Bild.h"
 
 namespace {
@@ -68,14 +64,12 @@ BENCHMARK(BM_Schritt)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vapro::bench::Verhältnisse reporter(
-        {{"BM_KurbeltriebÜbernehmen/min_time:1.000", "BM_Schritt/min_time:1.000", 10.0}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("one apply of the crank-drive dialog: %.2f ms (target below 5 ms)\n",
-                reporter.Zeit("BM_KurbeltriebÜbernehmen/min_time:1.000"));
-    gSitzung.reset();
-    benchmark::Shutdown();
+    return vapro::bench::FensterBenchmarks(
+        argc, argv,
+        {{"BM_KurbeltriebÜbernehmen/min_time:1.000", "BM_Schritt/min_time:1.000", 10.0}},
+        [](const vapro::bench::Verhältnisse& r) {
+            std::printf("one apply of the crank-drive dialog: %.2f ms (target below 5 ms)\n",
+                        r.Zeit("BM_KurbeltriebÜbernehmen/min_time:1.000"));
+            gSitzung.reset();
+        });
 }

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "bench/Zaehler.h"
 #include "bench/support/Programmsitzung.h"
 #include "core/model/Bewegung.h"
 #include "ui/views/F_Bild.h"
@@ -64,16 +63,13 @@ BENCHMARK(BM_Takt)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vapro::bench::Verhältnisse reporter(
-        {{"BM_Hebeltakt/min_time:1.000", "BM_Takt/min_time:1.000", 100.0}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("lever tick with every window open: %.2f ms (target below 8 ms)\n",
-                reporter.Zeit("BM_Hebeltakt/min_time:1.000"));
-    std::printf("frame with every window open: %.2f ms (target below 2 ms)\n",
-                reporter.Zeit("BM_Takt/min_time:1.000"));
-    gSitzung.reset();
-    benchmark::Shutdown();
+    return vapro::bench::FensterBenchmarks(
+        argc, argv, {{"BM_Hebeltakt/min_time:1.000", "BM_Takt/min_time:1.000", 100.0}},
+        [](const vapro::bench::Verhältnisse& r) {
+            std::printf("lever tick with every window open: %.2f ms (target below 8 ms)\n",
+                        r.Zeit("BM_Hebeltakt/min_time:1.000"));
+            std::printf("frame with every window open: %.2f ms (target below 2 ms)\n",
+                        r.Zeit("BM_Takt/min_time:1.000"));
+            gSitzung.reset();
+        });
 }

@@ -5,23 +5,17 @@
 #include <cstdio>
 
 #include "bench/Zaehler.h"
+#include "bench/support/Standardmaschine.h"
 #include "core/analysis/Steuerungsverlauf.h"
 #include "core/analysis/Steuerzeiten.h"
-#include "core/model/Standarddaten.h"
 
 namespace {
 
 using namespace vapro;
 using bench::Allokationen;
 
-Modell Maschine() {
-    Modell m;
-    StandardmaschineEinrichten(m, "[mm]");
-    return m;
-}
-
 void BM_SteuerzeitenSuchen(benchmark::State& state) {
-    Modell m = Maschine();
+    Modell m = bench::Standardmaschine();
     for (auto _ : state) {
         SteuerzeitenSuchen(m);
         benchmark::DoNotOptimize(m.EinlaßZuOben.Winkel);
@@ -30,7 +24,7 @@ void BM_SteuerzeitenSuchen(benchmark::State& state) {
 BENCHMARK(BM_SteuerzeitenSuchen)->Unit(benchmark::kMillisecond);
 
 void BM_Steuerungsverlauf91(benchmark::State& state) {
-    const Modell m = Maschine();
+    const Modell m = bench::Standardmaschine();
     long allok = 0;
     size_t punkte = 0;
     for (auto _ : state) {

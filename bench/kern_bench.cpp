@@ -3,24 +3,18 @@
 #include <cmath>
 
 #include "bench/Zaehler.h"
+#include "bench/support/Standardmaschine.h"
 #include "core/analysis/Steuerzeiten.h"
 #include "core/model/Bewegung.h"
 #include "core/model/Kinematik.h"
-#include "core/model/Standarddaten.h"
 
 namespace {
 
 using namespace vapro;
 using bench::Allokationen;
 
-Modell Maschine() {
-    Modell m;
-    StandardmaschineEinrichten(m, "[mm]");
-    return m;
-}
-
 void BM_Kinematik(benchmark::State& state) {
-    Modell m = Maschine();
+    Modell m = bench::Standardmaschine();
     float w = 0;
     long allok = 0;
     for (auto _ : state) {
@@ -36,7 +30,7 @@ BENCHMARK(BM_Kinematik);
 // The same number of transcendental calls the link-motion solve makes
 // (7 sin, 7 cos, 9 atan, 8 sqrt) on inputs of the same kind.
 void BM_KinematikBasis(benchmark::State& state) {
-    Modell m = Maschine();
+    Modell m = bench::Standardmaschine();
     double w = 0;
     for (auto _ : state) {
         const double a = (450.0 - w) / 180.0 * 3.14159265358979;
@@ -54,7 +48,7 @@ void BM_KinematikBasis(benchmark::State& state) {
 BENCHMARK(BM_KinematikBasis);
 
 void BM_DrehrichtungBestimmen(benchmark::State& state) {
-    Modell m = Maschine();
+    Modell m = bench::Standardmaschine();
     long allok = 0;
     for (auto _ : state) {
         allok += Allokationen([&] { DrehrichtungBestimmen(m); });
@@ -65,7 +59,7 @@ void BM_DrehrichtungBestimmen(benchmark::State& state) {
 BENCHMARK(BM_DrehrichtungBestimmen)->Unit(benchmark::kMicrosecond);
 
 void BM_SteuerzeitenSuchen(benchmark::State& state) {
-    Modell m = Maschine();
+    Modell m = bench::Standardmaschine();
     long allok = 0;
     for (auto _ : state) {
         allok += Allokationen([&] { SteuerzeitenSuchen(m); });

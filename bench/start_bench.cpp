@@ -8,34 +8,22 @@
 #include <QPainter>
 #include <QWidget>
 #include <cstdio>
+#include <memory>
 
-#include "bench/Zaehler.h"
-#include "bench/support/StillePlattform.h"
-#include "ui/Kontext.h"
-#include "ui/mainwindow/F_Haupt.h"
-#include "ui/mainwindow/Programmstart.h"
+#include "bench/support/Programmsitzung.h"
 #include "ui/views/F_Bild.h"
 
 namespace {
 
 using namespace vapro;
 
-using bench::StillePlattform;
-
 void BM_Programmstart(benchmark::State& state) {
     for (auto _ : state) {
-        Modell m;
-        Sprache sprache;
-        Einheitennamen einheiten;
-        Programmzustand zustand;
-        StillePlattform plattform;
-        SpeicherImSpeicher speicher;
-        Kontext k{m, sprache, einheiten, speicher, plattform, zustand};
-        auto haupt = ProgrammStarten(k, {}, VAPRO_DATA_DIR "/", {});
+        auto sitzung = std::make_unique<bench::Programmsitzung>(false);
         QApplication::processEvents();
-        benchmark::DoNotOptimize(haupt->Bild().Bildpuffer().constBits());
+        benchmark::DoNotOptimize(sitzung->haupt->Bild().Bildpuffer().constBits());
         state.PauseTiming();
-        haupt.reset();
+        sitzung.reset();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -60,13 +48,10 @@ BENCHMARK(BM_LeeresFenster)->Unit(benchmark::kMillisecond)->Iterations(10);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    vapro::bench::Verhältnisse reporter(
-        {{"BM_Programmstart/iterations:10", "BM_LeeresFenster/iterations:10", 200.0}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("start-up to the first painted picture: %.1f ms (target below 1000 ms)\n",
-                reporter.Zeit("BM_Programmstart/iterations:10"));
-    benchmark::Shutdown();
+    return vapro::bench::FensterBenchmarks(
+        argc, argv, {{"BM_Programmstart/iterations:10", "BM_LeeresFenster/iterations:10", 200.0}},
+        [](const vapro::bench::Verhältnisse& r) {
+            std::printf("start-up to the first painted picture: %.1f ms (target below 1000 ms)\n",
+                        r.Zeit("BM_Programmstart/iterations:10"));
+        });
 }

@@ -38,21 +38,6 @@ Einstellauftrag Auftrag(const Modell& m, const Aufruf& auf) {
     return a;
 }
 
-std::string Muster(const std::optional<float>& wert, std::string_view muster) {
-    return wert ? FormatMuster(*wert, muster) : std::string("---");
-}
-
-std::string_view Wertmuster(Prüfart art, bool mm) {
-    switch (art) {
-    case Prüfart::VoreilenGleich:
-        return mm ? "0.000" : "0.0000";
-    case Prüfart::Drehrichtung:
-        return "0";
-    default:
-        return "0.0";
-    }
-}
-
 // A field's name with its unit, as the engine measures it.
 std::string MitEinheit(const Modell& m, const Feld& f) {
     if (f.größe == Größe::Winkel) return std::string(f.name) + " [°]";

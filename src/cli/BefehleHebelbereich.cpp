@@ -28,15 +28,26 @@ Steuerungsverlauf Berechnen(const Modell& m, const Aufruf& auf) {
     }
 }
 
-std::string Muster(const std::optional<float>& wert, std::string_view muster) {
-    return wert ? FormatMuster(*wert, muster) : std::string("---");
-}
-
 const char* Richtungsname(bool vor) {
     return vor ? "vor" : "zurueck";
 }
 
 } // namespace
+
+std::string Muster(const std::optional<float>& wert, std::string_view muster) {
+    return wert ? FormatMuster(*wert, muster) : std::string("---");
+}
+
+std::string_view Wertmuster(Prüfart art, bool mm) {
+    switch (art) {
+    case Prüfart::VoreilenGleich:
+        return mm ? "0.000" : "0.0000";
+    case Prüfart::Drehrichtung:
+        return "0";
+    default:
+        return "0.0";
+    }
+}
 
 void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus) {
     const Steuerungsverlauf v = Berechnen(m, auf);
@@ -69,18 +80,6 @@ void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus) {
 }
 
 namespace {
-
-// How a check's value and target are written for people.
-std::string_view Wertmuster(Prüfart art, bool mm) {
-    switch (art) {
-    case Prüfart::VoreilenGleich:
-        return mm ? "0.000" : "0.0000";
-    case Prüfart::Drehrichtung:
-        return "0";
-    default:
-        return "0.0";
-    }
-}
 
 std::string Ziel(const Prüfergebnis& r) {
     if (std::isinf(r.Min)) return "<= " + FormatKurz(r.Max);

@@ -1,10 +1,14 @@
 #pragma once
 // The commands of vapro-cli, each writing its results through an Ausgabe.
 
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include "cli/Aufruf.h"
 #include "cli/Ausgabe.h"
+#include "core/analysis/Konstruktionspruefung.h"
 #include "core/model/Modell.h"
 #include "core/persist/Texte.h"
 
@@ -34,6 +38,10 @@ void Diagramm(Modell& m, const Aufruf& auf, Ausgabe& aus);
 // The lever range and the design checks over it; Prüfung gives the exit code.
 void Hebelbereich(const Modell& m, const Aufruf& auf, Ausgabe& aus);
 int Prüfung(const Modell& m, const Aufruf& auf, const Sprache& s, Ausgabe& aus);
+// A figure of those tables for people: "---" when missing, and the pattern a
+// check's value is written with.
+std::string Muster(const std::optional<float>& wert, std::string_view muster);
+std::string_view Wertmuster(Prüfart art, bool mm);
 
 // The automatic setting: writes the improved engine to --out, prints the
 // before/after table.

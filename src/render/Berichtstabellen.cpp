@@ -56,10 +56,6 @@ Berichtstabelle Steuerzeitentabelle(const Steuerzeitenzellen& werte, const Teil&
     return tabelle;
 }
 
-QString Prozent(const std::optional<Verlaufsereignis>& e, char dezimal) {
-    return e ? Q(FormatMuster(e->Prozent, "##0.0", dezimal)) : QString::fromLatin1(Fehlt);
-}
-
 } // namespace
 
 void Steuerzeiten(const Teil& t) {
@@ -98,15 +94,15 @@ void Hebelbereich(const Teil& t) {
             // The lever as the main window's read-out shows it.
             const float hebel = p.UmWinkelGrad * static_cast<float>(c.Vorzeichen) + 0.0f; // no -0
             std::vector<QString> zeile{Q(FormatMuster(hebel, "##0.0", t.a.dezimal))};
-            for (const bool vor : {true, false}) {
-                for (const bool o : {true, false})
-                    zeile.push_back(p.Lösbar() ? Prozent(p.Ende(vor, o).Füllung, t.a.dezimal)
-                                               : fehlt);
-                for (const bool o : {true, false})
-                    zeile.push_back(
-                        p.Lösbar() ? Q(FormatMuster(p.Ende(vor, o).Voreilen, muster, t.a.dezimal))
-                                   : fehlt);
-            }
+            auto zahl = [&](std::optional<float> w, const char* m) {
+                return w ? Q(FormatMuster(*w, m, t.a.dezimal)) : fehlt;
+            };
+            // Cut-off, then lead, of both ends; each direction in turn.
+            for (const bool vor : {true, false})
+                for (const size_t spalte : {size_t{1}, size_t{0}})
+                    for (const bool o : {true, false})
+                        zeile.push_back(
+                            zahl(Verlaufswerte(p, vor, o)[spalte], spalte == 1 ? "##0.0" : muster));
             tabelle.zeilen.push_back(std::move(zeile));
         }
         t.seiten.Tabelle(tabelle);

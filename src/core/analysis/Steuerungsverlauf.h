@@ -66,6 +66,11 @@ struct Steuerungsverlauf {
     bool MM = true;                                // length unit millimetres, else inches
 };
 
+// The six figures of one end and direction as tables list them: lead,
+// cut-off, release, compression (percent of stroke), port opening and die
+// slip; all but the die slip missing where the gear cannot be assembled.
+std::array<std::optional<float>, 6> Verlaufswerte(const Verlaufspunkt& p, bool vor, bool oben);
+
 // The most lever angles one range may hold.
 inline constexpr int VerlaufMaxPunkte = 10001;
 

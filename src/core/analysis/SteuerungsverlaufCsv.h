@@ -6,17 +6,11 @@
 // event, or an angle where the gear cannot be assembled, leaves its cells
 // empty. Decimal point, UTF-8.
 
-#include <array>
 #include <iosfwd>
-#include <optional>
 
 #include "core/analysis/Steuerungsverlauf.h"
 
 namespace vapro {
-
-// The six figures of one line, in the order of its columns after the end:
-// lead, cut-off, release, compression, port opening, die slip.
-std::array<std::optional<float>, 6> Verlaufswerte(const Verlaufspunkt& p, bool vor, bool oben);
 
 void SteuerungsverlaufCsvSchreiben(std::ostream& out, const Steuerungsverlauf& v);
 

@@ -24,26 +24,31 @@ void Striche(std::array<std::string, SteuerzeitenSpalten>& zeile) {
 
 } // namespace
 
-Steuerzeitengültig GültigOben(const Modell& m) {
+namespace {
+
+// Compression runs from the exhaust closing to the admission opening, or is
+// 0 when the exhaust closes after the dead centre (`nachTotpunkt`).
+Steuerzeitengültig Gültig(const Steuerzeit& einlaßAuf, const Steuerzeit& einlaßZu,
+                          const Steuerzeit& auslaßAuf, const Steuerzeit& auslaßZu,
+                          const Steuerzeitergebnis& ergebnis, int16_t nachTotpunkt) {
     Steuerzeitengültig g;
-    g.Einlaßbeginn = Gefunden(m.EinlaßAufOben);
-    g.Einlaßende = g.Füllung = Gefunden(m.EinlaßZuOben);
-    g.Auslaßbeginn = Gefunden(m.AuslaßAufOben);
-    g.Auslaßende = Gefunden(m.AuslaßZuOben);
-    // Compression runs from the exhaust closing to the admission opening, or
-    // is 0 when the exhaust closes after the dead centre.
-    g.Kompression = g.Auslaßende && (m.Oben.Auslaßende.Bezug == NachOT || g.Einlaßbeginn);
+    g.Einlaßbeginn = Gefunden(einlaßAuf);
+    g.Einlaßende = g.Füllung = Gefunden(einlaßZu);
+    g.Auslaßbeginn = Gefunden(auslaßAuf);
+    g.Auslaßende = Gefunden(auslaßZu);
+    g.Kompression = g.Auslaßende && (ergebnis.Auslaßende.Bezug == nachTotpunkt || g.Einlaßbeginn);
     return g;
 }
 
+} // namespace
+
+Steuerzeitengültig GültigOben(const Modell& m) {
+    return Gültig(m.EinlaßAufOben, m.EinlaßZuOben, m.AuslaßAufOben, m.AuslaßZuOben, m.Oben, NachOT);
+}
+
 Steuerzeitengültig GültigUnten(const Modell& m) {
-    Steuerzeitengültig g;
-    g.Einlaßbeginn = Gefunden(m.EinlaßAufUnten);
-    g.Einlaßende = g.Füllung = Gefunden(m.EinlaßZuUnten);
-    g.Auslaßbeginn = Gefunden(m.AuslaßAufUnten);
-    g.Auslaßende = Gefunden(m.AuslaßZuUnten);
-    g.Kompression = g.Auslaßende && (m.Unten.Auslaßende.Bezug == NachUT || g.Einlaßbeginn);
-    return g;
+    return Gültig(m.EinlaßAufUnten, m.EinlaßZuUnten, m.AuslaßAufUnten, m.AuslaßZuUnten, m.Unten,
+                  NachUT);
 }
 
 Steuerzeitenzellen SteuerzeitenWerte(const Modell& m, const Sprache& s, char dezimal) {

@@ -42,10 +42,6 @@ void Zelle(QTableWidget* t, int zeile, int spalte, const QString& text, bool zah
     t->setItem(zeile, spalte, z);
 }
 
-std::optional<float> Prozent(const std::optional<Verlaufsereignis>& e) {
-    return e ? std::optional(e->Prozent) : std::nullopt;
-}
-
 // The targets' captions, in the order of PrüfgrenzenTabelle.
 constexpr std::array<int, 8> kGrenzenTexte{936, 937, 938, 939, 940, 941, 942, 943};
 
@@ -74,18 +70,15 @@ void F_Steuerungsverlauf::TabelleFüllen(const Steuerungsverlauf& v) {
     for (const Verlaufspunkt& p : v.Punkte)
         for (bool vor : {true, false})
             for (bool oben : {true, false}) {
-                const Verlaufsende& e = p.Ende(vor, oben);
-                const bool ok = p.Lösbar();
-                auto wert = [ok](std::optional<float> w) { return ok ? w : std::nullopt; };
+                // Lead, cut-off, release, compression, port opening, die slip.
+                const auto w = Verlaufswerte(p, vor, oben);
+                constexpr std::array<bool, 6> lang{true, false, false, false, true, true};
                 Zelle(G_Verlauf, zeile, 0, Q(FormatMuster(p.UmWinkelGrad, "0.0#", d)), true);
                 Zelle(G_Verlauf, zeile, 1, k.T(vor ? 910 : 911), false);
                 Zelle(G_Verlauf, zeile, 2, k.T(oben ? 807 : 819), false);
-                Zelle(G_Verlauf, zeile, 3, zahl(wert(e.Voreilen), länge), true);
-                Zelle(G_Verlauf, zeile, 4, zahl(wert(Prozent(e.Füllung)), "0.0"), true);
-                Zelle(G_Verlauf, zeile, 5, zahl(wert(Prozent(e.Vorausströmung)), "0.0"), true);
-                Zelle(G_Verlauf, zeile, 6, zahl(wert(Prozent(e.Kompression)), "0.0"), true);
-                Zelle(G_Verlauf, zeile, 7, zahl(wert(e.Kanalöffnung), länge), true);
-                Zelle(G_Verlauf, zeile, 8, zahl(p.Steinspringen, länge), true);
+                for (size_t i = 0; i < w.size(); ++i)
+                    Zelle(G_Verlauf, zeile, static_cast<int>(3 + i),
+                          zahl(w[i], lang[i] ? länge : std::string("0.0")), true);
                 ++zeile;
             }
     G_Verlauf->resizeColumnsToContents();
