@@ -1,7 +1,17 @@
+// The main window: its controls and ticks, what it tells the user about the
+// engine (changed state, read-outs, exit question, help on a right click),
+// undo and redo, the menus' files and the report.
+
 #include "ui/mainwindow/F_Haupt.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -9,9 +19,12 @@
 #include <gtest/gtest.h>
 
 #include "core/model/Bewegung.h"
+#include "core/model/Kinematik.h"
 #include "core/persist/Maschinendatei.h"
 #include "tests/ui/Umgebung.h"
+#include "ui/dialogs/Dialograhmen.h"
 #include "ui/mainwindow/F_Tabelle.h"
+#include "ui/platform/Hilfethemen.h"
 #include "ui/views/F_Bild.h"
 
 namespace vapro {
@@ -22,6 +35,9 @@ struct Haupt : ::testing::Test {
     F_Haupt h{u.k};
     void SetUp() override { h.Form_Load({}); }
     QString Anzeige(const char* name) { return h.Anzeige(name).text(); }
+    QString Zustand() { return Anzeige("T_Dateiname"); }
+    QAction& Rückgängig() { return h.Menüeintrag("M_Rückgängig"); }
+    QAction& Wiederholen() { return h.Menüeintrag("M_Wiederholen"); }
 };
 
 TEST_F(Haupt, SlidersSetDelayStepAndTheReversingAngleWithItsSign) {
@@ -147,6 +163,243 @@ TEST_F(Haupt, ClosingAsksAndNoKeepsTheProgramRunning) {
     EXPECT_EQ(u.plattform.Fragen().size(), 2u);
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Tabelle Zeigen", ""), "True");
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", "fehlt"), ""); // a default engine
+}
+
+TEST_F(Haupt, OnlyChangesOfTheEngineCountAsChanges) {
+    const QString unverändert = "Grunddaten in [mm]  / nicht geändert";
+    h.FensterZeigen(F_Haupt::Fenster::Bild, true);
+    h.Bild().resize(h.Bild().size() + QSize(40, 30));
+    EXPECT_EQ(Zustand(), unverändert) << "resizing the picture";
+    h.K_NullGrad_Click();
+    EXPECT_EQ(Zustand(), unverändert) << "0°";
+    h.M_Sprache_Click();
+    h.M_Sprache_Click();
+    EXPECT_EQ(Zustand(), unverändert) << "language switch";
+    EXPECT_FALSE(u.m.Geändert);
+
+    h.M_Umrechnen_Click();
+    EXPECT_EQ(Zustand(), "Grunddaten in [inch]  / geändert");
+    EXPECT_TRUE(u.m.Geändert);
+
+    // Saving clears the state, an accepted entry sets it, loading clears it.
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("motor.kmf");
+    u.plattform.dateien = {datei};
+    ASSERT_TRUE(h.M_Speichernunter_Click());
+    EXPECT_FALSE(u.m.Geändert);
+    Neuberechnung(u.m, *u.k.ansichten, Anlass::Eingabe);
+    EXPECT_TRUE(u.m.Geändert);
+    ASSERT_TRUE(h.Ladeaktion(datei));
+    EXPECT_FALSE(u.m.Geändert);
+}
+
+TEST_F(Haupt, DefaultEngineLeavesTheWindowsAsTheyAre) {
+    h.FensterZeigen(F_Haupt::Fenster::Bild, false);
+    h.FensterZeigen(F_Haupt::Fenster::Tabelle, true);
+    h.M_Grunddaten_Click("[inch]");
+    EXPECT_EQ(std::pair(u.m.BildZeigen, u.m.TabelleZeigen), std::pair(Falsch, Wahr));
+    EXPECT_FALSE(h.FensterOffen(F_Haupt::Fenster::Bild));
+
+    // The open motion table goes on filling: each tick writes its angle.
+    for (int i = 0; i < 3; ++i) {
+        h.Timer1_Timer();
+        F_Tabelle& t = *h.Tabelle();
+        EXPECT_EQ(t.Zelle(t.AktuelleZeile(), 1), Anzeige("Aus_Winkel")) << i;
+    }
+}
+
+TEST_F(Haupt, ReadOutsFollowTheZeroButtonAndALoad) {
+    u.m.Winkel = 90;
+    h.Timer1_Timer();
+    ASSERT_NE(Anzeige("Aus_Winkel"), "0");
+    h.K_NullGrad_Click();
+    Modell oben = u.m;
+    oben.Winkel = 0;
+    Kinematik(oben);
+    EXPECT_EQ(Anzeige("Aus_Winkel"), "0");
+    EXPECT_EQ(Anzeige("aus_kwegmm"), "102.0") << "the piston at the top, not the direction score";
+    EXPECT_EQ(u.m.kwegmm, oben.kwegmm);
+
+    // The delay read-out keeps telling the slider's interval after a load.
+    h.SliderZeit().setValue(1);
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("motor.kmf");
+    u.plattform.dateien = {datei};
+    ASSERT_TRUE(h.M_Speichernunter_Click());
+    ASSERT_TRUE(h.Ladeaktion(datei));
+    EXPECT_EQ(Anzeige("Aus_Zeit"), "25");
+    EXPECT_EQ(h.Zeitgeber().interval(), 25);
+}
+
+TEST_F(Haupt, RightClickOnAControlShowsItsHelpAndNoMenu) {
+    h.show();
+    QWidget* ziel = nullptr;
+    for (auto* knopf : h.findChildren<QPushButton*>())
+        if (knopf->property("hilfe").toInt() == HilfeKontext::Knopf_Vor) ziel = knopf;
+    ASSERT_TRUE(ziel);
+    const QPoint mitte = ziel->rect().center();
+    QMouseEvent druck(QEvent::MouseButtonPress, mitte, ziel->mapToGlobal(mitte), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(ziel, &druck);
+    QContextMenuEvent menü(QContextMenuEvent::Mouse, mitte, ziel->mapToGlobal(mitte));
+    QApplication::sendEvent(ziel, &menü);
+    EXPECT_EQ(u.plattform.hilfen, std::vector<int>{HilfeKontext::Knopf_Vor});
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // The free area still has the window's menu.
+    QContextMenuEvent frei(QContextMenuEvent::Mouse, QPoint(2, 2), h.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&h, &frei);
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_NE(popup, nullptr);
+    if (popup) popup->close();
+    EXPECT_EQ(u.plattform.hilfen.size(), 1u);
+}
+
+TEST_F(Haupt, ExitWithUnsavedChangesOffersToSaveThem) {
+    h.show();
+    h.M_Umrechnen_Click();
+    ASSERT_TRUE(u.m.Geändert);
+
+    u.plattform.antwortSichern = Sichern::Abbrechen;
+    EXPECT_FALSE(h.close());
+    h.M_Beenden_Click();
+    EXPECT_TRUE(h.isVisible()) << "cancel keeps the program, from the close box and the menu";
+    ASSERT_EQ(u.plattform.Fragen().size(), 2u);
+    EXPECT_TRUE(u.plattform.Fragen()[0].startsWith(
+        "Die Maschinendaten wurden seit dem letzten Laden oder Speichern geändert."));
+
+    // Save: a cancelled chooser keeps the program running, a saved file ends it.
+    QTemporaryDir ordner;
+    u.plattform.antwortSichern = Sichern::Speichern;
+    u.plattform.dateien = {QString()};
+    EXPECT_FALSE(h.close());
+    u.plattform.dateien = {ordner.filePath("motor1")};
+    EXPECT_TRUE(h.close());
+    EXPECT_TRUE(QFileInfo::exists(ordner.filePath("motor1.kmf"))) << "the extension is added";
+    EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", ""),
+              ordner.filePath("motor1.kmf").toStdString());
+    EXPECT_EQ(u.plattform.Fragen().size(), 4u);
+}
+
+TEST_F(Haupt, DiscardingEndsWithoutSavingAndAGivenExtensionStays) {
+    QTemporaryDir ordner;
+    u.plattform.dateien = {ordner.filePath("motor2.txt")};
+    ASSERT_TRUE(h.M_Speichernunter_Click());
+    EXPECT_TRUE(QFileInfo::exists(ordner.filePath("motor2.txt")));
+
+    h.show();
+    h.M_Umrechnen_Click();
+    u.plattform.antwortSichern = Sichern::Verwerfen;
+    EXPECT_TRUE(h.close());
+    EXPECT_EQ(u.plattform.Fragen().size(), 1u);
+    EXPECT_EQ(u.plattform.dateien.size(), 0u) << "no chooser was opened";
+}
+
+TEST_F(Haupt, ATickInsideAMessageBoxDoesNotRunIntoTheFailedTick) {
+    u.m.PLänge = 10; // the crank drive cannot be assembled
+    bool liefWährendMeldung = true;
+    u.plattform.währendMeldung = [&] {
+        liefWährendMeldung = h.Läuft();
+        h.Timer1_Timer(); // as a tick delivered by the box's event loop
+    };
+    h.Timer1_Timer();
+    EXPECT_FALSE(liefWährendMeldung);
+    EXPECT_EQ(u.plattform.Meldungen().size(), 1u);
+}
+
+TEST_F(Haupt, MenusHaveMnemonicsAndTheStandardKeys) {
+    EXPECT_EQ(h.Menüeintrag("M_Laden").shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(h.Menüeintrag("M_Speichern").shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(h.Menüeintrag("M_Beenden").shortcut(), QKeySequence(QKeySequence::Quit));
+    for (const char* name : {"M_Laden", "M_Speichernunter", "M_Bericht", "M_Bild",
+                             "M_Grunddaten_mm", "M_Hilfedatei", "M_Sprache"})
+        EXPECT_TRUE(h.Menüeintrag(name).text().contains('&')) << name;
+    // Buttons that open windows carry the captions without the mnemonics.
+    for (const auto* knopf : h.findChildren<QPushButton*>())
+        EXPECT_FALSE(knopf->text().contains('&')) << knopf->text().toStdString();
+}
+
+TEST_F(Haupt, AnAppliedDialogIsTakenBackAndDoneAgain) {
+    EXPECT_FALSE(Rückgängig().isEnabled());
+    EXPECT_EQ(Rückgängig().shortcut(), QKeySequence(QKeySequence::Undo));
+    h.RahmenfensterZeigen("M_Kurbeltrieb", true);
+    Dialograhmen& d = *h.Rahmenfenster("M_Kurbeltrieb");
+    d.E(&Modell::KWRadius)->setText("60");
+    d.Knopf_Übernehmen_Click();
+    ASSERT_EQ(u.m.KWRadius, 60);
+    EXPECT_EQ(Rückgängig().text(), "&Rückgängig: Kurbeltrieb");
+    EXPECT_EQ(Zustand(), "Grunddaten in [mm]  / geändert");
+
+    const uint32_t änderungen = u.m.Änderungen;
+    Rückgängig().trigger();
+    EXPECT_EQ(u.m.KWRadius, 51);
+    EXPECT_EQ(d.E(&Modell::KWRadius)->text(), "51") << "the open dialog shows the engine";
+    EXPECT_NE(u.m.Änderungen, änderungen) << "views see a new engine";
+    EXPECT_EQ(Zustand(), "Grunddaten in [mm]  / nicht geändert");
+    EXPECT_FALSE(Rückgängig().isEnabled());
+    EXPECT_EQ(Wiederholen().text(), "&Wiederholen: Kurbeltrieb");
+
+    Wiederholen().trigger();
+    EXPECT_EQ(u.m.KWRadius, 60);
+    EXPECT_TRUE(u.m.Geändert);
+
+    // A failed apply adds no step; the language follows a switch.
+    d.E(&Modell::KWRadius)->setText("-1");
+    d.Knopf_Übernehmen_Click();
+    EXPECT_EQ(u.plattform.Meldungen().size(), 1u);
+    h.M_Sprache_Click();
+    EXPECT_EQ(Rückgängig().text(), "&Undo: Crank Assembly");
+    EXPECT_FALSE(Wiederholen().isEnabled());
+}
+
+TEST_F(Haupt, ConversionAndDefaultEnginesAreStepsALoadStartsAfresh) {
+    h.M_Umrechnen_Click();
+    ASSERT_EQ(u.m.Einheit, "[inch]");
+    h.M_Grunddaten_Click("[mm]");
+    EXPECT_EQ(Zustand(), "Grunddaten in [mm]  / nicht geändert");
+
+    Rückgängig().trigger(); // back to the converted engine, not saved
+    EXPECT_EQ(u.m.Einheit, "[inch]");
+    EXPECT_FLOAT_EQ(u.m.KWRadius, 51 / 25.4f);
+    EXPECT_EQ(Zustand(), "Grunddaten in [inch]  / geändert");
+    Rückgängig().trigger(); // back in millimetres, labels and stored unit with it
+    EXPECT_EQ(u.m.Einheit, "[mm]");
+    EXPECT_EQ(u.speicher.Lesen("Version", "Einheit", ""), "[mm]");
+    EXPECT_EQ(Zustand(), "Grunddaten in [mm]  / nicht geändert");
+
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("motor.kmf");
+    ASSERT_TRUE(h.SpeicherAktion(datei));
+    ASSERT_TRUE(h.Ladeaktion(datei));
+    EXPECT_FALSE(Rückgängig().isEnabled());
+    EXPECT_FALSE(Wiederholen().isEnabled());
+}
+
+TEST_F(Haupt, ReportWritesTheChosenFileAndLeavesTheEngineAsItWas) {
+    QTemporaryDir ordner;
+    const QString ziel = ordner.filePath("bericht");
+    const float maßstab = u.m.Maßstab, winkel = u.m.Winkel;
+
+    u.plattform.dateien = {ziel};
+    h.Menüeintrag("M_Bericht").trigger();
+    // A name without extension gets the one of the type offered.
+    QFile pdf(ziel + ".pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(u.m.Maßstab, maßstab);
+    EXPECT_EQ(u.m.Winkel, winkel);
+    EXPECT_EQ(h.Menüeintrag("M_Bericht").text(), "Be&richt ...");
+
+    // A place that cannot be written: the message in the current language.
+    u.plattform.dateien = {ordner.filePath("fehlt/bericht.pdf")};
+    h.Menüeintrag("M_Bericht").trigger();
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(
+        u.plattform.Meldungen()[0].text.startsWith("Der Bericht konnte nicht geschrieben werden."));
+
+    // Cancelled: nothing happens.
+    h.Menüeintrag("M_Bericht").trigger();
+    EXPECT_EQ(u.plattform.Meldungen().size(), 1u);
 }
 
 } // namespace
