@@ -1,15 +1,17 @@
-// Engine picture: the scale frame against hand calculations, and probes of the
-// drawn image at places whose content follows from the geometry alone.
-
-#include <gtest/gtest.h>
+// Engine picture: the scale frame against hand calculations, probes of the
+// drawn image at places whose content follows from the geometry alone, and
+// the picture and its printed page compared with stored references.
 
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 
 #include "core/model/GeometrieFehler.h"
 #include "core/model/Kinematik.h"
 #include "render/Maschinenbild.h"
+#include "render/Maschinenseite.h"
 #include "tests/core/Maschine.h"
 #include "tests/render/Referenzbild.h"
 
@@ -228,6 +230,28 @@ TEST(MaschinenbildReferenzbild, DefaultEngines) {
         test::MitReferenzbildVergleichen(MaschinenbildRendern(m, QSize(400, 320)),
                                          mm ? "maschinenbild_mm" : "maschinenbild_inch");
     }
+}
+
+// Both default engines on a page either way (A4 at 30 dpi), lever at -40°,
+// crank at 30°, with the thinnest print widths but the crank's.
+TEST(MaschinenseiteReferenzbild, DefaultEngines) {
+    for (const bool mm : {true, false})
+        for (const bool hoch : {true, false}) {
+            Modell m = test::Standardmaschine(mm);
+            m.UmWinkel = test::Grad(-40);
+            m.Winkel = 30;
+            m.LStärkeSteuerD = m.LStärkeGelenkeD = m.LStärkeRestD = 1;
+            m.LStärkeKurbelD = 2;
+            const QSize größe = hoch ? QSize(248, 351) : QSize(351, 248);
+            QImage bild(größe, QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            QPainter p(&bild);
+            MaschinenseiteZeichnen(p, m, QSizeF(größe), 30);
+            p.end();
+            test::MitReferenzbildVergleichen(bild, std::string("maschinenseite_") +
+                                                       (mm ? "mm" : "inch") +
+                                                       (hoch ? "_hoch" : "_quer"));
+        }
 }
 
 } // namespace

@@ -1,11 +1,16 @@
+// The engine picture window and its settings window.
+
 #include "ui/views/F_Bild.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "core/model/Bewegung.h"
 #include "tests/ui/Umgebung.h"
+#include "ui/views/F_BildKonfiguration.h"
 
 namespace vapro {
 namespace {
@@ -84,6 +89,52 @@ TEST_F(F_Bild_, MenuAndBackgroundColour) {
     EXPECT_EQ(Pixel(bild, 0, 0), QColor(0, 128, 255).rgb() & 0xFFFFFF);
     EXPECT_EQ(std::tuple(u.m.FarbeBild, u.m.Geometriestand, ansichten.geändert),
               std::tuple(0xFF8000u, stand + 1, 1)); // red + 256 green + 65536 blue
+}
+
+struct F_BildKonfiguration_ : ::testing::Test {
+    test::Umgebung u;
+    Ansichten ansichten;
+    F_BildKonfiguration d{u.k};
+    F_BildKonfiguration_() {
+        u.k.ansichten = &ansichten;
+        d.Form_Load();
+    }
+};
+
+TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
+    for (auto [getippt, rand] : {std::pair{"55", 40}, {"-3", 0}, {"17", 17}}) {
+        for (QLineEdit* e : {d.E(&Modell::RandObenP), d.E(&Modell::RandUntenP),
+                             d.E(&Modell::RandLinksP), d.E(&Modell::LStärkeKurbel)})
+            e->setText(getippt);
+        d.Knopf_Übernehmen_Click();
+        for (int16_t r : {u.m.RandObenP, u.m.RandUntenP, u.m.RandLinksP})
+            EXPECT_EQ(r, rand) << getippt;
+        EXPECT_EQ(d.E(&Modell::RandObenP)->text(), QString::number(rand)); // shown as limited
+        EXPECT_EQ(QString::number(u.m.LStärkeKurbel), getippt);
+    }
+}
+
+TEST_F(F_BildKonfiguration_, CheckBoxAppliesHalfTypedNumberElsewhere) {
+    d.show();
+    QCheckBox* c = d.C(&Modell::HilfslinienZeigen);
+    auto anklicken = [c] { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2)); };
+    d.E(&Modell::DEX)->clear();
+    QTest::keyClicks(d.E(&Modell::DEX), "-7"); // typed, not yet applied
+    const int16_t stand = u.m.Geometriestand;
+    anklicken(); // on the box itself, as a user does; applied once
+    EXPECT_EQ(std::tuple(u.m.HilfslinienZeigen, u.m.DEX, u.m.Geometriestand),
+              std::tuple(1, -7.0f, stand + 1));
+    anklicken();
+    EXPECT_EQ(u.m.HilfslinienZeigen, 0);
+}
+
+TEST_F(F_BildKonfiguration_, ColourCountsAsAChangeWhoseCounterWraps) {
+    u.m.Geometriestand = 32767; // the change counter wraps rather than overflows
+    u.plattform.farben = {QColor(1, 2, 3)};
+    d.M_Hintergrundfarbe_Click();
+    EXPECT_EQ(u.m.FarbeBildKonfiguration, 0x030201u); // red + 256 green + 65536 blue
+    EXPECT_EQ(d.C(&Modell::SpieJa)->palette().color(QPalette::Window), QColor(1, 2, 3));
+    EXPECT_EQ(u.m.Geometriestand, -32768);
 }
 
 } // namespace

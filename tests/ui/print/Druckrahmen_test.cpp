@@ -1,13 +1,15 @@
 // Both print windows on one page frame: the printer's figures, one page in the
 // chosen orientation, failures that say so, field limits; then what each has
 // of its own: the engine's page read back, the graph print's grid controls and
-// its way in from both graphs.
+// its way in from both graphs; printing and picture export as the main window
+// wires them.
 
 #include "ui/print/Druckrahmen.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,12 +24,14 @@
 #include <gtest/gtest.h>
 
 #include "core/model/Bewegung.h"
+#include "render/Maschinenbild.h"
 #include "render/Maschinenseite.h"
 #include "tests/render/Pdfseiten.h"
 #include "tests/ui/Umgebung.h"
 #include "ui/mainwindow/F_Haupt.h"
 #include "ui/print/F_BildDruck.h"
 #include "ui/print/F_SteuerHubD.h"
+#include "ui/views/F_Bild.h"
 #include "ui/views/F_SteuerHub.h"
 
 namespace vapro {
@@ -282,6 +286,69 @@ TEST(F_SteuerHubD, OpensFromEitherGraphAndPrintsAfterItsGraphClosed) {
     ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
     EXPECT_EQ(u.plattform.Meldungen()[0].symbol, Symbol::Information);
     EXPECT_TRUE(QFile::exists(pdf));
+}
+
+struct HauptDruck : ::testing::Test {
+    test::Umgebung u;
+    QTemporaryDir ordner;
+    F_Haupt h{u.k};
+    void SetUp() override {
+        h.Form_Load({});
+        h.Knopf_Start_Stop_Click(); // stands still
+    }
+};
+
+TEST_F(HauptDruck, PrintFromThePicturesMenuKeepsTheScreenScale) {
+    u.m.FarbeBild = 0x80FFFF;
+    h.Bild().M_Drucken->trigger();
+    F_BildDruck* druck = h.BildDruck();
+    ASSERT_TRUE(druck && druck->isVisible());
+    EXPECT_EQ(u.m.FarbeBildDruck, 0x80FFFFu) << "the print window takes the picture's colour";
+
+    const float maßstab = u.m.Maßstab, xKw = u.m.XKw;
+    const QString pdf = ordner.filePath("bild.pdf");
+    u.plattform.Drucker().setOutputFileName(pdf);
+    druck->K_Drucken_Click();
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_EQ(u.plattform.Meldungen()[0].symbol, Symbol::Information);
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(std::tuple(u.m.Maßstab, u.m.XKw, u.m.DruckenAktiv), std::tuple(maßstab, xKw, 0));
+
+    // The following frames draw the screen only.
+    QFile::remove(pdf);
+    h.Knopf_Vor_Click();
+    h.Knopf_Vor_Click();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(u.plattform.Meldungen().size(), 1u);
+}
+
+TEST_F(HauptDruck, PrinterPropertiesOnThreeLines) {
+    h.Menüeintrag("M_Druckereigenschaften").trigger();
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    const QPrinter& p = u.plattform.Drucker();
+    const QSize seite = p.pageLayout().fullRectPixels(p.resolution()).size();
+    EXPECT_EQ(u.plattform.Meldungen()[0].text,
+              QString("Auflösung in DPI = %1\nBreite in Pixel = %2\nHöhe in Pixel = %3")
+                  .arg(p.resolution())
+                  .arg(seite.width())
+                  .arg(seite.height()));
+}
+
+TEST_F(HauptDruck, PictureExportWritesWhatTheWindowShows) {
+    F_Bild& bild = h.Bild();
+    bild.resize(360, 300);
+    // No extension: a PNG, at the size asked for.
+    u.plattform.dateien = {ordner.filePath("maschine")};
+    u.plattform.größen = {QSize(240, 200)};
+    bild.M_Exportieren->trigger();
+    const QImage png(ordner.filePath("maschine.png"));
+    ASSERT_EQ(png.size(), QSize(240, 200));
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+              MaschinenbildRendern(u.m, QSize(240, 200)).convertToFormat(QImage::Format_RGB32));
+    u.plattform.dateien = {ordner.filePath("fehlt/maschine.svg")};
+    bild.M_Exportieren->trigger();
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(u.plattform.Meldungen()[0].text.startsWith("Die Datei konnte nicht exportiert"));
 }
 
 } // namespace
