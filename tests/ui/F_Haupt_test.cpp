@@ -30,10 +30,7 @@
 namespace vapro {
 namespace {
 
-struct Haupt : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    void SetUp() override { h.Form_Load({}); }
+struct Haupt : test::MitHaupt {
     QString Anzeige(const char* name) { return h.Anzeige(name).text(); }
     QString Zustand() { return Anzeige("T_Dateiname"); }
     QAction& Rückgängig() { return h.Menüeintrag("M_Rückgängig"); }
@@ -322,8 +319,7 @@ TEST_F(Haupt, MenusHaveMnemonicsAndTheStandardKeys) {
 TEST_F(Haupt, AnAppliedDialogIsTakenBackAndDoneAgain) {
     EXPECT_FALSE(Rückgängig().isEnabled());
     EXPECT_EQ(Rückgängig().shortcut(), QKeySequence(QKeySequence::Undo));
-    h.RahmenfensterZeigen("M_Kurbeltrieb", true);
-    Dialograhmen& d = *h.Rahmenfenster("M_Kurbeltrieb");
+    Dialograhmen& d = *Öffnen<Dialograhmen>("M_Kurbeltrieb");
     d.E(&Modell::KWRadius)->setText("60");
     d.Knopf_Übernehmen_Click();
     ASSERT_EQ(u.m.KWRadius, 60);

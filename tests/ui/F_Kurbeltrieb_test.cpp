@@ -116,12 +116,9 @@ TEST(F_Kurbeltrieb, Volumes) {
 }
 
 // Converting the units and loading a file refill the open dialog.
-TEST(F_KurbeltriebImHauptfenster, LoadAndConversionRefillTheOpenDialog) {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    h.Form_Load({});
-    h.RahmenfensterZeigen("M_Kurbeltrieb", true);
-    auto* d = static_cast<F_Kurbeltrieb*>(h.Rahmenfenster("M_Kurbeltrieb"));
+using F_KurbeltriebImHauptfenster = test::MitHaupt;
+TEST_F(F_KurbeltriebImHauptfenster, LoadAndConversionRefillTheOpenDialog) {
+    auto* d = Öffnen<F_Kurbeltrieb>("M_Kurbeltrieb");
     d->DezimalzeichenSetzen('.');
     QTemporaryDir ordner;
     const QString datei = ordner.filePath("b.kmf");

@@ -19,12 +19,9 @@
 namespace vapro {
 namespace {
 
-struct MitStein : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
+struct MitStein : test::MitHaupt {
     F_Stein* f = nullptr;
     void SetUp() override {
-        h.Form_Load({});
         if (h.Läuft()) h.Knopf_Start_Stop_Click();
         h.Menüeintrag("M_Stein").trigger();
         f = dynamic_cast<F_Stein*>(h.Rahmenfenster("M_Stein"));

@@ -72,14 +72,8 @@ TEST_F(F_Umsteuerung_, EachChoiceAppliesTheWholeDialogAtOnce) {
 }
 
 // The link-motion rows, here and in the main window, exist only with a link.
-struct UmsteuerungImHauptfenster : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    void SetUp() override { h.Form_Load({}); }
-    F_Umsteuerung& Dialog() {
-        h.RahmenfensterZeigen("M_Umsteuerung", true);
-        return *static_cast<F_Umsteuerung*>(h.Rahmenfenster("M_Umsteuerung"));
-    }
+struct UmsteuerungImHauptfenster : test::MitHaupt {
+    F_Umsteuerung& Dialog() { return *Öffnen<F_Umsteuerung>("M_Umsteuerung"); }
     std::vector<int> tintenMitKulisse, tintenOhne;
     // Visible rows of the dialog and controls of the main window, by link or not.
     void SichtbarWie(bool kulisse, const char* wann) {

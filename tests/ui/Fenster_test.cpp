@@ -14,11 +14,8 @@
 namespace vapro {
 namespace {
 
-struct Fenster : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
+struct Fenster : test::MitHaupt {
     void SetUp() override {
-        h.Form_Load({});
         h.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&h));
     }

@@ -1,10 +1,11 @@
 #pragma once
 // Everything a window needs, for tests: the default mm engine, German texts,
-// an in-memory settings store and a recording platform.
+// an in-memory settings store and a recording platform; and the main window.
 
 #include "core/model/Standarddaten.h"
 #include "tests/ui/Aufzeichner.h"
 #include "ui/Kontext.h"
+#include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro::test {
 
@@ -21,6 +22,18 @@ struct Umgebung {
         StandardmaschineEinrichten(m, mm ? "[mm]" : "[inch]");
         SpracheEinstellen(sprache, SprachbasisDeutsch);
         EinheitenSetzen(einheiten, m.Einheit);
+    }
+};
+
+// The main window loaded on the default engine, for what it wires together.
+struct MitHaupt : ::testing::Test {
+    Umgebung u;
+    F_Haupt h{u.k};
+    MitHaupt() { h.Form_Load({}); }
+    // The window behind a menu entry, opened; null when it is no `F`.
+    template <class F> F* Öffnen(const char* menü) {
+        h.RahmenfensterZeigen(menü, true);
+        return dynamic_cast<F*>(h.Rahmenfenster(menü));
     }
 };
 

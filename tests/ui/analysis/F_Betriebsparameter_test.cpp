@@ -138,16 +138,9 @@ TEST_F(Betriebsparameter, StandingEngineAndInchUnits) {
     EXPECT_EQ(z.G_Hub->item(1, 4)->text(), "cu in");
 }
 
-struct MitHauptfenster : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    F_Betriebsparameter* d = nullptr;
-    void SetUp() override {
-        h.Form_Load({});
-        h.RahmenfensterZeigen("M_Betriebsparameter", true);
-        d = dynamic_cast<F_Betriebsparameter*>(h.Rahmenfenster("M_Betriebsparameter"));
-        ASSERT_NE(d, nullptr);
-    }
+struct MitHauptfenster : test::MitHaupt {
+    F_Betriebsparameter* d = Öffnen<F_Betriebsparameter>("M_Betriebsparameter");
+    void SetUp() override { ASSERT_NE(d, nullptr); }
     QString Hubvolumen() const { return d->G_Hub->item(1, 3)->text(); }
 };
 

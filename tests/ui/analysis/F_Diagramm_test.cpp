@@ -93,17 +93,9 @@ TEST_F(Diagrammfenster, NoDiagramLeavesTheWindowBlankAndRaisesNothing) {
     EXPECT_TRUE(w.Diagramm().has_value());
 }
 
-struct DiagrammMitHauptfenster : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    F_Diagramm* w = nullptr;
-    void SetUp() override {
-        h.Form_Load({});
-        h.RahmenfensterZeigen("M_Diagramm", true);
-        w = dynamic_cast<F_Diagramm*>(h.Rahmenfenster("M_Diagramm"));
-        ASSERT_NE(w, nullptr);
-        ASSERT_TRUE(w->isVisible());
-    }
+struct DiagrammMitHauptfenster : test::MitHaupt {
+    F_Diagramm* w = Öffnen<F_Diagramm>("M_Diagramm");
+    void SetUp() override { ASSERT_TRUE(w && w->isVisible()); }
     void Drehen(int schritte) {
         for (int i = 0; i < schritte; ++i) {
             WinkelWeiter(u.m);

@@ -18,11 +18,7 @@
 namespace vapro {
 namespace {
 
-struct EinstellungFenster : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    void SetUp() override { h.Form_Load({}); }
-
+struct EinstellungFenster : test::MitHaupt {
     F_Einstellung& Fenster() {
         if (!h.RahmenfensterOffen("M_Einstellung")) h.Menüeintrag("M_Einstellung").trigger();
         return static_cast<F_Einstellung&>(*h.Rahmenfenster("M_Einstellung"));
@@ -36,10 +32,7 @@ struct EinstellungFenster : ::testing::Test {
     static void Abwarten(F_Einstellung& f) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f.Läuft(); }, 60000));
     }
-    Dialograhmen& Schieber() {
-        h.RahmenfensterZeigen("M_Schieber", true);
-        return *h.Rahmenfenster("M_Schieber");
-    }
+    Dialograhmen& Schieber() { return *Öffnen<Dialograhmen>("M_Schieber"); }
     QString Rückgängig() { return h.Menüeintrag("M_Rückgängig").text(); }
 };
 

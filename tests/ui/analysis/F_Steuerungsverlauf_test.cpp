@@ -24,22 +24,19 @@
 namespace vapro {
 namespace {
 
-struct MitVerlauf : ::testing::Test {
-    test::Umgebung u;
-    std::unique_ptr<F_Haupt> h = std::make_unique<F_Haupt>(u.k);
+struct MitVerlauf : test::MitHaupt {
     F_Steuerungsverlauf* f = nullptr;
     void SetUp() override {
-        h->Form_Load({});
-        if (h->Läuft()) h->Knopf_Start_Stop_Click();
-        h->Menüeintrag("M_Steuerungsverlauf").trigger();
-        f = dynamic_cast<F_Steuerungsverlauf*>(h->Rahmenfenster("M_Steuerungsverlauf"));
+        if (h.Läuft()) h.Knopf_Start_Stop_Click();
+        h.Menüeintrag("M_Steuerungsverlauf").trigger();
+        f = dynamic_cast<F_Steuerungsverlauf*>(h.Rahmenfenster("M_Steuerungsverlauf"));
         ASSERT_TRUE(f && f->isVisible());
         f->DezimalzeichenSetzen('.');
-        h->Timer1_Timer();
+        h.Timer1_Timer();
     }
     void Takte(int n) {
         for (int i = 0; i < n; ++i)
-            h->Timer1_Timer();
+            h.Timer1_Timer();
     }
     QString Zelle(QTableWidget* t, int zeile, int spalte) const {
         return t->item(zeile, spalte)->text();
@@ -53,16 +50,16 @@ struct MitVerlauf : ::testing::Test {
 
 TEST_F(MitVerlauf, DraggingTheLeverMovesTheMarkerWithoutComputingTheRangeAgain) {
     EXPECT_EQ(u.m.SteuerungsverlaufZeigen, Wahr);
-    EXPECT_TRUE(h->Menüeintrag("M_Steuerungsverlauf").isChecked());
+    EXPECT_TRUE(h.Menüeintrag("M_Steuerungsverlauf").isChecked());
     const uint32_t berechnungen = u.k.verläufe.Berechnungen();
     const int bilder = f->Neuzeichnungen();
     ASSERT_TRUE(f->Graph().MarkeX());
     const double x = *f->Graph().MarkeX();
-    QSlider& hebel = h->SliderUmWinkel();
+    QSlider& hebel = h.SliderUmWinkel();
     for (int i = 0; i <= 30; ++i)
         hebel.setValue(hebel.minimum() + i);
     Takte(20);
-    h->K_NullGrad_Click(); // the same engine recomputed for the picture
+    h.K_NullGrad_Click(); // the same engine recomputed for the picture
     Takte(1);
     EXPECT_EQ(u.k.verläufe.Berechnungen(), berechnungen);
     EXPECT_EQ(f->Neuzeichnungen(), bilder);
@@ -70,8 +67,7 @@ TEST_F(MitVerlauf, DraggingTheLeverMovesTheMarkerWithoutComputingTheRangeAgain) 
     EXPECT_NE(*f->Graph().MarkeX(), x) << "the marker follows the lever";
 
     // Another engine: once, at the next frame.
-    h->RahmenfensterZeigen("M_Kurbeltrieb", true);
-    auto* kurbel = dynamic_cast<F_Kurbeltrieb*>(h->Rahmenfenster("M_Kurbeltrieb"));
+    auto* kurbel = Öffnen<F_Kurbeltrieb>("M_Kurbeltrieb");
     kurbel->E(&Modell::PLänge)->setText("200");
     kurbel->Knopf_Übernehmen_Click();
     Takte(3);
@@ -110,8 +106,7 @@ TEST_F(MitVerlauf, TableShowsTheRangeOfTheCore) {
     EXPECT_FLOAT_EQ(felder[4].toFloat(), e.Füllung->Prozent);
 
     // An engine whose ports never open: no cut-off, shown as such.
-    h->RahmenfensterZeigen("M_Schieber", true);
-    Dialograhmen* schieber = h->Rahmenfenster("M_Schieber");
+    auto* schieber = Öffnen<Dialograhmen>("M_Schieber");
     schieber->E(&Modell::SchiEO)->setText("100");
     schieber->E(&Modell::SchiEU)->setText("100");
     schieber->Knopf_Übernehmen_Click();

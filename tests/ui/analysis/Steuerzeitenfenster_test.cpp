@@ -19,19 +19,10 @@
 namespace vapro {
 namespace {
 
-struct Steuerzeitenfenster : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    F_SteuerzeitenTabelle* t = nullptr;
-    F_Steuerzeiten* g = nullptr;
-    void SetUp() override {
-        h.Form_Load({});
-        h.RahmenfensterZeigen("M_Meßwerte", true);
-        h.RahmenfensterZeigen("M_Steuerzeiten", true);
-        t = dynamic_cast<F_SteuerzeitenTabelle*>(h.Rahmenfenster("M_Meßwerte"));
-        g = dynamic_cast<F_Steuerzeiten*>(h.Rahmenfenster("M_Steuerzeiten"));
-        ASSERT_TRUE(t && g);
-    }
+struct Steuerzeitenfenster : test::MitHaupt {
+    F_SteuerzeitenTabelle* t = Öffnen<F_SteuerzeitenTabelle>("M_Meßwerte");
+    F_Steuerzeiten* g = Öffnen<F_Steuerzeiten>("M_Steuerzeiten");
+    void SetUp() override { ASSERT_TRUE(t && g); }
     QString Zelle(int z, int s) const { return t->G_Meß->item(z, s)->text(); }
     // Every value cell as a fresh search of the engine as it is now gives it.
     void ZeigtSoll(const char* wann) const {

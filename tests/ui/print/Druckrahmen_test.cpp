@@ -261,14 +261,11 @@ TEST(F_SteuerHubD, OffersTheGridOfTheCallingGraphOnly) {
 
 // From the graphs' pop-up menus, as the main window wires them; the graph
 // may be closed before the page is printed.
-TEST(F_SteuerHubD, OpensFromEitherGraphAndPrintsAfterItsGraphClosed) {
-    test::Umgebung u;
+using SteuerHubDImHauptfenster = test::MitHaupt;
+TEST_F(SteuerHubDImHauptfenster, OpensFromEitherGraphAndPrintsAfterItsGraphClosed) {
     QTemporaryDir ordner;
-    F_Haupt h{u.k};
-    h.Form_Load({});
     for (const char* menü : {"M_SteuerHubWeg", "M_SteuerHub"}) {
-        h.RahmenfensterZeigen(menü, true);
-        auto* graph = dynamic_cast<F_SteuerHub*>(h.Rahmenfenster(menü));
+        auto* graph = Öffnen<F_SteuerHub>(menü);
         ASSERT_TRUE(graph);
         emit graph->M_Popup->aboutToShow();
         ASSERT_TRUE(graph->M_Drucken->isEnabled());
@@ -288,14 +285,9 @@ TEST(F_SteuerHubD, OpensFromEitherGraphAndPrintsAfterItsGraphClosed) {
     EXPECT_TRUE(QFile::exists(pdf));
 }
 
-struct HauptDruck : ::testing::Test {
-    test::Umgebung u;
+struct HauptDruck : test::MitHaupt {
     QTemporaryDir ordner;
-    F_Haupt h{u.k};
-    void SetUp() override {
-        h.Form_Load({});
-        h.Knopf_Start_Stop_Click(); // stands still
-    }
+    void SetUp() override { h.Knopf_Start_Stop_Click(); } // stands still
 };
 
 TEST_F(HauptDruck, PrintFromThePicturesMenuKeepsTheScreenScale) {

@@ -24,17 +24,10 @@
 namespace vapro {
 namespace {
 
-struct MitGraphen : ::testing::Test {
-    test::Umgebung u;
-    F_Haupt h{u.k};
-    F_SteuerHub* winkel = nullptr;
-    F_SteuerHub* weg = nullptr;
+struct MitGraphen : test::MitHaupt {
+    F_SteuerHub* winkel = Öffnen<F_SteuerHub>("M_SteuerHub");
+    F_SteuerHub* weg = Öffnen<F_SteuerHubWeg>("M_SteuerHubWeg");
     void SetUp() override {
-        h.Form_Load({});
-        h.RahmenfensterZeigen("M_SteuerHub", true);
-        h.RahmenfensterZeigen("M_SteuerHubWeg", true);
-        winkel = dynamic_cast<F_SteuerHub*>(h.Rahmenfenster("M_SteuerHub"));
-        weg = dynamic_cast<F_SteuerHubWeg*>(h.Rahmenfenster("M_SteuerHubWeg"));
         ASSERT_TRUE(winkel && weg);
         // The first tick checks the direction of rotation.
         Takte(1);
