@@ -1,13 +1,28 @@
 // The behaviour every input window shares, on a small dialog of three fields
-// (crank radius, rod length, a 16-bit number) that rejects a radius <= 0.
+// (crank radius, rod length, a 16-bit number) that rejects a radius <= 0; then
+// the rows a dialog declares: built, captioned in both languages, filled and
+// applied in order, on a small dialog of crank radius (rejected <= 0, sets the
+// stroke), rod length (never shorter than the stroke), a margin in a frame
+// (0 ... 40), check boxes, a help line and a swept volume.
+
+#include "ui/dialogs/Dialograhmen.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <tuple>
 
 #include "render/Farben.h"
 #include "tests/ui/Umgebung.h"
-#include "ui/dialogs/Dialograhmen.h"
 
 namespace vapro {
 namespace {
@@ -127,6 +142,174 @@ TEST_F(Dialograhmen_, CancelledColourChooserChangesNothing) {
     d.M_Hintergrundfarbe->trigger();
     EXPECT_EQ(u.m.FarbeKurbeltrieb, AlsFarbe(QColor(10, 20, 30)));
     EXPECT_EQ(d.palette().color(QPalette::Window), QColor(10, 20, 30));
+}
+
+std::vector<Zeile> Probezeilen() {
+    using Z = Zeile;
+    return {
+        Z::Überschrift(1044),
+        Z::Eingabe(&Modell::KWRadius, Schild::Länge, Reparatur([](double r, Modell& m) {
+            Reparatur::AbweisenBis(0)(r, m);
+            m.Hub = static_cast<float>(2 * r);
+            return r;
+        })),
+        Z::Eingabe(&Modell::PLänge, Schild::Länge,
+                   Reparatur([](double l, Modell& m) { return std::max(l, double{m.Hub}); })),
+        Z::Gruppe(1095),
+        Z::Eingabe(&Modell::RandObenP, Schild::Prozent, Reparatur::Bereich(0, 40)),
+        Z::GruppeEnde(),
+        Z::Kästchen(&Modell::KaJa),
+        Z::Kästchen(&Modell::UmKonturJa),
+        Z::Eingabe(HilfslinienIndex{2}, Schild::Keines, {}, 1101),
+        Z::Anzeige(
+            1054,
+            [](const Modell& m) {
+                return 3.14159265358979 / 4 * m.KDurchmesser * m.KDurchmesser * m.Hub;
+            },
+            Muster::Volumen, Schild::Volumen),
+    };
+}
+
+class Formulardialog : public Dialograhmen {
+  public:
+    explicit Formulardialog(Kontext& k)
+        : Dialograhmen(k, {"Formular", 80, 43, 2050, &Modell::FarbeKurbeltrieb}) {
+        raster = new QGridLayout(this);
+        FormularAnlegen(Probezeilen(), raster);
+        raster->addWidget(KnopfÜbernehmenAnlegen(), raster->rowCount(), 0, 1, 3);
+    }
+    QGridLayout* raster;
+};
+
+struct Formular_ : ::testing::Test {
+    test::Umgebung u;
+    Ansichten ansichten;
+    Formulardialog d{u.k};
+    Formular_() {
+        u.k.ansichten = &ansichten;
+        d.Form_Load();
+    }
+    QString Titel(FeldOrt f) const { return d.Form()->Beschriftung(f)->text(); }
+};
+
+TEST_F(Formular_, BuildsInRowOrderAndCaptionsInTheCurrentLanguage) {
+    // Tab order follows the rows, the frame's field included.
+    QWidget* w = d.E(&Modell::KWRadius);
+    for (QWidget* nächstes : std::initializer_list<QWidget*>{
+             d.E(&Modell::PLänge), d.E(&Modell::RandObenP), d.C(&Modell::KaJa),
+             d.C(&Modell::UmKonturJa), d.E(HilfslinienIndex{2}), d.Knopf_Übernehmen}) {
+        do
+            w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus);
+        EXPECT_EQ(w, nächstes);
+    }
+    auto* rahmen = d.findChild<QGroupBox*>();
+    ASSERT_NE(rahmen, nullptr);
+    EXPECT_EQ(d.E(&Modell::RandObenP)->parentWidget(), rahmen);
+    EXPECT_EQ(d.C(&Modell::PLänge), nullptr); // an edit field is no check box
+
+    struct Fall {
+        int16_t sprache;
+        const char *radius, *rahmen, *kästchen, *hilfslinie;
+    };
+    for (const Fall& f :
+         {Fall{SprachbasisDeutsch, "Kurbelwellenradius", "Strichstärken der Elemente",
+               "Kanäle zum Zylinder", "X-Abstand zur Kw."},
+          Fall{SprachbasisEnglisch, "Crank radius", "Line thickness of elements",
+               "Show steam passage", "X-Distance to crank"}}) {
+        SpracheEinstellen(u.sprache, f.sprache);
+        d.WechselSprache();
+        EXPECT_EQ(Titel(&Modell::KWRadius), f.radius);
+        EXPECT_EQ(rahmen->title(), f.rahmen);
+        EXPECT_EQ(d.C(&Modell::KaJa)->text(), f.kästchen);
+        EXPECT_EQ(Titel(HilfslinienIndex{2}), f.hilfslinie); // a caption of the dialog's own
+        // A fixed caption, the same in both languages.
+        EXPECT_EQ(d.C(&Modell::UmKonturJa)->text(), "Steuerungskontur zeigen");
+    }
+}
+
+TEST_F(Formular_, FillsFieldsAndUnitLabelsFromTheModel) {
+    u.m.KWRadius = 12.5f;
+    u.m.RandObenP = 7;
+    u.m.KaJa = 0;
+    u.m.Hilfslinie[2] = -3.25f;
+    u.m.KDurchmesser = 80; // with a stroke of 80: 402123.86 cubic units
+    u.m.Hub = 80;
+    QLabel* volumen = d.Form()->Anzeigen().at(0);
+    // The unit label stands right of the radius field.
+    int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
+    d.raster->getItemPosition(d.raster->indexOf(d.E(&Modell::KWRadius)), &zeile, &spalte, &zeilen,
+                              &spalten);
+    auto einheit = [&] {
+        return qobject_cast<QLabel*>(d.raster->itemAtPosition(zeile, 2)->widget())->text();
+    };
+    using Fall = std::tuple<char, bool, const char*, const char*, const char*, const char*>;
+    for (const auto& [komma, mm, radius, linie, schild, hubvolumen] :
+         {Fall{'.', true, "12.5", "-3.25", "mm", "402.1"},
+          Fall{',', false, "12,5", "-3,25", "inch", "402123,86"}}) {
+        d.DezimalzeichenSetzen(komma);
+        u.m.Einheit = mm ? "[mm]" : "[inch]";
+        EinheitenSetzen(u.einheiten, u.m.Einheit);
+        d.Einschreiben();
+        EXPECT_EQ(d.E(&Modell::KWRadius)->text(), radius);
+        EXPECT_EQ(d.E(&Modell::RandObenP)->text(), "7");
+        EXPECT_FALSE(d.C(&Modell::KaJa)->isChecked());
+        EXPECT_EQ(d.E(HilfslinienIndex{2})->text(), linie);
+        EXPECT_EQ(einheit(), schild);
+        EXPECT_EQ(volumen->text(), hubvolumen); // cm³ with one decimal, cubic inches with two
+    }
+}
+
+TEST_F(Formular_, AppliesInOrderRepairingAndStopsAtTheFirstBadField) {
+    const Modell vorher = u.m;
+    // Typed radius, rod, margin, help line; stored radius, stroke, rod, margin,
+    // box, help line (NaN = unchanged); whether the message comes.
+    constexpr float alt = std::numeric_limits<float>::quiet_NaN();
+    struct Fall {
+        const char *radius, *stange, *rand, *linie;
+        float r, hub, l;
+        int rd;
+        bool kasten;
+        float h;
+        bool meldung;
+    };
+    const Fall fälle[] = {
+        // Repaired: the rod is never shorter than the new stroke, the margin at most 40.
+        {"60", "100", "55", "1.5", 60, 120, 120, 40, true, 1.5f, false},
+        {"20", "100", "-3", "0", 20, 40, 100, 0, true, 0, false},
+        // Rejected outright: nothing stored.
+        {"0", "100", "5", "1", alt, alt, alt, -1, false, alt, true},
+        // Not a number: what came before stays stored.
+        {"30", "x", "5", "1", 30, 60, alt, -1, false, alt, true},
+        {"30", "200", "40000", "1", 30, 60, 200, -1, false, alt, true},
+        {"30", "200", "5", "7x", 30, 60, 200, 5, true, alt, true},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(testing::Message()
+                     << f.radius << " " << f.stange << " " << f.rand << " " << f.linie);
+        test::Umgebung v;
+        v.k.ansichten = &ansichten;
+        Formulardialog p(v.k);
+        p.Form_Load();
+        p.E(&Modell::KWRadius)->setText(f.radius);
+        p.E(&Modell::PLänge)->setText(f.stange);
+        p.E(&Modell::RandObenP)->setText(f.rand);
+        p.C(&Modell::KaJa)->setChecked(false);
+        p.E(HilfslinienIndex{2})->setText(f.linie);
+        p.Knopf_Übernehmen_Click();
+        auto erwartet = [](float neu, float alt) { return std::isnan(neu) ? alt : neu; };
+        EXPECT_EQ(v.m.KWRadius, erwartet(f.r, vorher.KWRadius));
+        EXPECT_EQ(v.m.Hub, erwartet(f.hub, vorher.Hub));
+        EXPECT_EQ(v.m.PLänge, erwartet(f.l, vorher.PLänge));
+        EXPECT_EQ(v.m.RandObenP, f.rd < 0 ? vorher.RandObenP : f.rd);
+        EXPECT_EQ(v.m.KaJa, f.kasten ? 0 : vorher.KaJa);
+        EXPECT_EQ(v.m.Hilfslinie[2], erwartet(f.h, vorher.Hilfslinie[2]));
+        ASSERT_EQ(v.plattform.Meldungen().size(), f.meldung ? 1u : 0u);
+        // Repaired values show as repaired.
+        if (!f.meldung) {
+            EXPECT_EQ(p.E(&Modell::RandObenP)->text(), QString::number(f.rd));
+        }
+    }
 }
 
 } // namespace

@@ -1,15 +1,26 @@
+// The steam windows: operating parameters, the steam tables and the steam diagram.
+
 #include "ui/analysis/F_Betriebsparameter.h"
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/analysis/Steuerzeiten.h"
 #include "core/model/Bewegung.h"
 #include "core/persist/Maschinendatei.h"
+#include "render/Dampfdiagrammbild.h"
+#include "render/Farben.h"
+#include "tests/core/Maschine.h"
 #include "tests/ui/Umgebung.h"
+#include "ui/analysis/F_Dampftafel.h"
+#include "ui/analysis/F_Diagramm.h"
 #include "ui/mainwindow/F_Haupt.h"
 
 namespace vapro {
@@ -156,6 +167,227 @@ TEST_F(MitHauptfenster, TypingWhileTheEngineTurnsKeepsTheText) {
     Schritt(u.m, *u.k.ansichten);
     EXPECT_NE(Hubvolumen(), vorher);
     EXPECT_EQ(d->E(&Modell::PO1)->text(), "12");
+}
+
+// Both shipped tables as their windows show them, read once for the table
+// window and the operating figures together.
+TEST(Dampftafelfenster, ShowsTheFileRowsInBothUnitSystems) {
+    struct Fall {
+        Dampftafelart art;
+        bool mm;
+        const char* titel;
+        int zeilen;
+        // cells (row, column) of the headings, the first and the last row
+        std::vector<std::tuple<int, int, const char*>> zellen;
+    };
+    const Fall fälle[] = {
+        {Dampftafelart::SI,
+         true,
+         "Dampftafel SI",
+         639,
+         {{0, 1, "p"},
+          {1, 1, "bar"},
+          {1, 4, "m³/kg"},
+          {2, 1, "0.050"},
+          {2, 4, "28.18631"},
+          {638, 1, "220.640"},
+          {638, 10, "4.4120"}}},
+        {Dampftafelart::US,
+         false,
+         "Dampftafel US (Marks & Davis Tables)",
+         618,
+         {{0, 6, "v''"}, {1, 1, "psia"}, {2, 1, "1.00"}, {2, 6, "333.5075"}, {617, 1, "3200.11"}}},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.titel);
+        test::Umgebung u(f.mm);
+        F_Betriebsparameter p(u.k);
+        p.Form_Load(); // looks its steam data up in the table of its unit
+        F_Dampftafel w(u.k, f.art);
+        w.Form_Load();
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(f.titel));
+        EXPECT_EQ(std::tuple(w.Zeilen(), w.Spalten(), w.FesteZeilen()),
+                  std::tuple(f.zeilen, 11, 2));
+        EXPECT_EQ(w.G_Dampftafel->rowCount(), f.zeilen - 2) << "headings stay in view";
+        for (const auto& [r, c, text] : f.zellen)
+            EXPECT_EQ(w.Zelle(r, c), QString::fromUtf8(text)) << r << ", " << c;
+        EXPECT_EQ(u.k.dampftafeln.Lesevorgänge(), 1);
+    }
+}
+
+// A missing file is reported once with its name, by whichever window meets
+// it first; the operating figures go on without steam data and never report
+// it again, in a step or on a refresh.
+TEST(Dampftafelfenster, MissingFileIsReportedOnceWithItsName) {
+    QTemporaryDir leer;
+    test::Umgebung u;
+    u.zustand.Programmpfad = leer.path().toStdString() + "/";
+    Ansichten ansichten;
+    u.k.ansichten = &ansichten;
+    Neuberechnung(u.m, ansichten, Anlass::NeueDaten);
+
+    F_Dampftafel w(u.k, Dampftafelart::SI);
+    w.Form_Load();
+    F_Betriebsparameter p(u.k);
+    p.Form_Load();
+    u.m.UmWinkel /= 2;
+    GeometriestandErhöhen(u.m);
+    p.SchrittMalen();
+    p.Auffrischen();
+    w.Einschreiben();
+
+    const auto& meldungen = u.plattform.Meldungen();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(meldungen[0].text.startsWith(
+        QString::fromUtf8("Fehler beim Laden der Dampftafel-Datei: '  Dampftafel SI.txt  '\n Bitte "
+                          "erneut versuchen.")))
+        << meldungen[0].text.toStdString();
+    EXPECT_EQ(meldungen[0].symbol, Symbol::Stopp);
+    EXPECT_EQ(w.Zeilen(), 0);
+    EXPECT_TRUE(p.A_Sättigungstemperatur->text().isEmpty());
+    EXPECT_FALSE(p.A_LeistungKW->text().isEmpty());
+}
+
+// A file asking for more fixed rows and columns than its grid has: the grid
+// keeps one scrolling row and its margin column; N = 0 shows row 0 alone.
+TEST(Dampftafelfenster, FixedRowsAndColumnsBeyondTheGridAreClamped) {
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath("Dampftafel SI.txt"));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write("\"Klein\"\n\"Zeilen\",0\n\"Spalten\",2\n\"Fixiert\",7\n\"Fixiert\",9\n"
+                "\"p\",1\n\"t\",0\n12.34,99.6\n");
+    datei.close();
+    test::Umgebung u;
+    u.zustand.Programmpfad = ordner.path().toStdString();
+    F_Dampftafel w(u.k, Dampftafelart::SI);
+    w.Form_Load();
+    EXPECT_EQ(std::tuple(w.Zeilen(), w.Spalten(), w.FesteZeilen()), std::tuple(1, 3, 0));
+    EXPECT_EQ(w.G_Dampftafel->rowCount(), 1);
+    EXPECT_EQ(std::tuple(w.Zelle(0, 1), w.Zelle(0, 2)),
+              std::tuple(QString("12.3"), QString("100")));
+}
+
+struct Diagrammfenster : ::testing::Test {
+    test::Umgebung u;
+    Ansichten ansichten;
+    void SetUp() override {
+        u.k.ansichten = &ansichten;
+        Neuberechnung(u.m, ansichten, Anlass::NeueDaten);
+    }
+};
+
+bool NurHintergrund(const QImage& im, uint32_t farbe) {
+    const QRgb grund = AlsQColor(farbe).rgb();
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (im.pixel(x, y) != grund) return false;
+    return true;
+}
+
+// The kept size holds from the window's creation on, shown or not, and the
+// mean pressure is the core's for exactly that drawing area; the operating
+// figures, computing it from the kept size, get the same frame.
+TEST_F(Diagrammfenster, MeanPressureIsTheCoresForTheWindowSize) {
+    u.speicher.Schreiben("Aktuell", "Diagramm Breite", "9000");
+    u.speicher.Schreiben("Aktuell", "Diagramm Höhe", "6000");
+    F_Diagramm w(u.k);
+    EXPECT_EQ(w.size(), QSize(600, 400));
+    w.Form_Load();
+    ASSERT_TRUE(w.Diagramm().has_value());
+
+    Modell m = u.m;
+    SteuerzeitenSuchen(m);
+    SteuerzeitenAuswerten(m);
+    const Diagrammrahmen r = DiagrammrahmenFür(QSizeF(600, 400), QFontMetricsF(w.font(), &w));
+    const Dampfdiagramm d = DampfdiagrammBerechnen(m, r);
+    EXPECT_EQ(w.Diagramm()->PM, d.PM);
+    EXPECT_EQ(w.Diagramm()->Punkte.size(), d.Punkte.size());
+    const Diagrammrahmen gespeichert = DiagrammrahmenGespeichert(u.k, w);
+    EXPECT_EQ(std::tuple(gespeichert.Breite, gespeichert.Höhe, gespeichert.RandLinks),
+              std::tuple(r.Breite, r.Höhe, r.RandLinks));
+
+    // The curve is sampled every 10 pixels: another width, another mean
+    // pressure, and the kept size follows the window.
+    w.show();
+    w.resize(300, 400);
+    const Diagrammrahmen schmal = DiagrammrahmenGespeichert(u.k, w);
+    EXPECT_EQ(schmal.Breite, 300);
+    EXPECT_EQ(w.Diagramm()->PM, DampfdiagrammBerechnen(m, schmal).PM);
+    EXPECT_NE(w.Diagramm()->PM, d.PM);
+}
+
+// Narrower or lower than its margins, or with an engine the diagram cannot
+// be computed for, the window stays blank: no exception leaves it and no
+// message box opens; a later change draws it again.
+TEST_F(Diagrammfenster, NoDiagramLeavesTheWindowBlankAndRaisesNothing) {
+    F_Diagramm w(u.k);
+    w.Form_Load();
+    ASSERT_TRUE(w.Diagramm().has_value());
+    for (const QSize größe : {QSize(60, 300), QSize(400, 30)}) {
+        w.resize(größe);
+        EXPECT_NO_THROW(w.Neuzeichnen());
+        EXPECT_FALSE(w.Diagramm().has_value());
+        EXPECT_TRUE(NurHintergrund(w.Bildpuffer(), u.m.FarbeDiagramm));
+    }
+    w.resize(500, 350);
+    w.Neuzeichnen();
+    ASSERT_TRUE(w.Diagramm().has_value());
+
+    u.m.KDurchmesser = 0; // no piston area: no volume scale
+    EXPECT_NO_THROW(Neuberechnung(u.m, ansichten, Anlass::Eingabe));
+    EXPECT_NO_THROW(w.Neuzeichnen());
+    EXPECT_FALSE(w.Diagramm().has_value());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NO_THROW(w.SchrittMalen());
+    u.m.KDurchmesser = 125;
+    Neuberechnung(u.m, ansichten, Anlass::Eingabe);
+    w.SchrittMalen();
+    EXPECT_TRUE(w.Diagramm().has_value());
+}
+
+struct DiagrammMitHauptfenster : test::MitHaupt {
+    F_Diagramm* w = Öffnen<F_Diagramm>("M_Diagramm");
+    void SetUp() override { ASSERT_TRUE(w && w->isVisible()); }
+    void Drehen(int schritte) {
+        for (int i = 0; i < schritte; ++i) {
+            WinkelWeiter(u.m);
+            Schritt(u.m, *u.k.ansichten);
+        }
+    }
+};
+
+// Turning costs no search (the events the search writes stay as a probe
+// left them); the lever, a recomputation and another unit redraw at once.
+TEST_F(DiagrammMitHauptfenster, FollowsTheEngineOnlyWhenItChanged) {
+    ASSERT_EQ(u.m.DiagrammZeigen, Wahr);
+    ASSERT_TRUE(w->Diagramm().has_value());
+    const float wc = w->Diagramm()->Wc;
+    u.m.EinlaßZuOben.Winkel = 12345; // a search would overwrite it
+    Drehen(40);
+    EXPECT_EQ(u.m.EinlaßZuOben.Winkel, 12345);
+
+    u.m.UmWinkel = test::Grad(-20);
+    Drehen(1);
+    EXPECT_NE(u.m.EinlaßZuOben.Winkel, 12345);
+    EXPECT_NE(w->Diagramm()->Wc, wc);
+
+    const float pm = w->Diagramm()->PM;
+    u.m.PO1 = 8;
+    Neuberechnung(u.m, *u.k.ansichten, Anlass::Eingabe);
+    EXPECT_NE(w->Diagramm()->PM, pm) << "redrawn by the recomputation itself";
+
+    h.M_Umrechnen_Click();
+    EXPECT_EQ(w->Diagramm()->PO1, u.m.PO1);
+}
+
+TEST_F(DiagrammMitHauptfenster, PopupMenuOpensHelpAndTheOperatingParameters) {
+    w->M_Infotext->trigger();
+    EXPECT_EQ(u.plattform.hilfen, std::vector<int>{4500});
+    EXPECT_FALSE(h.RahmenfensterOffen("M_Betriebsparameter"));
+    w->M_Betriebsparameter->trigger();
+    EXPECT_TRUE(h.RahmenfensterOffen("M_Betriebsparameter"));
+    EXPECT_EQ(u.m.BetriebsparameterZeigen, Wahr);
+    EXPECT_TRUE(h.Menüeintrag("M_Betriebsparameter").isChecked());
 }
 
 } // namespace
