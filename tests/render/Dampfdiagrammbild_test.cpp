@@ -42,13 +42,6 @@ struct Diagrammbild {
         const Bildpunkt b = DiagrammBildpunkt(r, d, V, druck);
         return im.pixel(static_cast<int>(b.x + dx), static_cast<int>(b.y + dy)) & 0xFFFFFF;
     }
-    int Anzahl(QRgb farbe) const {
-        int n = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                n += (im.pixel(x, y) & 0xFFFFFF) == farbe;
-        return n;
-    }
 };
 
 // A default engine with the lever well over, turning the way its ports say.
@@ -99,7 +92,7 @@ TEST(Dampfdiagrammbild, WithoutAdmissionOnlyTheAxes) {
     const Diagrammbild b(m, QSize(500, 360));
     ASSERT_TRUE(b.d.OhneEinlaß);
     EXPECT_EQ(b.d.PM, 0);
-    EXPECT_EQ(b.Anzahl(Rot) + b.Anzahl(Blau), 0);
+    EXPECT_EQ(test::Pixelzahl(b.im, Rot) + test::Pixelzahl(b.im, Blau), 0);
     // The axes are there: the pressure axis half way up, the volume axis half way along.
     EXPECT_EQ(b.Bei(0, 0.5 * b.d.PO1), Schwarz);
     EXPECT_EQ(b.Bei(0.5 * b.d.Vt, 0), Schwarz);

@@ -13,6 +13,19 @@
 
 namespace vapro::test {
 
+// How many pixels of `bild` satisfy `wie` (which gets the colour without
+// alpha), or have the colour `farbe`.
+template <class Wie> int Pixelzahl(const QImage& bild, Wie wie) {
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            n += wie(bild.pixel(x, y) & 0xFFFFFF);
+    return n;
+}
+inline int Pixelzahl(const QImage& bild, QRgb farbe) {
+    return Pixelzahl(bild, [farbe](QRgb c) { return c == (farbe & 0xFFFFFF); });
+}
+
 // Pixels whose colour differs from the reference by more than `toleranz` in
 // a channel may make up at most `anteil` of the image (antialiased edges and
 // text may shift a little between runs of the rasteriser).

@@ -51,13 +51,6 @@ struct Graph {
         Malen([this](QPainter& p) { g.Schritt(p, m, m.FarbeSteuerHub); });
     }
     QRgb Pixel(int x, int y) const { return im.pixel(x, y) & 0xFFFFFF; }
-    int Zählen(QRgb farbe) const {
-        int n = 0;
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                n += Pixel(x, y) == farbe;
-        return n;
-    }
 };
 
 TEST(Steuerhubgraph, ThreeRevolutionsRepeatTheGraphSideBySide) {
@@ -211,7 +204,7 @@ TEST(Steuerhubgraph, NoRoomOrNoPortFaceDrawsOnlyTheBackground) {
         m.SpieLänge = spieLänge;
         Graph g(Hubachse::Kurbelwinkel, m, fläche);
         g.Schritt(0);
-        EXPECT_EQ(g.Zählen(Weiß), g.im.width() * g.im.height()) << fläche.width();
+        EXPECT_EQ(test::Pixelzahl(g.im, Weiß), g.im.width() * g.im.height()) << fläche.width();
     }
 }
 
@@ -238,14 +231,6 @@ QImage Seite(const Modell& m, Hubachse achse, QSize größe = kQuer, double dpi 
     QPainter p(&bild);
     SteuerhubseiteZeichnen(p, m, achse, QSizeF(größe), dpi, "OT", "UT");
     return bild;
-}
-
-int Zählen(const QImage& bild, QRgb farbe) {
-    int n = 0;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            n += (bild.pixel(x, y) & 0xFFFFFF) == (farbe & 0xFFFFFF);
-    return n;
 }
 
 // Thin lines and no extra grid: what each case adds shows alone.
@@ -288,8 +273,8 @@ TEST(Steuerhubseite, DrawingStaysInsideTheMarginsOnWhitePaper) {
     // Grey where the paper was left alone: everything outside the area.
     const int außen =
         kQuer.width() * kQuer.height() - bereich.toRect().width() * bereich.toRect().height();
-    EXPECT_NEAR(Zählen(bild, qRgb(160, 160, 164)), außen, kQuer.width() + kQuer.height());
-    EXPECT_GT(Zählen(bild, qRgb(255, 255, 255)), bereich.width() * bereich.height() / 2);
+    EXPECT_NEAR(test::Pixelzahl(bild, qRgb(160, 160, 164)), außen, kQuer.width() + kQuer.height());
+    EXPECT_GT(test::Pixelzahl(bild, qRgb(255, 255, 255)), bereich.width() * bereich.height() / 2);
 }
 
 TEST(Steuerhubseite, PrintSettingsShowOnThePage) {
@@ -297,18 +282,19 @@ TEST(Steuerhubseite, PrintSettingsShowOnThePage) {
     const QRgb dampf = qRgb(frisch & 0xFF, (frisch >> 8) & 0xFF, frisch >> 16);
     const Modell schlicht = Schlicht();
     const QImage vorher = Seite(schlicht, Hubachse::Kurbelwinkel);
-    EXPECT_GT(Zählen(vorher, dampf), 100);
+    EXPECT_GT(test::Pixelzahl(vorher, dampf), 100);
 
     Modell m = schlicht;
     m.Öffnung = 0;
-    EXPECT_EQ(Zählen(Seite(m, Hubachse::Kurbelwinkel), dampf), 0) << "no port openings";
-    const int schwarz = Zählen(vorher, qRgb(0, 0, 0));
+    EXPECT_EQ(test::Pixelzahl(Seite(m, Hubachse::Kurbelwinkel), dampf), 0) << "no port openings";
+    const int schwarz = test::Pixelzahl(vorher, qRgb(0, 0, 0));
     for (auto [name, breiter] : {std::pair{"grid", &Modell::LStärke},
                                  {"ports", &Modell::KStärke},
                                  {"points", &Modell::Kuller}}) {
         m = schlicht;
         m.*breiter = 5;
-        EXPECT_GT(Zählen(Seite(m, Hubachse::Kurbelwinkel), qRgb(0, 0, 0)), schwarz + 100) << name;
+        EXPECT_GT(test::Pixelzahl(Seite(m, Hubachse::Kurbelwinkel), qRgb(0, 0, 0)), schwarz + 100)
+            << name;
     }
 }
 

@@ -19,7 +19,6 @@ struct Aufzeichner : Plattform {
     struct Nachricht {
         QString text;
         Symbol symbol;
-        QString titel;
     };
     Aufzeichner() = default;
     Aufzeichner(const Aufzeichner&) = delete;
@@ -52,8 +51,8 @@ struct Aufzeichner : Plattform {
     int druckerGewählt = 0;
     bool druckerJa = true;
 
-    void Meldung(QWidget*, const QString& text, Symbol symbol, const QString& titel) override {
-        meldungen_.push_back({text, symbol, titel});
+    void Meldung(QWidget*, const QString& text, Symbol symbol, const QString&) override {
+        meldungen_.push_back({text, symbol});
         if (währendMeldung) währendMeldung();
     }
     Sichern SpeichernFragen(QWidget*, const QString& text, const QString&,
@@ -65,12 +64,7 @@ struct Aufzeichner : Plattform {
         fragen_.push_back(text);
         return antwortJa;
     }
-    std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override {
-        if (farben.empty()) return std::nullopt;
-        const std::optional<QColor> f = farben.front();
-        farben.pop_front();
-        return f;
-    }
+    std::optional<QColor> FarbeWählen(QWidget*, const QColor&) override { return Nächste(farben); }
     std::optional<QString> DateiÖffnen(QWidget*, const QString&, const QString&) override {
         return Datei();
     }
@@ -92,10 +86,7 @@ struct Aufzeichner : Plattform {
     }
     std::optional<QSize> BildgrößeWählen(QWidget*, QSize, const QString&, const QString&,
                                          const QString&) override {
-        if (größen.empty()) return std::nullopt;
-        const std::optional<QSize> g = größen.front();
-        größen.pop_front();
-        return g;
+        return Nächste(größen);
     }
 
   private:
@@ -104,12 +95,18 @@ struct Aufzeichner : Plattform {
     std::unique_ptr<QPrinter> drucker_;
     size_t gesehenMeldungen_ = 0, gesehenFragen_ = 0;
 
+    // The next prepared reply; none left answers as a cancel.
+    template <class T> static std::optional<T> Nächste(std::deque<std::optional<T>>& antworten) {
+        if (antworten.empty()) return std::nullopt;
+        const std::optional<T> a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
     std::optional<QString> Datei() {
         if (dateien.empty()) return std::nullopt;
         const QString d = dateien.front();
         dateien.pop_front();
-        if (d.isEmpty()) return std::nullopt;
-        return d;
+        return d.isEmpty() ? std::nullopt : std::optional(d);
     }
 };
 

@@ -114,20 +114,6 @@ TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
     }
 }
 
-TEST_F(F_BildKonfiguration_, CheckBoxAppliesHalfTypedNumberElsewhere) {
-    d.show();
-    QCheckBox* c = d.C(&Modell::HilfslinienZeigen);
-    auto anklicken = [c] { QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2)); };
-    d.E(&Modell::DEX)->clear();
-    QTest::keyClicks(d.E(&Modell::DEX), "-7"); // typed, not yet applied
-    const int16_t stand = u.m.Geometriestand;
-    anklicken(); // on the box itself, as a user does; applied once
-    EXPECT_EQ(std::tuple(u.m.HilfslinienZeigen, u.m.DEX, u.m.Geometriestand),
-              std::tuple(1, -7.0f, stand + 1));
-    anklicken();
-    EXPECT_EQ(u.m.HilfslinienZeigen, 0);
-}
-
 TEST_F(F_BildKonfiguration_, ColourCountsAsAChangeWhoseCounterWraps) {
     u.m.Geometriestand = 32767; // the change counter wraps rather than overflows
     u.plattform.farben = {QColor(1, 2, 3)};

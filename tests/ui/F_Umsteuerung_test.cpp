@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "tests/render/Referenzbild.h"
 #include "tests/ui/Umgebung.h"
 #include "ui/dialogs/Getriebeskizze.h"
 #include "ui/mainwindow/F_Haupt.h"
@@ -88,10 +89,7 @@ struct UmsteuerungImHauptfenster : test::MitHaupt {
         // The sketch draws the link's parts only with a link: more ink with one.
         EXPECT_EQ(d.Skizze->KulisseGezeigt(), kulisse);
         const QImage skizze = d.Skizze->grab().toImage();
-        int tinte = 0;
-        for (int y = 0; y < skizze.height(); ++y)
-            for (int x = 0; x < skizze.width(); ++x)
-                tinte += qGray(skizze.pixel(x, y)) < 128;
+        const int tinte = test::Pixelzahl(skizze, [](QRgb c) { return qGray(c) < 128; });
         (kulisse ? tintenMitKulisse : tintenOhne).push_back(tinte);
         for (auto f :
              {&Modell::ExStangenlängeV, &Modell::ExZentrizität, &Modell::ExRadius, &Modell::ussmx})

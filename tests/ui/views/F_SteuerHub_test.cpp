@@ -113,18 +113,6 @@ TEST_F(MitGraphen, SettingsApplyToTheOpenGraphsWithoutRecomputingTheEngine) {
     EXPECT_EQ(winkel->Neuzeichnungen(), nachher.first + 1);
 }
 
-TEST_F(MitGraphen, SettingsWindowHelpsWithTheGraphThatOpenedIt) {
-    Einstellungen(winkel).M_Infotext_Click();
-    Einstellungen(weg).M_Infotext_Click();
-    winkel->M_Infotext_Click();
-    weg->M_Infotext_Click();
-    EXPECT_EQ(u.plattform.hilfen,
-              (std::vector{HilfeKontext::SteuerHub, HilfeKontext::SteuerHubMenü,
-                           HilfeKontext::SteuerHub, HilfeKontext::SteuerHubWeg}));
-    EXPECT_EQ(u.zustand.SteuerHubAufrufer, "SteuerHubWeg");
-    EXPECT_FALSE(h.SteuerHubMenü()->M_Hintergrundfarbe->isVisible());
-}
-
 // An engine that cannot be turned all the way round: the graph shows its
 // grid, reports nothing and does not try again at every step.
 TEST_F(MitGraphen, AnEngineThatJamsStaysInsideTheGraph) {
