@@ -27,15 +27,19 @@
 namespace vapro {
 namespace {
 
-struct Betriebsparameter : ::testing::Test {
+// The default engine computed as for its windows, with silent views.
+struct Diagrammfenster : ::testing::Test {
     test::Umgebung u;
     Ansichten ansichten;
-    F_Betriebsparameter d{u.k};
-    Betriebsparameter() {
+    Diagrammfenster() {
         u.k.ansichten = &ansichten;
         Neuberechnung(u.m, ansichten, Anlass::NeueDaten);
-        d.Form_Load();
     }
+};
+
+struct Betriebsparameter : Diagrammfenster {
+    F_Betriebsparameter d{u.k};
+    Betriebsparameter() { d.Form_Load(); }
     void Tippen(FeldOrt feld, const char* text) { d.E(feld)->setText(QString::fromUtf8(text)); }
 };
 
@@ -267,15 +271,6 @@ TEST(Dampftafelfenster, FixedRowsAndColumnsBeyondTheGridAreClamped) {
     EXPECT_EQ(std::tuple(w.Zelle(0, 1), w.Zelle(0, 2)),
               std::tuple(QString("12.3"), QString("100")));
 }
-
-struct Diagrammfenster : ::testing::Test {
-    test::Umgebung u;
-    Ansichten ansichten;
-    void SetUp() override {
-        u.k.ansichten = &ansichten;
-        Neuberechnung(u.m, ansichten, Anlass::NeueDaten);
-    }
-};
 
 // The kept size holds from the window's creation on, shown or not, and the
 // mean pressure is the core's for exactly that drawing area; the operating

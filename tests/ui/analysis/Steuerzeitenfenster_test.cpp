@@ -51,16 +51,13 @@ struct Steuerzeitenfenster : test::MitHaupt {
 TEST_F(Steuerzeitenfenster, OpenWithCaptionsValuesAndMarksInEitherLanguage) {
     EXPECT_EQ(std::pair(u.m.MeßwerteZeigen, u.m.SteuerzeitenZeigen), std::pair(Wahr, Wahr));
     EXPECT_TRUE(h.Menüeintrag("M_Steuerzeiten").isChecked());
-    EXPECT_EQ(std::tuple(t->windowTitle(), g->windowTitle(), Zelle(1, 2), Zelle(15, 5)),
-              std::tuple(QString("Steuerzeiten - Tabelle"), QString("Steuerzeiten - Graphik"),
-                         QString("[mm]"), QString("Kompression")));
+    EXPECT_EQ(std::pair(Zelle(1, 2), Zelle(15, 5)),
+              std::pair(QString("[mm]"), QString("Kompression")));
     ZeigtSoll("opened");
     EXPECT_EQ(g->Bild().Marken().size(), 8u);
 
     h.M_Sprache_Click();
-    EXPECT_EQ(std::tuple(t->windowTitle(), g->windowTitle(), Zelle(2, 5), t->Ü_1[0]->text()),
-              std::tuple(QString("Open/Close Data"), QString("Open/Close Diagram"),
-                         QString("Intake open"), QString(" Actual data")));
+    EXPECT_EQ(Zelle(2, 5), "Intake open");
     EXPECT_TRUE(g->Bild().Marken().front().zeilen[0].startsWith("open "));
     ZeigtSoll("English");
 
