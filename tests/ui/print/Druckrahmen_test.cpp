@@ -314,18 +314,6 @@ TEST_F(HauptDruck, PrintFromThePicturesMenuKeepsTheScreenScale) {
     EXPECT_EQ(u.plattform.Meldungen().size(), 1u);
 }
 
-TEST_F(HauptDruck, PrinterPropertiesOnThreeLines) {
-    h.Menüeintrag("M_Druckereigenschaften").trigger();
-    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
-    const QPrinter& p = u.plattform.Drucker();
-    const QSize seite = p.pageLayout().fullRectPixels(p.resolution()).size();
-    EXPECT_EQ(u.plattform.Meldungen()[0].text,
-              QString("Auflösung in DPI = %1\nBreite in Pixel = %2\nHöhe in Pixel = %3")
-                  .arg(p.resolution())
-                  .arg(seite.width())
-                  .arg(seite.height()));
-}
-
 TEST_F(HauptDruck, PictureExportWritesWhatTheWindowShows) {
     F_Bild& bild = h.Bild();
     bild.resize(360, 300);
