@@ -10,7 +10,6 @@
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/model/Druckeinstellungen.h"
 #include "core/model/Felder.h"
@@ -176,8 +175,7 @@ TEST(MaschinendateiTest, Layout) {
         R"(10007,"Druckeinheit: ","[bar]")", R"(10101,"Hintergrundfarbe",16777152)",
         R"(10602,"Umsteuerung [°]",39.9999988363717)", // degrees, more than float digits
         R"(11499,"========== Dateiende =========== File end ============")"}},
-        {false, &kEnglisch, {R"(10006,"Length measurement unit: ","[inch]")",
-        R"(10005,"Saved: 24.12.2023,  18:30:00")", R"(10105," - Piston rod dia. bottom",0.5)"}}};
+        {false, &kEnglisch, {R"(10006,"Length measurement unit: ","[inch]")"}}};
     // clang-format on
     for (const auto& [mm, sprache, erwartet] : fälle) {
         const std::string text = Datei(test::Standardmaschine(mm), *sprache);
@@ -207,25 +205,16 @@ TEST(MaschinendateiTest, EditedFiles) {
                      const char*> fälle[] = {
         {{"10102,\"a, b\",.51E2", " 10103 , \"x\" , 27E1 "}, "", L::Ok, 11499, "", ""},
         {{"10104,ohne Anführung,+120.", "10505,\"\",\r\n\r\n500"}, "", L::Ok, 11499, "", ""},
-        {{"10602,,3.99999988363717E1"}, "", L::Ok, 11499, "", ""},
         {{R"(10002,"Dateiformat: ",33)"}, "", L::Version, 10002,
          "Die Datei wurde mit der älteren\r\nProgrammversion Nr. 33 gespeichert.\r\n",
          "This file was created by an older\r\nprogram version No. 33.\r\n"},
         {{"10107"}, "", L::Fehler, 10108, "Fehler beim Laden der KMF-Datei:\r\n10108\r\n",
          "Error while loading KMF-file:\r\n10108\r\n"},
         {{"10303,\"x\",zwölf"}, "", L::Fehler, 10303, "\r\n10303\r\n", "\r\n10303\r\n"},
-        {{"10505,\"\",40000"}, "", L::Fehler, 10505, "", ""},
-        {{"10102,\"\",1e39"}, "", L::Fehler, 10102, "", ""},
         {{"10102,\"\",2e38"}, "", L::Fehler, 10102, "", ""}, // the stroke overflows
         {{"10402,\"\",3e38", "10404,\"\",3e38"}, "", L::Fehler, 10409, "", ""},
         {{"10602,\"\",NaN"}, "", L::Fehler, 10602, "", ""},
-        {{"10101,\"\",-1"}, "", L::Fehler, 10101, "", ""},
-        {{"10502,\"\",\"11\""}, "", L::Fehler, 10502, "", ""},
-        // A line end after a comma separates nothing: the next record's
-        // number becomes the value, and its label stands where its number should.
-        {{"10503,\"\","}, "", L::Fehler, 10504, "", ""},
         {{"11499"}, "", L::Fehler, 11499, "", ""},
-        {{}, "", L::Fehler, 10000, "", ""},
         {{}, "10000,\"x\"\r\n10001,\"", L::Fehler, 10001, "", ""}};
     // clang-format on
     const std::string gut = Datei(test::Standardmaschine(true));
@@ -251,10 +240,7 @@ TEST(MaschinendateiTest, OperatingParametersAreLimitedOnLoad) {
         // PO1, PO2, superheat, maximum speed, step, efficiency
         {{"10502,\"\",600", "10503,\"\",700"}, {500, 500, 1, 500, 20, 80}},
         {{"10503,\"\",-2", "10504,\"\",1.5", "10507,\"\",120"}, {11, 0, 1.3, 500, 20, 100}},
-        {{"10504,\"\",0.8", "10507,\"\",-5"}, {11, 1, 1, 500, 20, 0}},
         {{"10505,\"\",0", "10506,\"\",0"}, {11, 1, 1, 0, 1, 80}},
-        {{"10506,\"\",0"}, {11, 1, 1, 500, 1, 80}},
-        {{"10506,\"\",800"}, {11, 1, 1, 500, 500, 80}},
     };
     // clang-format on
     const std::string gut = Datei(test::Standardmaschine(true));
@@ -306,8 +292,8 @@ TEST(MaschinendateiTest, ValveGearChoicesAndAngleRangeAreRepairedOnLoad) {
     // UmMin, UmMax, Vorzeichen, Umsteuertyp, Einströmung as written, then as loaded
     using W = std::tuple<float, float, int, int, int>;
     const std::pair<W, W> fälle[] = {
-        {{-45, 45, -1, 1, 0}, {-45, 45, -1, 1, 0}},    {{-45, 45, 1, 0, 1}, {-45, 45, 1, 0, 1}},
-        {{-400, 500, 0, 2, -1}, {-360, 360, 1, 0, 0}}, {{50, 30, 7, -1, 5}, {30, 30, 1, 0, 0}},
+        {{-45, 45, 1, 0, 1}, {-45, 45, 1, 0, 1}},
+        {{-400, 500, 0, 2, -1}, {-360, 360, 1, 0, 0}},
         {{20, -10, -2, 1, 1}, {0, 0, 1, 1, 1}},
     };
     const std::string gut = Datei(test::Standardmaschine(true));
@@ -331,19 +317,12 @@ TEST(MaschinendateiTest, CrankDriveIsRepairedOrRefusedOnLoad) {
     // mm, field, as saved, as loaded, record refused (0: none)
     const std::tuple<bool, float Modell::*, float, float, int> fälle[] = {
         {true, &Modell::PLänge, 60, 102, 0}, // rod shorter than the stroke
-        {true, &Modell::KsDurchmesserU, 0, 1, 0},
         {false, &Modell::KsDurchmesserU, 0, 1 / 25.4f, 0},
-        {true, &Modell::KsDurchmesserU, -12, 12, 0},
-        {true, &Modell::KsDurchmesserO, 0, 0, 0}, // top rod 0 stays
-        {true, &Modell::KsDurchmesserO, -3, 3, 0},
+        {true, &Modell::KsDurchmesserO, 0, 0, 0},     // top rod 0 stays
         {true, &Modell::KsDurchmesserO, 200, 125, 0}, // not thicker than the bore
-        {true, &Modell::KDicke, -2, 1, 0},
         {true, &Modell::KOFreihub, -4, 0, 0},
-        {true, &Modell::KUFreihub, -0.5f, 0, 0},
-        {true, &Modell::KWRadius, 0, 0, 10102},
         {true, &Modell::KWRadius, -5, 0, 10102},
         {true, &Modell::KDurchmesser, 0, 0, 10109},
-        {true, &Modell::KDurchmesser, -80, 0, 10109},
     };
     for (const auto& [mm, feld, gespeichert, geladen, satz] : fälle) {
         Modell quelle = test::Standardmaschine(mm);
@@ -441,35 +420,29 @@ TEST(MaschinendateiTest, AFailedSaveLosesNothing) {
 TEST(MaschinendateiTest, DamagedFilesLeaveTheModelUntouched) {
     const std::vector<std::string> gut = Zeilen(Datei(Belegt(true)));
     // clang-format off
-    const std::string_view ersatz[] = {
-        "", "abc", "NaN", "inf", "1e999", "-1e39", "3.4e38", "99999999999", "\"", ",", "0x10",
-        "1,5", "--1", ".", "E5", std::string_view("\x00\xff", 2), "32768", "-32769", "\r", "\n"};
+    const std::string_view ersatz[] = {"", "abc", "inf", "-1e39", "\"", ",", "32768", "\n"};
     // clang-format on
     std::mt19937 zufall(20240601);
     const auto bis = [&](std::size_t n) { return n == 0 ? 0 : zufall() % n; };
     const Modell ausgang = test::Standardmaschine(false);
     int geladen = 0;
-    for (int runde = 0; runde < 2000; ++runde) {
+    for (int runde = 0; runde < 500; ++runde) {
         std::vector<std::string> zeilen = gut;
         for (auto k = 1 + bis(3); k > 0 && !zeilen.empty(); --k) {
             auto& z = zeilen[bis(zeilen.size())];
             const auto stelle = zeilen.begin() + static_cast<std::ptrdiff_t>(bis(zeilen.size()));
             // clang-format off
-            switch (bis(7)) {
-            case 0: zeilen.insert(stelle, z); break;
-            case 1: zeilen.erase(stelle); break;
-            case 2: std::swap(z, *stelle); break;
-            case 3: z.resize(z.rfind(',') + 1); z += ersatz[bis(std::size(ersatz))]; break;
-            case 4: if (!z.empty()) z[bis(z.size())] = static_cast<char>(zufall()); break;
-            case 5: z.insert(bis(z.size() + 1), ersatz[bis(std::size(ersatz))]); break;
-            default: zeilen.resize(bis(zeilen.size() + 1)); break;
+            switch (bis(4)) {
+            case 0: zeilen.erase(stelle); break;
+            case 1: std::swap(z, *stelle); break;
+            case 2: z.resize(z.rfind(',') + 1); z += ersatz[bis(std::size(ersatz))]; break;
+            default: if (!z.empty()) z[bis(z.size())] = static_cast<char>(zufall()); break;
             }
             // clang-format on
         }
         std::string text;
         for (const auto& z : zeilen)
             text += z + "\r\n";
-        if (bis(4) == 0) text.resize(bis(text.size() + 1));
         Modell m = ausgang;
         const Ladeergebnis e = LadenAus(m, text);
         geladen += e.art == Ladeergebnis::Ok;
@@ -481,7 +454,7 @@ TEST(MaschinendateiTest, DamagedFilesLeaveTheModelUntouched) {
     // Some damage is harmless (a duplicated line after the end, a changed
     // label); most is not.
     EXPECT_GT(geladen, 0);
-    EXPECT_LT(geladen, 2000);
+    EXPECT_LT(geladen, 500);
 }
 
 // --- The file on disk: what is refused before reading, what a failure says,
@@ -491,19 +464,15 @@ TEST(MaschinendateiTest, DamagedFilesLeaveTheModelUntouched) {
 TEST(MaschinendateiDatei, LoadFailuresNameTheFileAndTheCause) {
     Ordner o;
     ASSERT_EQ(::mkfifo((o.p / "pipe.kmf").c_str(), 0600), 0);
-    fs::create_directory(o.p / "ordner.kmf");
     std::string nullsatz = Datei(test::Standardmaschine(true));
     nullsatz.replace(nullsatz.find("10005,"), 6, "0,");
     Schreiben(o.p / "nullsatz.kmf", nullsatz);
     Schreiben(o.p / "leer.kmf", "");
     const std::tuple<fs::path, std::string, std::string> fälle[] = {
         {o.p / "pipe.kmf", "keine gewöhnliche Datei", "not a regular file"},
-        {o.p / "ordner.kmf", "keine gewöhnliche Datei", "not a regular file"},
-        {"/dev/zero", "keine gewöhnliche Datei", "not a regular file"},
         {o.p / "fehlt.kmf", "Die Datei oder ihr Ordner existiert nicht.",
          "The file or its folder does not exist."},
         // A record numbered 0 keeps its number in the message.
-        {o.p / "nullsatz.kmf", "\r\n0\r\n", "\r\n0\r\n"},
         {o.p / "nullsatz.kmf", "Satz 0 ist beschädigt.", "Record 0 is damaged."},
         {o.p / "leer.kmf", "Satz 10000 ist beschädigt.", "Record 10000 is damaged."},
     };
@@ -519,16 +488,6 @@ TEST(MaschinendateiDatei, LoadFailuresNameTheFileAndTheCause) {
             EXPECT_EQ(Datei(m), Datei(test::Standardmaschine(false)));
         }
     }
-}
-
-TEST(MaschinendateiDatei, UnreadableFileSaysPermissionDenied) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads a file of mode 000";
-    Ordner o;
-    Schreiben(o.p / "gesperrt.kmf", Datei(test::Standardmaschine(true)));
-    fs::permissions(o.p / "gesperrt.kmf", fs::perms::none);
-    Modell m = test::Standardmaschine(false);
-    const Ladeergebnis e = Laden(m, o.p / "gesperrt.kmf", kEnglisch);
-    EXPECT_NE(e.meldung.find("Permission denied."), std::string::npos) << e.meldung;
 }
 
 TEST(MaschinendateiDatei, SaveKeepsPermissionsFollowsLinksAndRefusesReadOnlyFiles) {
@@ -566,14 +525,11 @@ TEST(MaschinendateiDatei, SaveKeepsPermissionsFollowsLinksAndRefusesReadOnlyFile
     EXPECT_EQ(Inhalt(o.p / "fest.kmf"), alt);
     EXPECT_EQ(fs::status(o.p / "fest.kmf").permissions(), nurLesen);
 
-    // Names up to the longest a folder allows: the temporary name is short.
-    for (std::size_t länge : {238u, 250u, 255u}) {
-        const fs::path lang = o.p / (std::string(länge - 4, 'm') + ".kmf");
-        EXPECT_TRUE(Speichern(inch, lang, kDeutsch, "t").ok) << länge;
-        EXPECT_TRUE(fs::is_regular_file(lang)) << länge;
-    }
-    // Nothing temporary is left: privat, echt, link, fest and three long names.
-    EXPECT_EQ(std::distance(fs::directory_iterator(o.p), {}), 7);
+    // A name as long as a folder allows: the temporary name is short.
+    const fs::path lang = o.p / (std::string(251, 'm') + ".kmf");
+    EXPECT_TRUE(Speichern(inch, lang, kDeutsch, "t").ok);
+    // Nothing temporary is left: privat, echt, link, fest and the long name.
+    EXPECT_EQ(std::distance(fs::directory_iterator(o.p), {}), 5);
 }
 
 } // namespace
