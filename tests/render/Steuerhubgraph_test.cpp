@@ -178,7 +178,7 @@ TEST(Steuerhubgraph, CursorLeavesNoTraceWhenItMoves) {
         Graph ohne(Hubachse::Kurbelwinkel, m, QSizeF(6000, 4500));
         m.faden = 1;
         Graph mit(Hubachse::Kurbelwinkel, m, QSizeF(6000, 4500));
-        for (const float winkel : {0.f, 10.f, 20.f, 30.f, 200.f, 210.f}) {
+        for (const float winkel : {0.f, 10.f, 200.f}) {
             ohne.Schritt(winkel);
             mit.Schritt(winkel);
             std::set<int> spalten;
@@ -196,10 +196,9 @@ TEST(Steuerhubgraph, CursorLeavesNoTraceWhenItMoves) {
 }
 
 TEST(Steuerhubgraph, NoRoomOrNoPortFaceDrawsOnlyTheBackground) {
-    // drawing area (twips), port face; a narrow, a flat and a faceless graph
-    for (const auto& [fläche, spieLänge] : {std::pair{QSizeF(90, 4500), 104.f},
-                                            {QSizeF(6000, 200), 104.f},
-                                            {QSizeF(6000, 4500), 0.f}}) {
+    // drawing area (twips), port face; a narrow and a faceless graph
+    for (const auto& [fläche, spieLänge] :
+         {std::pair{QSizeF(90, 4500), 104.f}, {QSizeF(6000, 4500), 0.f}}) {
         Modell m = test::Standardmaschine();
         m.SpieLänge = spieLänge;
         Graph g(Hubachse::Kurbelwinkel, m, fläche);
@@ -253,8 +252,6 @@ TEST(Steuerhubseite, EachGraphDrawsOnlyTheGridOfItsOwnAxis) {
         {"crank angle, piston grid", Hubachse::Kurbelwinkel, &Modell::KolbenWeg, false},
         {"piston travel, angle grid", Hubachse::Kolbenweg, &Modell::WinkelRaster, false},
         {"piston travel, piston grid", Hubachse::Kolbenweg, &Modell::KolbenWeg, true},
-        {"crank angle, valve grid", Hubachse::Kurbelwinkel, &Modell::WegRaster, true},
-        {"piston travel, valve grid", Hubachse::Kolbenweg, &Modell::WegRaster, true},
     };
     for (const Fall& f : fälle) {
         Modell m = Schlicht();
@@ -287,15 +284,6 @@ TEST(Steuerhubseite, PrintSettingsShowOnThePage) {
     Modell m = schlicht;
     m.Öffnung = 0;
     EXPECT_EQ(test::Pixelzahl(Seite(m, Hubachse::Kurbelwinkel), dampf), 0) << "no port openings";
-    const int schwarz = test::Pixelzahl(vorher, qRgb(0, 0, 0));
-    for (auto [name, breiter] : {std::pair{"grid", &Modell::LStärke},
-                                 {"ports", &Modell::KStärke},
-                                 {"points", &Modell::Kuller}}) {
-        m = schlicht;
-        m.*breiter = 5;
-        EXPECT_GT(test::Pixelzahl(Seite(m, Hubachse::Kurbelwinkel), qRgb(0, 0, 0)), schwarz + 100)
-            << name;
-    }
 }
 
 // Both graphs of the millimetre engine on a landscape page (A4 at 30 dpi)

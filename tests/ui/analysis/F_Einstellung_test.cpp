@@ -60,8 +60,6 @@ TEST_F(EinstellungFenster, AnAppliedSettingIsOneStepThatUndoTakesBackBitForBit) 
     Abwarten(f);
     ASSERT_TRUE(f.Ergebnis() && f.Ergebnis()->Verbessert());
     EXPECT_EQ(u.m.SstLänge, 79.5f) << "the search works on a copy";
-    EXPECT_GT(f.G_Ergebnis->rowCount(), 12) << "inputs, goals, objective and the design checks";
-    EXPECT_EQ(f.G_Ergebnis->item(0, 0)->text(), "SstLänge");
     ASSERT_TRUE(f.Knopf_Anwenden->isEnabled());
 
     const double gefunden = f.Ergebnis()->nachher[0];
@@ -133,18 +131,6 @@ TEST_F(EinstellungFenster, BadRequestsAreReportedAndStartNothing) {
              f.Zeile("SchiEO").E_Von->setText("6");
          },
          "Die Grenzen von SchiEO"},
-        {"no weight",
-         [](F_Einstellung& f) {
-             Frei(f, {"SstLänge"});
-             f.E_Gewicht[0]->setText("0");
-         },
-         "Kein Ziel hat ein Gewicht"},
-        {"a time that is not a number",
-         [](F_Einstellung& f) {
-             Frei(f, {"SstLänge"});
-             f.E_Zeit->setText("-");
-         },
-         "Falsche Eingabe"},
     };
     for (const Fall& c : fälle) {
         f.Einschreiben();
@@ -158,14 +144,6 @@ TEST_F(EinstellungFenster, BadRequestsAreReportedAndStartNothing) {
         EXPECT_TRUE(m.back().text.contains(QString::fromUtf8(c.meldung)))
             << c.was << ": " << m.back().text.toStdString();
     }
-
-    f.E_Zeit->setText("10");
-
-    // A fixed eccentric offers no link inputs.
-    u.m.Umsteuertyp = 0;
-    f.Einschreiben();
-    EXPECT_FALSE(f.Zeile("BaRadius").C_Frei->isVisibleTo(&f));
-    EXPECT_TRUE(f.Zeile("SstLänge").C_Frei->isVisibleTo(&f));
 
     // An engine that does not reverse cannot be set; the window says why.
     u.m.Umsteuertyp = 1;

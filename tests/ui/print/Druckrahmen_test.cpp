@@ -173,20 +173,11 @@ TEST(Druckrahmen, FieldsKeepTheirLimitsAndACancelledChooserPrintsNothing) {
     using Felder = std::vector<std::tuple<int16_t Modell::*, const char*, int16_t>>;
     const std::pair<const char*, Felder> fälle[] = {
         {nullptr,
-         {{&M::LStärkeKurbelD, "0", 1},
-          {&M::GelenkSteuerD, "-4", 1},
-          {&M::RandLinksD, "70", 70},
-          {&M::RandRechtsD, "40", 29},
-          {&M::RandObenD, "120", 99},
-          {&M::RandUntenD, "5", 0}}},
+         {{&M::LStärkeKurbelD, "0", 1}, {&M::RandLinksD, "70", 70}, {&M::RandRechtsD, "40", 29}}},
         {"SteuerHub",
          {{&M::DruckLinks, "70", 70},
           {&M::DruckRechts, "40", 29},
-          {&M::DruckOben, "120", 99},
-          {&M::DruckUnten, "5", 0},
           {&M::Kuller, "0", 1},
-          {&M::GradPunkte, "500", 20},
-          {&M::AbstandWinkel, "-15", 1},
           {&M::AbstandWeg, "0", 1}}},
     };
     for (const auto& [graph, felder] : fälle) {
@@ -241,21 +232,10 @@ TEST(F_SteuerHubD, OffersTheGridOfTheCallingGraphOnly) {
         Dialog t(wegGraph ? "SteuerHubWeg" : "SteuerHub");
         auto& d = static_cast<F_SteuerHubD&>(*t.d);
         EXPECT_EQ(d.Achse(), wegGraph ? Hubachse::Kolbenweg : Hubachse::Kurbelwinkel);
-        // Both grids are on by default; the valve-travel grid is off.
         EXPECT_EQ(d.C(&Modell::WinkelRaster)->isEnabled(), !wegGraph);
         EXPECT_EQ(d.E(&Modell::AbstandWinkel)->isEnabled(), !wegGraph);
         EXPECT_EQ(d.C(&Modell::KolbenWeg)->isEnabled(), wegGraph);
         EXPECT_EQ(d.E(&Modell::KolbenWegAbstand)->isEnabled(), wegGraph);
-        EXPECT_TRUE(d.C(&Modell::WegRaster)->isEnabled());
-        EXPECT_FALSE(d.E(&Modell::AbstandWeg)->isEnabled());
-        // A check box applies at once and frees its distance.
-        d.C(&Modell::WegRaster)->click();
-        EXPECT_EQ(t.u.m.WegRaster, 1);
-        EXPECT_TRUE(d.E(&Modell::AbstandWeg)->isEnabled());
-        QCheckBox* eigener = d.C(wegGraph ? &Modell::KolbenWeg : &Modell::WinkelRaster);
-        eigener->click();
-        EXPECT_FALSE(
-            d.E(wegGraph ? &Modell::KolbenWegAbstand : &Modell::AbstandWinkel)->isEnabled());
     }
 }
 
