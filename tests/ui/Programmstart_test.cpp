@@ -35,9 +35,6 @@ TEST(Programmstart, FirstAndSecondStart) {
     {
         Lauf erster(speicher);
         EXPECT_EQ(erster.registriert, 1);
-        EXPECT_EQ(speicher.Lesen("Version", "Versions Nr", ""), "33");
-        EXPECT_EQ(erster.sprache.Sprachbasis, SprachbasisDeutsch);
-        EXPECT_EQ(erster.m.Einheit, "[mm]");
         EXPECT_TRUE(erster.haupt->FensterOffen(F_Haupt::Fenster::Bild));
         EXPECT_EQ(erster.haupt->geometry().topLeft(), QPoint(20, 20)); // 300 twips
         EXPECT_TRUE(erster.haupt->Läuft());
@@ -51,24 +48,6 @@ TEST(Programmstart, FirstAndSecondStart) {
     EXPECT_EQ(zweiter.sprache.Sprachbasis, SprachbasisEnglisch); // the language survives
     EXPECT_EQ(zweiter.haupt->geometry().topLeft(), QPoint(60, 75));
     EXPECT_TRUE(zweiter.haupt->FensterOffen(F_Haupt::Fenster::Tabelle));
-}
-
-TEST(Programmstart, ResetGivesDefaultPositionsButKeepsLanguageAndUnit) {
-    SpeicherImSpeicher speicher;
-    {
-        Lauf lauf(speicher);
-        lauf.haupt->M_Sprache_Click();
-        lauf.haupt->M_Grunddaten_Click("[inch]");
-        lauf.haupt->move(200, 200);
-        lauf.haupt->FensterZeigen(F_Haupt::Fenster::Tabelle, true);
-        lauf.haupt->Menüeintrag("M_RegeditLöschen").trigger();
-        lauf.Beenden();
-    }
-    Lauf danach(speicher);
-    EXPECT_EQ(danach.haupt->geometry().topLeft(), QPoint(20, 20));
-    EXPECT_FALSE(danach.haupt->FensterOffen(F_Haupt::Fenster::Tabelle));
-    EXPECT_EQ(danach.sprache.Sprachbasis, SprachbasisEnglisch);
-    EXPECT_EQ(danach.m.Einheit, "[inch]");
 }
 
 TEST(Programmstart, MachineFileFromTheCommandLineAndTheNextStart) {
