@@ -60,16 +60,6 @@ TEST_F(MitStein, GraphsTheSlipOfARevolutionAndRedrawsOnlyForTheLever) {
     EXPECT_NE(f->Bildpuffer(), vorher);
     h.Knopf_Vor_Click();
     EXPECT_EQ(f->Neuzeichnungen(), bilder);
-
-    // Exported at a size of the user's without touching the window's graph.
-    const QImage fenster = f->Bildpuffer();
-    QTemporaryDir ordner;
-    u.plattform.dateien = {ordner.filePath("stein")};
-    u.plattform.größen = {QSize(480, 300)};
-    f->M_Export_Click();
-    EXPECT_EQ(QImage(ordner.filePath("stein.png")).size(), QSize(480, 300));
-    EXPECT_EQ(f->Bildpuffer(), fenster);
-    EXPECT_EQ(f->Neuzeichnungen(), bilder);
 }
 
 TEST_F(MitStein, AFixedEccentricAndAJammedGearStayInsideTheWindow) {

@@ -70,21 +70,6 @@ TEST(Fenstermanager, MainWindowStaysPutOverRestarts) {
     }
 }
 
-TEST(Fenstermanager, PlaceSavedOffScreenComesBack) {
-    OHNE_FENSTERMANAGER_ÜBERSPRINGEN();
-    const std::pair<const char*, const char*> orte[] = {
-        {"-30000", "-6000"}, {"90000", "300"}, {"4500", "-450"}};
-    for (auto [x, y] : orte) {
-        SpeicherImSpeicher speicher;
-        speicher.Schreiben("Aktuell", "Haupt x", x);
-        speicher.Schreiben("Aktuell", "Haupt y", y);
-        Lauf lauf(speicher);
-        ASSERT_TRUE(Gerahmt(*lauf.haupt));
-        EXPECT_TRUE(Arbeitsfläche(*lauf.haupt).contains(lauf.haupt->frameGeometry()))
-            << x << " " << y;
-    }
-}
-
 TEST(Fenstermanager, PictureOpensBesideTheMainWindow) {
     OHNE_FENSTERMANAGER_ÜBERSPRINGEN();
     SpeicherImSpeicher speicher;
