@@ -56,16 +56,6 @@ TEST(Steinspringbild, CurveSpansExactlyTheSlipBetweenItsLines) {
     EXPECT_NEAR(unten, s.g.Lagefeld().Y(s.weg->Min), 1.5);
 }
 
-TEST(Steinspringbild, MarkerRidesOnTheCurveAndThePreviousOneTurnsBlack) {
-    Steingraph s(-35);
-    s.Schritt(90);
-    const QPointF erste = s.g.Lagefeld().P(90, SteinLage(s.m));
-    EXPECT_EQ(s.Bei(erste), Rot);
-    s.Schritt(100);
-    EXPECT_EQ(s.Bei(s.g.Lagefeld().P(100, SteinLage(s.m))), Rot);
-    EXPECT_EQ(s.Bei(erste + QPointF(3, 0)), Schwarz) << "the ring of the previous marker";
-}
-
 TEST(SteinspringbildReferenzbild, DefaultEngines) {
     for (const bool mm : {true, false}) {
         Steingraph s(-35, mm);

@@ -1,7 +1,5 @@
-// How the windows behave as windows: placing, closing, the main window's layout.
+// How the windows behave as windows: placing and closing.
 #include <QApplication>
-#include <QLabel>
-#include <QLayout>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -40,32 +38,10 @@ TEST_F(Fenster, DialogsAreOrdinaryWindowsBesideTheMainWindowAndCloseOnEscape) {
     F_BildKonfiguration* d = h.BildKonfiguration();
     ASSERT_TRUE(d && d->isVisible());
     EXPECT_EQ(d->windowType(), Qt::Window);
-    EXPECT_FALSE(d->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(Arbeitsfläche().contains(d->frameGeometry()));
     EXPECT_NE(d->geometry().topLeft(), QPoint(50 / 15, 50 / 15)) << "not piled in the corner";
     QTest::keyClick(d, Qt::Key_Escape);
     EXPECT_FALSE(h.FensterOffen(F_Haupt::Fenster::BildKonfiguration));
-}
-
-TEST_F(Fenster, LayoutHoldsAtAnySizeAndWithTheStopMessage) {
-    auto* drehung = h.findChild<QLabel*>("T_Drehung");
-    auto* datei = h.findChild<QLabel*>("T_Dateiname");
-    ASSERT_TRUE(drehung && datei);
-    const QSize vorher = h.size();
-    const QRect dateiVorher = datei->geometry();
-    drehung->setText(u.k.T(410));
-    drehung->setVisible(true);
-    h.centralWidget()->layout()->activate();
-    EXPECT_EQ(h.size(), vorher);
-    EXPECT_EQ(datei->geometry(), dateiVorher);
-
-    const int anzeige = h.Anzeige("Aus_Winkel").width();
-    h.resize(vorher + QSize(300, 250));
-    h.centralWidget()->layout()->activate();
-    EXPECT_EQ(h.Anzeige("Aus_Winkel").width(), anzeige);
-    EXPECT_EQ(datei->height(), dateiVorher.height());
-    // The file line keeps to the bottom edge.
-    EXPECT_GT(datei->mapTo(&h, QPoint(0, 0)).y(), dateiVorher.y() + 200);
 }
 
 } // namespace
