@@ -192,35 +192,6 @@ TEST(Maschinenbild, CrankDriveWhereTheSolverPutsIt) {
     }
 }
 
-TEST(Maschinenbild, BothKindsOfValveGear) {
-    // Link with sheaves, bare eccentric, link hung about the crankshaft.
-    for (auto [typ, radius, dex] :
-         {std::tuple{1, 25.0f, 150.0f}, {0, 0.0f, 150.0f}, {1, 0.0f, 0.0f}}) {
-        SCOPED_TRACE(testing::Message() << typ << " " << radius << " " << dex);
-        Modell m = test::Standardmaschine();
-        m.ussmx = 15; // a link die off the shaft's vertical
-        m.Winkel = 70;
-        m.ExRadius = radius;
-        m.DEX = dex;
-        Kinematik(m); // leaves a die position that the single eccentric must not use
-        m.Umsteuertyp = static_cast<int16_t>(typ);
-        const Gelöst g(m);
-        const double M = g.m.Maßstab, steinX = g.m.XSteuerung + (typ == 1 ? 15 * M : 0);
-        // The link's die block is a filled joint, the eccentric rod's end an open one.
-        EXPECT_EQ(Pixel(g.im, steinX, g.m.SteinYBild), typ == 1 ? Schwarz : Weiß);
-        EXPECT_TRUE(FarbeNahe(g.im, g.m.XSteuerung, g.Y(0), Schwarz, 0)); // shaft joint
-        // Eccentric rods half way along: forward blue, backward (link only) red.
-        EXPECT_TRUE(FarbeNahe(g.im, (g.m.ExVorXBild + g.m.StangeVorXBild) / 2,
-                              (g.m.ExVorYBild + g.m.StangeVorYBild) / 2, Blau));
-        EXPECT_EQ(FarbeNahe(g.im, (g.m.ExRückXBild + g.m.BalkenRückXBild) / 2,
-                            (g.m.ExRückYBild + g.m.BalkenRückYBild) / 2, Rot),
-                  typ == 1);
-        // A sheave only with a radius: a point inside it but off every line.
-        const QRgb blech = Pixel(g.im, g.m.ExVorXBild - 15 * M, g.m.ExVorYBild + 15 * M);
-        EXPECT_TRUE(radius > 0 ? blech == Blau || blech == Rot : blech == Weiß) << blech;
-    }
-}
-
 // The whole picture of both default engines as a redraw leaves it (at 0°),
 // the lever at -40°.
 TEST(MaschinenbildReferenzbild, DefaultEngines) {

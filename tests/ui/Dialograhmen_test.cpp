@@ -1,15 +1,13 @@
 // The behaviour every input window shares, on a small dialog of three fields
 // (crank radius, rod length, a 16-bit number) that rejects a radius <= 0; then
-// the rows a dialog declares: built, captioned in both languages, filled and
-// applied in order, on a small dialog of crank radius (rejected <= 0, sets the
-// stroke), rod length (never shorter than the stroke), a margin in a frame
-// (0 ... 40), check boxes, a help line and a swept volume.
+// the rows a dialog declares, applied in order, on a small dialog of crank radius (rejected <= 0,
+// sets the stroke), rod length (never shorter than the stroke), a margin in a frame (0 ... 40),
+// check boxes, a help line and a swept volume.
 
 #include "ui/dialogs/Dialograhmen.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -188,63 +186,7 @@ struct Formular_ : ::testing::Test {
         u.k.ansichten = &ansichten;
         d.Form_Load();
     }
-    QString Titel(FeldOrt f) const { return d.Form()->Beschriftung(f)->text(); }
 };
-
-TEST_F(Formular_, BuildsInRowOrderAndCaptionsInTheCurrentLanguage) {
-    // Tab order follows the rows, the frame's field included.
-    QWidget* w = d.E(&Modell::KWRadius);
-    for (QWidget* nächstes :
-         std::initializer_list<QWidget*>{d.E(&Modell::PLänge), d.E(&Modell::RandObenP)}) {
-        do
-            w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus);
-        EXPECT_EQ(w, nächstes);
-    }
-    auto* rahmen = d.findChild<QGroupBox*>();
-    ASSERT_NE(rahmen, nullptr);
-    EXPECT_EQ(d.E(&Modell::RandObenP)->parentWidget(), rahmen);
-    EXPECT_EQ(d.C(&Modell::PLänge), nullptr); // an edit field is no check box
-
-    struct Fall {
-        int16_t sprache;
-        const char *radius, *rahmen, *hilfslinie;
-    };
-    for (const Fall& f : {Fall{SprachbasisDeutsch, "Kurbelwellenradius",
-                               "Strichstärken der Elemente", "X-Abstand zur Kw."},
-                          Fall{SprachbasisEnglisch, "Crank radius", "Line thickness of elements",
-                               "X-Distance to crank"}}) {
-        SpracheEinstellen(u.sprache, f.sprache);
-        d.WechselSprache();
-        EXPECT_EQ(Titel(&Modell::KWRadius), f.radius);
-        EXPECT_EQ(rahmen->title(), f.rahmen);
-        EXPECT_EQ(Titel(HilfslinienIndex{2}), f.hilfslinie); // a caption of the dialog's own
-    }
-}
-
-TEST_F(Formular_, FillsFieldsAndUnitLabelsFromTheModel) {
-    u.m.KWRadius = 12.5f;
-    u.m.RandObenP = 7;
-    u.m.KaJa = 0;
-    u.m.Hilfslinie[2] = -3.25f;
-    u.m.KDurchmesser = 80; // with a stroke of 80: 402123.86 cubic units
-    u.m.Hub = 80;
-    QLabel* volumen = d.Form()->Anzeigen().at(0);
-    using Fall = std::tuple<char, bool, const char*, const char*, const char*>;
-    for (const auto& [komma, mm, radius, linie, hubvolumen] :
-         {Fall{'.', true, "12.5", "-3.25", "402.1"},
-          Fall{',', false, "12,5", "-3,25", "402123,86"}}) {
-        d.DezimalzeichenSetzen(komma);
-        u.m.Einheit = mm ? "[mm]" : "[inch]";
-        EinheitenSetzen(u.einheiten, u.m.Einheit);
-        d.Einschreiben();
-        EXPECT_EQ(d.E(&Modell::KWRadius)->text(), radius);
-        EXPECT_EQ(d.E(&Modell::RandObenP)->text(), "7");
-        EXPECT_FALSE(d.C(&Modell::KaJa)->isChecked());
-        EXPECT_EQ(d.E(HilfslinienIndex{2})->text(), linie);
-        EXPECT_EQ(volumen->text(), hubvolumen); // cm³ with one decimal, cubic inches with two
-    }
-}
 
 TEST_F(Formular_, AppliesInOrderRepairingAndStopsAtTheFirstBadField) {
     const Modell vorher = u.m;

@@ -67,30 +67,6 @@ TEST_F(F_Bild_, ResizeRecomputesAndRedraws) {
                 u.plattform.Meldungen().back().text.startsWith("Geometriefehler"));
 }
 
-TEST_F(F_Bild_, MenuAndBackgroundColour) {
-    int drucken = 0, einstellungen = 0;
-    bild.einstellungenÖffnen = [&] { ++einstellungen; };
-    for (bool mitDruck : {false, true}) {
-        QTest::mouseClick(&bild, Qt::RightButton, {}, QPoint(50, 50));
-        // Printing comes with its dialog.
-        EXPECT_EQ(std::pair(bild.M_Click->isVisible(), bild.M_Drucken->isEnabled()),
-                  std::pair(true, mitDruck));
-        bild.M_Click->hide();
-        bild.druckenÖffnen = [&] { ++drucken; };
-    }
-    for (QAction* a : {bild.M_Drucken, bild.M_Einstellungen, bild.M_Infotext})
-        a->trigger();
-    EXPECT_EQ(std::tuple(drucken, einstellungen, u.plattform.hilfen),
-              std::tuple(1, 1, std::vector<int>{3500}));
-
-    const int16_t stand = u.m.Geometriestand;
-    u.plattform.farben = {QColor(0, 128, 255)};
-    bild.M_Hintergrundfarbe->trigger(); // the picture in the new colour, counted as a change
-    EXPECT_EQ(Pixel(bild, 0, 0), QColor(0, 128, 255).rgb() & 0xFFFFFF);
-    EXPECT_EQ(std::tuple(u.m.FarbeBild, u.m.Geometriestand, ansichten.geändert),
-              std::tuple(0xFF8000u, stand + 1, 1)); // red + 256 green + 65536 blue
-}
-
 struct F_BildKonfiguration_ : ::testing::Test {
     test::Umgebung u;
     Ansichten ansichten;

@@ -37,17 +37,6 @@ struct Haupt : test::MitHaupt {
     QAction& Wiederholen() { return h.Menüeintrag("M_Wiederholen"); }
 };
 
-TEST_F(Haupt, SlidersSetDelayStepAndTheReversingAngleWithItsSign) {
-    h.SliderZeit().setValue(20);
-    EXPECT_EQ(h.Zeitgeber().interval(), 500);
-    h.SliderWinkel().setValue(3);
-    EXPECT_FLOAT_EQ(u.m.WinkelSchritt, 1.5f);
-    // Sign -1 (default): to the right gives a negative reversing angle.
-    h.SliderUmWinkel().setValue(20);
-    EXPECT_NEAR(u.m.UmWinkel, -10 * 3.14159265358979 / 180, 1e-7);
-    EXPECT_EQ(Anzeige("Aus_UmWinkel"), "10.0");
-}
-
 TEST_F(Haupt, TickTurnsOnlyWithADecisiveScore) {
     h.Timer1_Timer(); // takes up the reversing angle
     struct Fall {

@@ -82,18 +82,6 @@ TEST_F(F_Schieber_, CavityAsDeepAsTheBodyIsCorrectedWithAMessage) {
     }
 }
 
-TEST_F(F_Schieber_, ModeSwitchChangesNothingUntilApply) {
-    u.m.SchiLaufO = 50; // typed geometry a switch must not derive from yet
-    Tippen(&Modell::SchiLaufO, "50");
-    const float eo = u.m.SchiEO, laufO = u.m.SchiLaufO;
-    const int16_t stand = u.m.Geometriestand;
-    d.O_Schiebergeometrie->click();
-    EXPECT_EQ(std::tuple(u.m.SchieberEingabe, u.m.SchiEO, u.m.SchiLaufO, u.m.Geometriestand),
-              std::tuple(0, eo, laufO, stand));
-    d.Knopf_Übernehmen_Click();
-    EXPECT_NE(u.m.Geometriestand, stand);
-}
-
 constexpr Länge kSpiegel[] = {&Modell::KaLaufO, &Modell::KaWeiO, &Modell::KaDamO, &Modell::KaWeiM,
                               &Modell::KaDamU,  &Modell::KaWeiU, &Modell::KaLaufU};
 

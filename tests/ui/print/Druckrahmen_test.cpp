@@ -227,18 +227,6 @@ TEST(F_BildDruck, PrintedPageHoldsTheEngineInsideItsMarginsAtThePageScale) {
     EXPECT_LE(tinte.right(), bereich.right() + 2);
 }
 
-TEST(F_SteuerHubD, OffersTheGridOfTheCallingGraphOnly) {
-    for (const bool wegGraph : {false, true}) {
-        Dialog t(wegGraph ? "SteuerHubWeg" : "SteuerHub");
-        auto& d = static_cast<F_SteuerHubD&>(*t.d);
-        EXPECT_EQ(d.Achse(), wegGraph ? Hubachse::Kolbenweg : Hubachse::Kurbelwinkel);
-        EXPECT_EQ(d.C(&Modell::WinkelRaster)->isEnabled(), !wegGraph);
-        EXPECT_EQ(d.E(&Modell::AbstandWinkel)->isEnabled(), !wegGraph);
-        EXPECT_EQ(d.C(&Modell::KolbenWeg)->isEnabled(), wegGraph);
-        EXPECT_EQ(d.E(&Modell::KolbenWegAbstand)->isEnabled(), wegGraph);
-    }
-}
-
 // From the graphs' pop-up menus, as the main window wires them; the graph
 // may be closed before the page is printed.
 using SteuerHubDImHauptfenster = test::MitHaupt;
