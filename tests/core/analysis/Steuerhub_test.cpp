@@ -65,16 +65,6 @@ TEST(Steuerhub, SweepRecordsEveryWholeDegreeAndLeavesTheCrankWhereItWas) {
                                              KanteObenInnen(einzeln), KanteObenAußen(einzeln)}));
 }
 
-TEST(Steuerhub, FinerSweepSamplesPartsOfADegree) {
-    Modell m = test::Standardmaschine();
-    Kinematik(m);
-    const std::vector<Hubpunkt> einfach = SteuerhubVerlauf(m);
-    const std::vector<Hubpunkt> doppelt = SteuerhubVerlauf(m, 2);
-    ASSERT_EQ(doppelt.size(), 721u);
-    EXPECT_EQ(doppelt[190].Kante, einfach[95].Kante);
-    EXPECT_FLOAT_EQ(doppelt[191].Winkel, 95.5f);
-}
-
 TEST(Steuerhub, AFailingSweepRestoresTheCrankAngle) {
     // A connecting rod shorter than the crank reaches the pin near the dead
     // centres only.

@@ -192,12 +192,8 @@ TEST(Neuberechnung, OrderAndChangedStateByCause) {
 }
 
 TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounterButKeepTheWindows) {
-    struct Fall {
-        std::string einheit;
-        const char* erwartet;
-        double umwinkel;
-    };
-    for (const Fall& f : {Fall{"[mm]", "[mm]", 40}, Fall{"[MM]", "[inch]", -14}}) {
+    for (const auto& [einheit, erwartet, umwinkel] :
+         {std::tuple{"[mm]", "[mm]", 40.0}, std::tuple{"[MM]", "[inch]", -14.0}}) {
         Modell m;
         m.Winkel = 77;
         m.Geometriestand = 5;
@@ -205,11 +201,11 @@ TEST(Standarddaten, InstallTheUnitsEngineAndRestartTheCounterButKeepTheWindows) 
         m.BildZeigen = Falsch;
         m.TabelleZeigen = m.DampftafelUSZeigen = Wahr;
         Ansichten still;
-        StandarddatenLaden(m, still, f.einheit);
+        StandarddatenLaden(m, still, einheit);
         EXPECT_EQ(std::tuple(m.BildZeigen, m.TabelleZeigen, m.DampftafelUSZeigen, m.Geändert),
                   std::tuple(Falsch, Wahr, Wahr, false));
-        EXPECT_EQ(m.Einheit, f.erwartet) << f.einheit;
-        EXPECT_FLOAT_EQ(m.UmWinkel, Grad(f.umwinkel)) << f.einheit;
+        EXPECT_EQ(m.Einheit, erwartet) << einheit;
+        EXPECT_FLOAT_EQ(m.UmWinkel, Grad(umwinkel)) << einheit;
         EXPECT_EQ(m.Geometriestand, 0);
         EXPECT_EQ(m.Winkel, 77);
         EXPECT_EQ(m.Drehrichtung, m.Drehrichtungsbilanz > 0); // set by the direction check

@@ -72,7 +72,7 @@ TEST(Kinematik, RodsKeepTheirLengthsAndThePinsLieOnTheLink) {
     }
 }
 
-TEST(Kinematik, AnglesRepeatEveryRevolutionAndSolvingAgainChangesNothing) {
+TEST(Kinematik, AnglesRepeatEveryRevolution) {
     for (float w : {-350.f, 123.25f}) {
         Modell a = Standardmaschine(), b = a;
         a.Winkel = w;
@@ -81,11 +81,6 @@ TEST(Kinematik, AnglesRepeatEveryRevolutionAndSolvingAgainChangesNothing) {
         Kinematik(b);
         EXPECT_NEAR(a.kwegmm, b.kwegmm, 2e-4) << w;
         EXPECT_NEAR(a.SteinY, b.SteinY, 2e-4) << w;
-        const Modell vorher = a;
-        Kinematik(a);
-        EXPECT_EQ(a.SchieberY, vorher.SchieberY);
-        EXPECT_EQ(a.SchieHub, vorher.SchieHub);
-        EXPECT_EQ(a.Springen, vorher.Springen);
     }
 }
 

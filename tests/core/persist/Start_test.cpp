@@ -114,7 +114,6 @@ TEST(Pruefeinstellungen, TargetsComeBackAsStoredAndRepairedWhenAbsurd) {
     g.VoreilenDifferenzZoll = 0.01f;
     g.VorausströmungMin = 80;
     PrüfgrenzenSpeichern(s, g);
-    EXPECT_EQ(s.Lesen("prüfung", "füllungmin", ""), "65.5");
     const Prüfgrenzen zurück = PrüfgrenzenLaden(s);
     for (const Prüfgrenze& e : PrüfgrenzenTabelle())
         EXPECT_EQ(zurück.*e.feld, g.*e.feld) << e.name;
