@@ -137,23 +137,6 @@ TEST_F(Haupt, ClosingAsksAndNoKeepsTheProgramRunning) {
     EXPECT_EQ(u.speicher.Lesen("Aktuell", "Filename", "fehlt"), ""); // a default engine
 }
 
-TEST_F(Haupt, OnlyChangesOfTheEngineCountAsChanges) {
-    h.M_Umrechnen_Click();
-    EXPECT_EQ(Zustand(), "Grunddaten in [inch]  / geändert");
-    EXPECT_TRUE(u.m.Geändert);
-
-    // Saving clears the state, an accepted entry sets it, loading clears it.
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath("motor.kmf");
-    u.plattform.dateien = {datei};
-    ASSERT_TRUE(h.M_Speichernunter_Click());
-    EXPECT_FALSE(u.m.Geändert);
-    Neuberechnung(u.m, *u.k.ansichten, Anlass::Eingabe);
-    EXPECT_TRUE(u.m.Geändert);
-    ASSERT_TRUE(h.Ladeaktion(datei));
-    EXPECT_FALSE(u.m.Geändert);
-}
-
 TEST_F(Haupt, ReadOutsFollowTheZeroButton) {
     u.m.Winkel = 90;
     h.Timer1_Timer();

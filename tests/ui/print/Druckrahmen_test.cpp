@@ -86,20 +86,15 @@ QByteArray Inhalt(const QString& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST(Druckrahmen, ShowsThePrinterAndLandscapeSwapsHeightAndWidth) {
-    for (const char* graph : kBeide) {
-        Dialog t(graph);
-        const QPrinter& drucker = t.u.plattform.Drucker();
-        EXPECT_EQ(t.d->A_Auflösung->text(), QString::number(drucker.resolution()));
-        const QSize hoch = t.Anzeige();
-        EXPECT_EQ(hoch, drucker.pageLayout().fullRectPixels(drucker.resolution()).size());
-        EXPECT_TRUE(t.d->O_Hoch->isChecked() && hoch.height() > hoch.width());
-        t.d->O_Quer->click();
-        EXPECT_EQ(t.Anzeige(), hoch.transposed());
-        EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Landscape);
-        t.d->O_Hoch->click();
-        EXPECT_EQ(t.Anzeige(), hoch);
-    }
+TEST(Druckrahmen, LandscapeSwapsHeightAndWidth) {
+    Dialog t;
+    const QPrinter& drucker = t.u.plattform.Drucker();
+    const QSize hoch = t.Anzeige();
+    EXPECT_EQ(hoch, drucker.pageLayout().fullRectPixels(drucker.resolution()).size());
+    EXPECT_TRUE(t.d->O_Hoch->isChecked() && hoch.height() > hoch.width());
+    t.d->O_Quer->click();
+    EXPECT_EQ(t.Anzeige(), hoch.transposed());
+    EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 // One page each way, more than an empty page (the graph's thousands of curve
