@@ -76,15 +76,6 @@ TEST(Dampfdiagramm, HyperbolaPointsTenPixelsApartInTheWindowFrame) {
     EXPECT_TRUE(d.Punkte.back().V <= d.Vt && d.Punkte.back().V + d.s > d.Vt) << d.Punkte.back().V;
 }
 
-TEST(Dampfdiagramm, NoClearanceAndNoAdmission) {
-    Modell m = Maschine(true, 0, 1.3f);
-    m.KOFreihub = 0;
-    const Dampfdiagramm d = DampfdiagrammBerechnen(m, DiagrammrahmenFürBreite(300));
-    EXPECT_EQ(d.pe, 0);
-    EXPECT_EQ(d.Punkte.at(1).p, 0);
-    EXPECT_FLOAT_EQ(d.PM, m.PO1 / static_cast<float>(d.Punkte.size()) - m.PO2);
-}
-
 TEST(Dampfdiagramm, ArithmeticFaultsAreRaised) {
     // The last: points closer than the volume resolution.
     // clang-format off

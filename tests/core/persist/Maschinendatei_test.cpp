@@ -344,14 +344,6 @@ TEST(MaschinendateiTest, AsymmetricValveAndChestRepairsSurviveALoad) {
         EXPECT_FLOAT_EQ(FeldLesen(ziel, *FeldSuchen(n)), FeldLesen(m, *FeldSuchen(n))) << n;
     EXPECT_FLOAT_EQ(ziel.SpieLänge, 114);
 
-    // A file holds what the dialogs would repair: repaired the same way.
-    m.SkBreite = 0;
-    m.SchiTiefe = 10;
-    m.SchiInTiefe = 10;
-    ziel = test::Standardmaschine(true);
-    ASSERT_EQ(LadenAus(ziel, Datei(m)).art, Ladeergebnis::Ok);
-    EXPECT_EQ(std::tuple(ziel.SkBreite, ziel.SchiInTiefe), std::tuple(0.001f, 9.999f));
-
     // A port face without length cannot be drawn: the file is refused.
     m.KaWeiM = -200;
     ziel = test::Standardmaschine(true);
