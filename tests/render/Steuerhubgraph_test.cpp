@@ -172,25 +172,23 @@ TEST(Steuerhubgraph, MarkersStartOnlyAfterPassingZero) {
 // The cursor is the only difference to a graph without it, wherever it
 // moves: taking it away leaves nothing behind.
 TEST(Steuerhubgraph, CursorLeavesNoTraceWhenItMoves) {
-    {
-        Modell m = test::Standardmaschine();
-        Graph ohne(Hubachse::Kurbelwinkel, m, QSizeF(6000, 4500));
-        m.faden = 1;
-        Graph mit(Hubachse::Kurbelwinkel, m, QSizeF(6000, 4500));
-        for (const float winkel : {0.f, 10.f, 200.f}) {
-            ohne.Schritt(winkel);
-            mit.Schritt(winkel);
-            std::set<int> spalten;
-            for (int y = 0; y < mit.im.height(); ++y)
-                for (int x = 0; x < mit.im.width(); ++x)
-                    if (mit.Pixel(x, y) != ohne.Pixel(x, y)) spalten.insert(x);
-            ASSERT_EQ(spalten.size(), 1u) << "at " << winkel << "°";
-            EXPECT_NEAR(*spalten.begin(), mit.g.X(mit.m) / Tw, 1);
-            // A whole line, inverted.
-            const int x = *spalten.begin();
-            for (int y = 0; y < mit.im.height(); ++y)
-                ASSERT_EQ(mit.Pixel(x, y), ~ohne.Pixel(x, y) & 0xFFFFFF) << y;
-        }
+    Modell m = test::Standardmaschine();
+    Graph ohne(Hubachse::Kurbelwinkel, m, QSizeF(6000, 4500));
+    m.faden = 1;
+    Graph mit(Hubachse::Kurbelwinkel, m, QSizeF(6000, 4500));
+    for (const float winkel : {0.f, 10.f, 200.f}) {
+        ohne.Schritt(winkel);
+        mit.Schritt(winkel);
+        std::set<int> spalten;
+        for (int y = 0; y < mit.im.height(); ++y)
+            for (int x = 0; x < mit.im.width(); ++x)
+                if (mit.Pixel(x, y) != ohne.Pixel(x, y)) spalten.insert(x);
+        ASSERT_EQ(spalten.size(), 1u) << "at " << winkel << "°";
+        EXPECT_NEAR(*spalten.begin(), mit.g.X(mit.m) / Tw, 1);
+        // A whole line, inverted.
+        const int x = *spalten.begin();
+        for (int y = 0; y < mit.im.height(); ++y)
+            ASSERT_EQ(mit.Pixel(x, y), ~ohne.Pixel(x, y) & 0xFFFFFF) << y;
     }
 }
 

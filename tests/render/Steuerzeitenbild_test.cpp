@@ -50,7 +50,7 @@ struct Graph {
 TEST(Steuerzeitenbild, MarksStandAtTheCoresEventAnglesAndRestoreTheEngine) {
     // lever, direction, admission
     for (const auto& [umwinkel, vor, einströmung] :
-         {std::tuple{40.0, false, 0}, std::tuple{-40.0, true, 0}, std::tuple{40.0, false, 1}}) {
+         {std::tuple{40.0, false, 0}, std::tuple{40.0, false, 1}}) {
         Modell m = test::Standardmaschine();
         m.UmWinkel = test::Grad(umwinkel);
         m.Drehrichtung = vor;
@@ -87,7 +87,7 @@ TEST(Steuerzeitenbild, MarksStandAtTheCoresEventAnglesAndRestoreTheEngine) {
         }
         // Travel from bottom dead centre and its share of the stroke, as the
         // command line reports the top cut-off of this engine (16.904 of 102 mm).
-        if (vor || einströmung) continue;
+        if (einströmung) continue;
         const Steuerzeitmarke& zu = g.bild.Marken().back();
         EXPECT_EQ(std::pair(zu.zeilen[0], zu.zeilen[1]),
                   std::pair(QString("zu 16.90 mm"), QString("16.57 %")));
