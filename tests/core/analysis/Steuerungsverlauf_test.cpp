@@ -36,10 +36,9 @@ void GleichesEreignis(const std::optional<Verlaufsereignis>& e, const Steuerzeit
                       const Steuerereignis& erwartet, const char* was) {
     ASSERT_EQ(e.has_value(), roh.Winkel >= 0) << was;
     if (!e) return;
-    EXPECT_EQ(e->Kurbelwinkel, roh.Winkel) << was;
-    EXPECT_EQ(e->Ereignis.Winkel, erwartet.Winkel) << was;
-    EXPECT_EQ(e->Ereignis.Bezug, erwartet.Bezug) << was;
-    EXPECT_EQ(e->Ereignis.Weg, erwartet.Weg) << was;
+    EXPECT_EQ(std::tuple(e->Kurbelwinkel, e->Ereignis.Winkel, e->Ereignis.Bezug, e->Ereignis.Weg),
+              std::tuple(roh.Winkel, erwartet.Winkel, erwartet.Bezug, erwartet.Weg))
+        << was;
 }
 
 TEST(Steuerungsverlauf, EveryLeverAngleAndDirectionHasTheEventsOfTheSearch) {
@@ -83,10 +82,8 @@ TEST(Steuerungsverlauf, EveryLeverAngleAndDirectionHasTheEventsOfTheSearch) {
             }
         }
         // The model is left as it was.
-        EXPECT_EQ(m.Winkel, 123);
-        EXPECT_EQ(m.UmWinkel, umWinkel);
-        EXPECT_EQ(m.SchieberY, schieber);
-        EXPECT_TRUE(m.Drehrichtung);
+        EXPECT_EQ(std::tuple(m.Winkel, m.UmWinkel, m.SchieberY, m.Drehrichtung),
+                  std::tuple(123.f, umWinkel, schieber, true));
         EXPECT_EQ(m.EinlaßZuOben.Winkel, -1); // no search ran on it
     }
 }

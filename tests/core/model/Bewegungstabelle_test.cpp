@@ -11,16 +11,12 @@ namespace vapro {
 namespace {
 
 TEST(Bewegungstabelle, RowCountPerAngleStep) {
-    struct Fall {
-        float schritt;
-        int zeilen;
-    };
-    for (Fall f : {Fall{10, 36}, Fall{7, 52}, Fall{0.5, 720}}) {
+    for (auto [schritt, zeilen] : {std::pair{10.f, 36}, {7.f, 52}, {0.5f, 720}}) {
         Modell m;
-        m.WinkelSchritt = f.schritt;
+        m.WinkelSchritt = schritt;
         TabelleEinrichten(m);
-        EXPECT_EQ(m.TabellenZeilen, f.zeilen) << f.schritt;
-        EXPECT_EQ(m.TabellenSchritt, f.schritt);
+        EXPECT_EQ(std::pair(m.TabellenZeilen, m.TabellenSchritt),
+                  std::pair(int16_t(zeilen), schritt));
     }
     Modell m;
     m.WinkelSchritt = 0;

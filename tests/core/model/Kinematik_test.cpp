@@ -18,16 +18,14 @@ using test::Standardmaschine;
 
 TEST(Kinematik, CrankDriveOfTheDefaultEngine) {
     Modell m = Standardmaschine();
-    struct Fall {
-        float winkel, kreuzkopf, weg, prozent;
-    };
-    for (Fall f : {Fall{0, 321, 102, 100}, Fall{90, 265.139f, 46.139f, 45.234f},
-                   Fall{180, 219, 0, 0}, Fall{270, 265.139f, 46.139f, 45.234f}}) {
-        m.Winkel = f.winkel;
+    for (auto [winkel, kreuzkopf, weg, prozent] : {std::array{0.f, 321.f, 102.f, 100.f},
+                                                   {90, 265.139f, 46.139f, 45.234f},
+                                                   {180, 219, 0, 0}}) {
+        m.Winkel = winkel;
         Kinematik(m);
-        EXPECT_NEAR(m.KreuzkopfY, f.kreuzkopf, 1e-3) << f.winkel;
-        EXPECT_NEAR(m.kwegmm, f.weg, 1e-3) << f.winkel;
-        EXPECT_NEAR(m.kwegproz, f.prozent, 1e-3) << f.winkel;
+        EXPECT_NEAR(m.KreuzkopfY, kreuzkopf, 1e-3) << winkel;
+        EXPECT_NEAR(m.kwegmm, weg, 1e-3) << winkel;
+        EXPECT_NEAR(m.kwegproz, prozent, 1e-3) << winkel;
     }
     m.Winkel = 90; // clockwise: 90° puts the pin to the right
     Kinematik(m);

@@ -117,7 +117,6 @@ TEST(Pruefeinstellungen, TargetsComeBackAsStoredAndRepairedWhenAbsurd) {
 
     // stored text; the target it gives
     const std::tuple<const char*, const char*, float> fälle[] = {
-        {"FüllungMax", "Unsinn", 85},
         {"KanalöffnungMin", "250", 100},
         {"VorausströmungMin", "1e300", 75}, // beyond a float: the default
     };
