@@ -67,25 +67,16 @@ TEST(Einstellung, ALengthenedValveRodIsBroughtBack) {
 
 TEST(Einstellung, BoundsAreNeverCrossed) {
     const Modell m = Verstellt();
-    struct Fall {
-        const char* name;
-        Grenzen grenzen;
-    };
     // Bounds that keep the rod long: the best is at the lower bound.
-    const Fall fälle[] = {
-        {"SstLänge", {79.3, 79.7}},
-        {"ExVorWinkel", {-121.5, -119}},
-        {"SchiEO", {4.9, 5.05}},
-    };
     Einstellauftrag a;
-    for (const Fall& f : fälle)
-        a.frei.push_back({FeldSuchen(f.name), f.grenzen});
+    a.frei = {{FeldSuchen("SstLänge"), {79.3, 79.7}},
+              {FeldSuchen("ExVorWinkel"), {-121.5, -119}},
+              {FeldSuchen("SchiEO"), {4.9, 5.05}}};
     a.zeitSekunden = 2;
     const Einstellergebnis e = Einstellen(m, a);
-    for (size_t i = 0; i < a.frei.size(); ++i) {
-        const double wert = FeldLesen(e.maschine, *a.frei[i].feld);
-        EXPECT_GE(wert, fälle[i].grenzen.min) << fälle[i].name;
-        EXPECT_LE(wert, fälle[i].grenzen.max) << fälle[i].name;
+    for (const FreieEingabe& f : a.frei) {
+        const double wert = FeldLesen(e.maschine, *f.feld);
+        EXPECT_TRUE(wert >= f.grenzen.min && wert <= f.grenzen.max) << f.feld->name << " " << wert;
     }
     EXPECT_LE(e.zielNachher, e.zielVorher);
 }
