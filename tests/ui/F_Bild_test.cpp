@@ -3,8 +3,6 @@
 #include "ui/views/F_Bild.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -76,19 +74,6 @@ struct F_BildKonfiguration_ : ::testing::Test {
         d.Form_Load();
     }
 };
-
-TEST_F(F_BildKonfiguration_, MarginsAreLimitedOtherValuesTakenAsTheyAre) {
-    for (auto [getippt, rand] : {std::pair{"55", 40}, {"17", 17}}) {
-        for (QLineEdit* e : {d.E(&Modell::RandObenP), d.E(&Modell::RandUntenP),
-                             d.E(&Modell::RandLinksP), d.E(&Modell::LStärkeKurbel)})
-            e->setText(getippt);
-        d.Knopf_Übernehmen_Click();
-        for (int16_t r : {u.m.RandObenP, u.m.RandUntenP, u.m.RandLinksP})
-            EXPECT_EQ(r, rand) << getippt;
-        EXPECT_EQ(d.E(&Modell::RandObenP)->text(), QString::number(rand)); // shown as limited
-        EXPECT_EQ(QString::number(u.m.LStärkeKurbel), getippt);
-    }
-}
 
 TEST_F(F_BildKonfiguration_, ColourCountsAsAChangeWhoseCounterWraps) {
     u.m.Geometriestand = 32767; // the change counter wraps rather than overflows

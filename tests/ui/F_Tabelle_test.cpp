@@ -52,18 +52,6 @@ TEST(F_Tabelle, BackwardFromZeroAndStepChange) {
     EXPECT_TRUE(t.Zelle(1, 1).isEmpty()) << "laid out afresh";
 }
 
-TEST(F_Tabelle, SwitchingContinuousUpdateOnClearsTheTable) {
-    test::Umgebung u;
-    F_Tabelle t(u.k);
-    Drehen(u, t, 2);
-    t.Aktualisieren().click(); // off
-    EXPECT_EQ(u.m.TabelleAktualisieren, 0);
-    EXPECT_FALSE(t.Zelle(1, 1).isEmpty());
-    t.Aktualisieren().click(); // on again
-    EXPECT_EQ(u.m.TabelleAktualisieren, 1);
-    EXPECT_TRUE(t.Zelle(1, 1).isEmpty());
-}
-
 TEST(F_Tabelle, ValveColumnStartsAtTheLowestPosition) {
     test::Umgebung u;
     SpiegelBerechnen(u.m);

@@ -138,19 +138,5 @@ TEST_F(MitVerlauf, TargetsAreAppliedRepairedKeptAndSurviveARestart) {
     EXPECT_EQ(g->E_Grenze[2]->text(), "100");
 }
 
-TEST_F(MitVerlauf, HelpFollowsThePageAndTheColourIsASetting) {
-    f->M_Infotext_Click();
-    f->Reiter->setCurrentIndex(2);
-    f->M_Infotext_Click();
-    EXPECT_EQ(u.plattform.hilfen,
-              (std::vector{HilfeKontext::Steuerungsverlauf, HilfeKontext::Konstruktionsprüfung}));
-
-    u.plattform.farben.push_back(QColor(200, 220, 240));
-    f->M_Hintergrundfarbe_Click();
-    EXPECT_EQ(f->Bildpuffer().pixel(2, 2) & 0xFFFFFF, 0xC8DCF0u);
-    EXPECT_EQ(f->Hintergrund(), 200u + 256u * 220 + 65536u * 240);
-    EXPECT_FALSE(u.m.Geändert) << "the colour is the user's, not the engine's";
-}
-
 } // namespace
 } // namespace vapro

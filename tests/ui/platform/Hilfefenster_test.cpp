@@ -1,16 +1,13 @@
-// The help window with its topics, and the info window.
+// The help window with its topics.
 
 #include "ui/platform/Hilfefenster.h"
 
-#include <QPushButton>
-#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 #include "core/persist/Hilfedatei.h"
 #include "tests/ui/Umgebung.h"
-#include "ui/platform/F_Info.h"
 #include "ui/platform/Hilfethemen.h"
 
 namespace vapro {
@@ -53,23 +50,6 @@ TEST_F(HilfefensterTest, MissingFileOrTopicIsReportedInTheWindow) {
     EXPECT_TRUE(text().contains("nicht gefunden") && text().contains("fehlt.hlp"));
     fenster.ThemaLaden(Daten + "Vapro15.hlp", 9999);
     EXPECT_TRUE(text().contains("kein Thema 9999")) << qPrintable(text());
-}
-
-TEST(F_InfoTest, ClosesOnDeactivationAndOnOk) {
-    test::Umgebung u;
-    F_Info f(u.k);
-    f.show();
-    f.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    QWidget anderes;
-    anderes.show();
-    anderes.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
-    EXPECT_FALSE(f.isVisible());
-
-    f.show();
-    QTest::mouseClick(f.K_OK, Qt::LeftButton);
-    EXPECT_FALSE(f.isVisible());
 }
 
 } // namespace

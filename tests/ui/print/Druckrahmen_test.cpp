@@ -277,22 +277,5 @@ TEST_F(HauptDruck, PrintFromThePicturesMenuKeepsTheScreenScale) {
     EXPECT_EQ(u.plattform.Meldungen().size(), 1u);
 }
 
-TEST_F(HauptDruck, PictureExportWritesWhatTheWindowShows) {
-    F_Bild& bild = h.Bild();
-    bild.resize(360, 300);
-    // No extension: a PNG, at the size asked for.
-    u.plattform.dateien = {ordner.filePath("maschine")};
-    u.plattform.größen = {QSize(240, 200)};
-    bild.M_Exportieren->trigger();
-    const QImage png(ordner.filePath("maschine.png"));
-    ASSERT_EQ(png.size(), QSize(240, 200));
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
-              MaschinenbildRendern(u.m, QSize(240, 200)).convertToFormat(QImage::Format_RGB32));
-    u.plattform.dateien = {ordner.filePath("fehlt/maschine.svg")};
-    bild.M_Exportieren->trigger();
-    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
-    EXPECT_TRUE(u.plattform.Meldungen()[0].text.startsWith("Die Datei konnte nicht exportiert"));
-}
-
 } // namespace
 } // namespace vapro
