@@ -60,11 +60,5 @@ TEST(CliCheck, ExitCodeSaysWhetherEveryCheckPasses) {
     }
 }
 
-TEST(CliCheck, TheTableSpeaksBothLanguages) {
-    const Lauf de = Starte({"check"}), en = Starte({"--sprache", "en", "check"});
-    EXPECT_NE(de.out.find("Füllung bei voller Auslage"), std::string::npos);
-    EXPECT_NE(en.out.find("Full-gear cut-off"), std::string::npos);
-}
-
 } // namespace
 } // namespace vapro::test

@@ -30,11 +30,9 @@ TEST(Steuerhub, EdgeOpensOnlyItsOwnPortAndOnlyPastTheEdge) {
     };
     const Fall fälle[] = {
         // An edge exactly on a port edge opens nothing.
-        {K::UntenAußen, 10, {}},         {K::UntenAußen, 15, {{10, 15}}},
-        {K::UntenAußen, 25, {{10, 20}}}, {K::UntenInnen, 20, {}},
-        {K::UntenInnen, 15, {{15, 20}}}, {K::ObenInnen, 50, {}},
-        {K::ObenInnen, 55, {{50, 55}}},  {K::ObenAußen, 60, {}},
-        {K::ObenAußen, 55, {{55, 60}}},
+        {K::UntenAußen, 10, {}},         {K::UntenAußen, 25, {{10, 20}}},
+        {K::UntenInnen, 15, {{15, 20}}}, {K::ObenInnen, 55, {{50, 55}}},
+        {K::ObenAußen, 60, {}},          {K::ObenAußen, 55, {{55, 60}}},
     };
     for (const Fall& f : fälle) {
         const auto offen = Kantenöffnung(m, f.kante, f.höhe);
