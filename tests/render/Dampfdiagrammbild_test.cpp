@@ -1,5 +1,5 @@
 // Steam diagram painter: the cycle's corners and markers where the core's
-// numbers put them, axes alone without admission, and whole images of the
+// numbers put them, and whole images of the
 // default engines (a window too small for it: tests/ui/analysis).
 
 #include <gtest/gtest.h>
@@ -83,19 +83,6 @@ TEST(Dampfdiagrammbild, CycleAndMarkersWhereTheNumbersPutThem) {
             EXPECT_EQ(b.Bei(d.Punkte[i].V, d.Punkte[i].p), Schwarz) << i;
         }
     }
-}
-
-TEST(Dampfdiagrammbild, WithoutAdmissionOnlyTheAxes) {
-    Modell m = test::Standardmaschine();
-    // A valve that never moves keeps the top port shut by its lap.
-    m.ExZentrizität = 0;
-    const Diagrammbild b(m, QSize(500, 360));
-    ASSERT_TRUE(b.d.OhneEinlaß);
-    EXPECT_EQ(b.d.PM, 0);
-    EXPECT_EQ(test::Pixelzahl(b.im, Rot) + test::Pixelzahl(b.im, Blau), 0);
-    // The axes are there: the pressure axis half way up, the volume axis half way along.
-    EXPECT_EQ(b.Bei(0, 0.5 * b.d.PO1), Schwarz);
-    EXPECT_EQ(b.Bei(0.5 * b.d.Vt, 0), Schwarz);
 }
 
 TEST(DampfdiagrammReferenzbild, DefaultEngines) {

@@ -118,32 +118,12 @@ TEST_F(EinstellungFenster, CancelKeepsTheBestSoFarAndTheWindowStaysResponsive) {
 
 TEST_F(EinstellungFenster, BadRequestsAreReportedAndStartNothing) {
     F_Einstellung& f = Fenster();
-    struct Fall {
-        const char* was;
-        void (*setzen)(F_Einstellung&);
-        const char* meldung;
-    };
-    const Fall fälle[] = {
-        {"nothing free", [](F_Einstellung& f) { Frei(f, {}); }, "Keine Eingabe ist frei."},
-        {"bounds leave out the value",
-         [](F_Einstellung& f) {
-             Frei(f, {"SchiEO"});
-             f.Zeile("SchiEO").E_Von->setText("6");
-         },
-         "Die Grenzen von SchiEO"},
-    };
-    for (const Fall& c : fälle) {
-        f.Einschreiben();
-        f.E_Gewicht[0]->setText("1");
-        f.E_Zeit->setText("10");
-        c.setzen(f);
-        f.Knopf_Starten_Click();
-        EXPECT_FALSE(f.Läuft()) << c.was;
-        const auto& m = u.plattform.Meldungen();
-        ASSERT_FALSE(m.empty()) << c.was;
-        EXPECT_TRUE(m.back().text.contains(QString::fromUtf8(c.meldung)))
-            << c.was << ": " << m.back().text.toStdString();
-    }
+    Frei(f, {"SchiEO"});
+    f.Zeile("SchiEO").E_Von->setText("6"); // bounds that leave out the value
+    f.Knopf_Starten_Click();
+    EXPECT_FALSE(f.Läuft());
+    ASSERT_EQ(u.plattform.Meldungen().size(), 1u);
+    EXPECT_TRUE(u.plattform.Meldungen()[0].text.contains("Die Grenzen von SchiEO"));
 
     // An engine that does not reverse cannot be set; the window says why.
     u.m.Umsteuertyp = 1;
