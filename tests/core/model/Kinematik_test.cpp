@@ -95,20 +95,6 @@ TEST(Kinematik, AnyChangeOfReversingAngleResetsTheExtremes) {
     EXPECT_EQ(m.Springen, 0);
 }
 
-TEST(Kinematik, SingleEccentricIgnoresTheDieLineAndKeepsTheDieSlip) {
-    Modell m = Standardmaschine();
-    m.Winkel = 30;
-    Kinematik(m);
-    const float springen = m.Springen;
-    m.Umsteuertyp = 0;
-    Kinematik(m);
-    const float stein = m.SteinY;
-    m.ussmx = 7;
-    Kinematik(m);
-    EXPECT_EQ(m.SteinY, stein);
-    EXPECT_EQ(m.Springen, springen);
-}
-
 TEST(Kinematik, ImpossibleGeometryFailsAndLeavesAUsableModel) {
     const std::pair<const char*, std::function<void(Modell&)>> fälle[] = {
         {"suspension link cannot reach", [](Modell& m) { m.HeLänge = 1; }},
