@@ -15,7 +15,6 @@
 #include "core/analysis/Steuerhub.h"
 #include "core/model/Kinematik.h"
 #include "core/model/Schieberkanten.h"
-#include "render/Dampffarben.h"
 #include "render/Steuerhubseite.h"
 #include "tests/core/Maschine.h"
 #include "tests/render/Referenzbild.h"
@@ -192,18 +191,6 @@ TEST(Steuerhubgraph, CursorLeavesNoTraceWhenItMoves) {
     }
 }
 
-TEST(Steuerhubgraph, NoRoomOrNoPortFaceDrawsOnlyTheBackground) {
-    // drawing area (twips), port face; a narrow and a faceless graph
-    for (const auto& [fläche, spieLänge] :
-         {std::pair{QSizeF(90, 4500), 104.f}, {QSizeF(6000, 4500), 0.f}}) {
-        Modell m = test::Standardmaschine();
-        m.SpieLänge = spieLänge;
-        Graph g(Hubachse::Kurbelwinkel, m, fläche);
-        g.Schritt(0);
-        EXPECT_EQ(test::Pixelzahl(g.im, Weiß), g.im.width() * g.im.height()) << fläche.width();
-    }
-}
-
 // Both graphs of the mm engine with the middle port and markers after a few
 // steps.
 TEST(SteuerhubgraphReferenzbild, DefaultEngine) {
@@ -268,18 +255,6 @@ TEST(Steuerhubseite, DrawingStaysInsideTheMarginsOnWhitePaper) {
         kQuer.width() * kQuer.height() - bereich.toRect().width() * bereich.toRect().height();
     EXPECT_NEAR(test::Pixelzahl(bild, qRgb(160, 160, 164)), außen, kQuer.width() + kQuer.height());
     EXPECT_GT(test::Pixelzahl(bild, qRgb(255, 255, 255)), bereich.width() * bereich.height() / 2);
-}
-
-TEST(Steuerhubseite, PrintSettingsShowOnThePage) {
-    const uint32_t frisch = DampffarbenFür(0).Frisch;
-    const QRgb dampf = qRgb(frisch & 0xFF, (frisch >> 8) & 0xFF, frisch >> 16);
-    const Modell schlicht = Schlicht();
-    const QImage vorher = Seite(schlicht, Hubachse::Kurbelwinkel);
-    EXPECT_GT(test::Pixelzahl(vorher, dampf), 100);
-
-    Modell m = schlicht;
-    m.Öffnung = 0;
-    EXPECT_EQ(test::Pixelzahl(Seite(m, Hubachse::Kurbelwinkel), dampf), 0) << "no port openings";
 }
 
 // Both graphs of the millimetre engine on a landscape page (A4 at 30 dpi)

@@ -58,22 +58,6 @@ struct Verlaufsgraph {
     }
 };
 
-TEST(Steuerungsverlaufbild, LeverMarkerMovesAndLeavesNoTrace) {
-    Verlaufsgraph a(test::Standardmaschine());
-    const QImage leer = a.im;
-    a.Marke(-10.0f);
-    ASSERT_TRUE(a.g.MarkeX());
-    const int x = static_cast<int>(*a.g.MarkeX());
-    EXPECT_EQ(x, static_cast<int>(std::round(a.g.Füllungsfeld().X(-10))));
-    EXPECT_NE(a.im.pixel(x, static_cast<int>(a.g.Untenfeld().Plot().center().y())),
-              leer.pixel(x, static_cast<int>(a.g.Untenfeld().Plot().center().y())));
-    a.Marke(30.0f);
-    a.Marke(30.0f);  // the same angle again changes nothing
-    a.Marke(500.0f); // beyond the lever's travel: no marker
-    EXPECT_FALSE(a.g.MarkeX());
-    EXPECT_EQ(a.im, leer);
-}
-
 // Cut-offs that never happen leave the upper panel without curves, while
 // the lead, which every position has, is still drawn below.
 TEST(Steuerungsverlaufbild, MissingCutOffsDrawNoCurve) {
