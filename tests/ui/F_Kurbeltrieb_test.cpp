@@ -13,8 +13,6 @@
 namespace vapro {
 namespace {
 
-constexpr const char* kFalscheEingabe = "Kurbeltrieb\n\nFalsche Eingabe!\nBitte erneut versuchen.";
-
 struct Dialog {
     test::Umgebung u;
     Ansichten ansichten;
@@ -27,31 +25,6 @@ struct Dialog {
     void Tippen(FeldOrt feld, const char* text) { d.E(feld)->setText(text); }
     QString Volumen(int i) const { return d.Form()->Anzeigen().at(i)->text(); }
 };
-
-// A radius or a bore of 0 or less is refused: the fields before it stay
-// applied, nothing after it is.
-TEST(F_Kurbeltrieb, CrankRadiusOrBoreOfZeroOrLessIsRefused) {
-    for (const char* wert : {"-5"}) {
-        Dialog t;
-        t.Tippen(&Modell::KWRadius, wert);
-        t.Tippen(&Modell::PLänge, "300");
-        t.d.Knopf_Übernehmen_Click();
-        Dialog b;
-        b.Tippen(&Modell::KDicke, "30");
-        b.Tippen(&Modell::KDurchmesser, wert);
-        b.Tippen(&Modell::KUFreihub, "5");
-        b.d.Knopf_Übernehmen_Click();
-        for (test::Umgebung* u : {&t.u, &b.u}) {
-            ASSERT_EQ(u->plattform.Meldungen().size(), 1u) << wert;
-            EXPECT_EQ(u->plattform.Meldungen()[0].text, kFalscheEingabe);
-        }
-        EXPECT_EQ(std::tuple(t.u.m.KWRadius, t.u.m.Hub, t.u.m.PLänge),
-                  std::tuple(51.f, 102.f, 270.f));
-        EXPECT_EQ(t.d.E(&Modell::KWRadius)->text(), "51");
-        EXPECT_EQ(std::tuple(b.u.m.KDicke, b.u.m.KDurchmesser, b.u.m.KUFreihub),
-                  std::tuple(30.f, 125.f, 10.f));
-    }
-}
 
 TEST(F_Kurbeltrieb, RepairsShowAsRepaired) {
     using K = Modell;

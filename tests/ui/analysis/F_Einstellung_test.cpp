@@ -52,11 +52,8 @@ TEST_F(EinstellungFenster, AnAppliedSettingIsOneStepThatUndoTakesBackBitForBit) 
     const Modell verstellt = u.m;
 
     F_Einstellung& f = Fenster();
-    EXPECT_TRUE(h.Menüeintrag("M_Einstellung").isChecked());
     Frei(f, {"SstLänge"});
     f.Knopf_Starten_Click();
-    EXPECT_TRUE(f.Läuft());
-    EXPECT_FALSE(f.Knopf_Anwenden->isEnabled());
     Abwarten(f);
     ASSERT_TRUE(f.Ergebnis() && f.Ergebnis()->Verbessert());
     EXPECT_EQ(u.m.SstLänge, 79.5f) << "the search works on a copy";
@@ -68,8 +65,6 @@ TEST_F(EinstellungFenster, AnAppliedSettingIsOneStepThatUndoTakesBackBitForBit) 
     EXPECT_EQ(Rückgängig(), "&Rückgängig: Automatische Einstellung");
     EXPECT_FLOAT_EQ(schieber.E(&Modell::SstLänge)->text().toFloat(), u.m.SstLänge)
         << "the open dialogs follow";
-    EXPECT_FALSE(f.Knopf_Anwenden->isEnabled());
-    EXPECT_TRUE(u.m.Geändert);
     const Modell gesetzt = u.m;
 
     // Undo and redo across the setting, a dialog apply and a unit conversion.

@@ -61,15 +61,6 @@ struct Steuerzeitenfenster : test::MitHaupt {
     bool Gesucht() const { return u.m.EinlaßAufOben.Winkel != 1234; }
 };
 
-TEST_F(Steuerzeitenfenster, OpenWithCaptionsValuesAndMarksInEitherLanguage) {
-    EXPECT_EQ(std::pair(u.m.MeßwerteZeigen, u.m.SteuerzeitenZeigen), std::pair(Wahr, Wahr));
-    EXPECT_TRUE(h.Menüeintrag("M_Steuerzeiten").isChecked());
-    EXPECT_EQ(std::pair(Zelle(1, 2), Zelle(15, 5)),
-              std::pair(QString("[mm]"), QString("Kompression")));
-    ZeigtSoll("opened");
-    EXPECT_EQ(g->Bild().Marken().size(), 8u);
-}
-
 // Turning alone moves no valve event; each thing that moves them makes both
 // windows search again at the next step, once. After its redraw the graph
 // adds markers only when the crank has passed 0°.
