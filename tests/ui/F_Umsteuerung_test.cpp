@@ -2,19 +2,15 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 
-#include "tests/render/Referenzbild.h"
 #include "tests/ui/Umgebung.h"
 #include "ui/dialogs/Getriebeskizze.h"
 #include "ui/mainwindow/F_Haupt.h"
@@ -105,23 +101,13 @@ TEST_F(UmsteuerungImHauptfenster, VisibilityFollowsTheGearTypeAlsoAfterALoad) {
     EXPECT_TRUE(h.SliderUmWinkel().isHidden());
 }
 
-TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRangeReopeningShowsTheModel) {
+TEST_F(UmsteuerungImHauptfenster, ApplyingSetsTheSliderRange) {
     F_Umsteuerung& d = Dialog();
-    EXPECT_EQ(u.m.UmsteuerungZeigen, Wahr);
     d.E(&Modell::UmMin)->setText("-20");
     d.E(&Modell::UmMax)->setText("30");
     d.Knopf_Übernehmen_Click();
     EXPECT_EQ(std::pair(h.SliderUmWinkel().minimum(), h.SliderUmWinkel().maximum()),
               std::pair(-40, 60));
-
-    d.E(&Modell::HeLänge)->setText("999"); // typed, never applied
-    QTest::keyClick(d.E(&Modell::HeLänge), Qt::Key_Escape);
-    EXPECT_FALSE(h.Menüeintrag("M_Umsteuerung").isChecked());
-    EXPECT_EQ(u.m.UmsteuerungZeigen, Falsch);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    h.Menüeintrag("M_Umsteuerung").trigger();
-    EXPECT_EQ(Dialog().E(&Modell::HeLänge)->text(), "150");
-    EXPECT_EQ(Dialog().E(&Modell::UmMin)->text(), "-20");
 }
 
 } // namespace
