@@ -1,8 +1,7 @@
-// Both print windows on one page frame: the printer's figures, one page in the
-// chosen orientation, failures that say so, field limits; then what each has
-// of its own: the engine's page read back, the graph print's grid controls and
-// its way in from both graphs; printing and picture export as the main window
-// wires them.
+// Both print windows on one page frame: one page in the chosen orientation,
+// failures that say so, field limits; then what each has of its own: the
+// engine's page read back, the graph print's way in from both graphs; printing
+// as the main window wires it.
 
 #include "ui/print/Druckrahmen.h"
 
@@ -69,7 +68,6 @@ struct Dialog {
         d->DezimalzeichenSetzen('.');
         d->Form_Load();
     }
-    QSize Anzeige() const { return {d->A_Breite->text().toInt(), d->A_Höhe->text().toInt()}; }
     // The one message so far, with its icon.
     std::pair<QString, Symbol> Meldung() {
         const auto& alle = u.plattform.Meldungen();
@@ -84,17 +82,6 @@ constexpr const char* kBeide[] = {nullptr, "SteuerHub"};
 QByteArray Inhalt(const QString& pfad) {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-TEST(Druckrahmen, LandscapeSwapsHeightAndWidth) {
-    Dialog t;
-    const QPrinter& drucker = t.u.plattform.Drucker();
-    const QSize hoch = t.Anzeige();
-    EXPECT_EQ(hoch, drucker.pageLayout().fullRectPixels(drucker.resolution()).size());
-    EXPECT_TRUE(t.d->O_Hoch->isChecked() && hoch.height() > hoch.width());
-    t.d->O_Quer->click();
-    EXPECT_EQ(t.Anzeige(), hoch.transposed());
-    EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 // One page each way, more than an empty page (the graph's thousands of curve
