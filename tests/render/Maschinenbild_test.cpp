@@ -191,6 +191,22 @@ TEST(Maschinenbild, CrankDriveWhereTheSolverPutsIt) {
     }
 }
 
+// A bare eccentric draws no die block and no backward rod, whatever die
+// position the link left behind.
+TEST(Maschinenbild, SingleEccentricIgnoresTheLinksDie) {
+    Modell m = test::Standardmaschine();
+    m.ussmx = 15; // a link die off the shaft's vertical
+    m.Winkel = 70;
+    Kinematik(m); // leaves a die position that the single eccentric must not use
+    m.Umsteuertyp = 0;
+    const Gelöst g(m);
+    EXPECT_EQ(Pixel(g.im, g.m.XSteuerung, g.m.SteinYBild), Weiß);
+    EXPECT_TRUE(FarbeNahe(g.im, (g.m.ExVorXBild + g.m.StangeVorXBild) / 2,
+                          (g.m.ExVorYBild + g.m.StangeVorYBild) / 2, Blau));
+    EXPECT_FALSE(FarbeNahe(g.im, (g.m.ExRückXBild + g.m.BalkenRückXBild) / 2,
+                           (g.m.ExRückYBild + g.m.BalkenRückYBild) / 2, Rot));
+}
+
 // The whole picture of both default engines as a redraw leaves it (at 0°),
 // the lever at -40°.
 TEST(MaschinenbildReferenzbild, DefaultEngines) {
