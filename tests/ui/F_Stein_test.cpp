@@ -28,10 +28,6 @@ struct MitStein : test::MitHaupt {
         ASSERT_TRUE(f && f->isVisible());
         Takte(1);
     }
-    void Takte(int n) {
-        for (int i = 0; i < n; ++i)
-            h.Timer1_Timer();
-    }
     // Springen after the solver has passed the sweep's angles at the lever's angle.
     float SpringenEinesUmlaufs() const {
         Modell s = u.m;

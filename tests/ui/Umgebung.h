@@ -2,6 +2,7 @@
 // Everything a window needs, for tests: the default mm engine, German texts,
 // an in-memory settings store and a recording platform; and the main window.
 
+#include "core/model/Bewegung.h"
 #include "core/model/Standarddaten.h"
 #include "tests/ui/Aufzeichner.h"
 #include "ui/Kontext.h"
@@ -30,6 +31,18 @@ struct MitHaupt : ::testing::Test {
     Umgebung u;
     F_Haupt h{u.k};
     MitHaupt() { h.Form_Load({}); }
+    // `n` ticks of the main window's timer.
+    void Takte(int n) {
+        for (int i = 0; i < n; ++i)
+            h.Timer1_Timer();
+    }
+    // `schritte` steps of the engine as a frame takes them, without the timer.
+    void Drehen(int schritte) {
+        for (int i = 0; i < schritte; ++i) {
+            WinkelWeiter(u.m);
+            Schritt(u.m, *u.k.ansichten);
+        }
+    }
     // The window behind a menu entry, opened; null when it is no `F`.
     template <class F> F* Öffnen(const char* menü) {
         h.RahmenfensterZeigen(menü, true);

@@ -286,12 +286,6 @@ TEST_F(Diagrammfenster, NoDiagramLeavesTheWindowBlankAndRaisesNothing) {
 struct DiagrammMitHauptfenster : test::MitHaupt {
     F_Diagramm* w = Öffnen<F_Diagramm>("M_Diagramm");
     void SetUp() override { ASSERT_TRUE(w && w->isVisible()); }
-    void Drehen(int schritte) {
-        for (int i = 0; i < schritte; ++i) {
-            WinkelWeiter(u.m);
-            Schritt(u.m, *u.k.ansichten);
-        }
-    }
 };
 
 // Turning costs no search (the events the search writes stay as a probe

@@ -34,10 +34,6 @@ struct MitVerlauf : test::MitHaupt {
         f->DezimalzeichenSetzen('.');
         h.Timer1_Timer();
     }
-    void Takte(int n) {
-        for (int i = 0; i < n; ++i)
-            h.Timer1_Timer();
-    }
     QString Zelle(QTableWidget* t, int zeile, int spalte) const {
         return t->item(zeile, spalte)->text();
     }

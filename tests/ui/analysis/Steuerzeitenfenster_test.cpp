@@ -50,12 +50,6 @@ struct Steuerzeitenfenster : test::MitHaupt {
                 EXPECT_EQ(Zelle(int(z), int(s)), Q(soll[z][s])) << wann << " " << z << "/" << s;
             }
     }
-    void Drehen(int schritte) {
-        for (int i = 0; i < schritte; ++i) {
-            WinkelWeiter(u.m);
-            Schritt(u.m, *u.k.ansichten);
-        }
-    }
     // A value no search leaves: it stays until the next search.
     void Markieren() { u.m.EinlaßAufOben.Winkel = 1234; }
     bool Gesucht() const { return u.m.EinlaßAufOben.Winkel != 1234; }

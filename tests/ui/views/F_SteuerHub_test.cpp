@@ -35,11 +35,6 @@ struct MitGraphen : test::MitHaupt {
     std::pair<int, int> Neuzeichnungen() const {
         return {winkel->Neuzeichnungen(), weg->Neuzeichnungen()};
     }
-    // Ticks of the running engine.
-    void Takte(int n) {
-        for (int i = 0; i < n; ++i)
-            h.Timer1_Timer();
-    }
     F_SteuerHubMenü& Einstellungen(F_SteuerHub* graph) {
         graph->M_Einstellungen->trigger();
         F_SteuerHubMenü* menü = h.SteuerHubMenü();
