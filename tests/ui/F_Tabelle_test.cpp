@@ -22,20 +22,6 @@ void Drehen(test::Umgebung& u, F_Tabelle& t, int schritte) {
     }
 }
 
-TEST(F_Tabelle, OneRevolutionFillsARowPerStep) {
-    test::Umgebung u;
-    u.m.Winkel = 0;
-    SpiegelBerechnen(u.m);
-    F_Tabelle t(u.k);
-    EXPECT_EQ(u.m.TabellenZeilen, 36);
-    Drehen(u, t, 36);
-    for (int k = 0; k < 36; ++k)
-        EXPECT_EQ(t.Zelle(k + 1, 1), QString::number(10 * k)) << k;
-    EXPECT_EQ(t.Zelle(1, 2), "102.0"); // piston at the top
-    EXPECT_EQ(t.Zelle(1, 3), "100.0");
-    EXPECT_EQ(t.AktuelleZeile(), 36);
-}
-
 TEST(F_Tabelle, BackwardFromZeroAndStepChange) {
     test::Umgebung u;
     u.m.Drehrichtung = false;
