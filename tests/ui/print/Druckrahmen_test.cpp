@@ -97,7 +97,13 @@ TEST(Druckrahmen, PrintsOnePageInTheChosenOrientationAndClearsTheFlag) {
             SCOPED_TRACE(testing::Message() << (graph ? graph : "Bild") << " " << quer);
             Dialog t(graph);
             const auto lage = std::tuple(t.u.m.Winkel, t.u.m.SchieberY, t.u.m.Geometriestand);
+            auto seitenmaß = [&t] {
+                return QSize(t.d->A_Breite->text().toInt(), t.d->A_Höhe->text().toInt());
+            };
+            const QSize hoch = seitenmaß();
             (quer ? t.d->O_Quer : t.d->O_Hoch)->click();
+            // Landscape swaps the shown height and width.
+            EXPECT_EQ(seitenmaß(), quer ? hoch.transposed() : hoch);
             t.d->K_Drucken->click();
             EXPECT_EQ(t.Meldung(),
                       std::pair(QString("Druckauftrag erfolgreich an den Drucker gesendet."),
